@@ -1,0 +1,40 @@
+# Sourced by the scripts: a headless X server and a Wine prefix inside a build folder.
+
+# The shipped programs are 32-bit. Hosts whose kernel runs no 32-bit user code (the wine32 loader
+# fails there with "Exec format error") run the same sources built for 64-bit Windows instead.
+wine_runs_32bit() {
+  /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
+# Usage: start_wine_session BUILD_DIR 32|64; the session ends with the calling shell.
+start_wine_session() {
+  local build=$1 bits=$2
+  export WINEPREFIX="$build/wineprefix"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  if [ "$bits" = 64 ]; then
+    export WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64
+    PENMAR_WINE=/usr/lib/wine/wine64
+  else
+    PENMAR_WINE=wine
+  fi
+  if [ -z "${PENMAR_KEEP_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then
+    local n=90
+    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    PENMAR_XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  fi
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Creating the Wine prefix $WINEPREFIX ..."
+    "$PENMAR_WINE" wineboot -i >/dev/null 2>&1 || true
+  fi
+  wineserver -p >/dev/null 2>&1 || true
+  trap stop_wine_session EXIT
+}
+
+stop_wine_session() {
+  wineserver -k >/dev/null 2>&1 || true
+  if [ -n "${PENMAR_XVFB_PID:-}" ]; then kill "$PENMAR_XVFB_PID" 2>/dev/null || true; fi
+}

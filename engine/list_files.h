@@ -1,0 +1,27 @@
+// The four word-list files in the fixed folder C:\ZOLT\SPELL\, and the line reader shared by their loaders.
+#pragma once
+#include <cstdint>
+
+const int ListPathWidth = 128;
+
+// Paths as the program holds them: 128-character blank-padded fields.
+void SpellListPath(char* field);
+void LocalListPath(char* field);
+void MisspellListPath(char* field);
+void PrefixListPath(char* field);
+
+// On a host without drive letters "C:\" stands for ~/.wine/drive_c. Tests make it stand for a
+// temporary folder instead; an empty or null folder restores the default.
+void SetDriveRootForTesting(const char* folder);
+
+// Turns a fixed path field into the name the host opens; false when the name does not fit.
+bool HostPathOf(const char* pathField, char* hostPath, int hostPathSize);
+
+struct ListFile {
+    int handle;
+};
+
+void OpenListFile(const char* pathField, ListFile& file, int16_t& status);
+// Status 0 when a line was read, -1 at the end of the file, a positive error number when reading failed.
+void ReadListLine(ListFile& file, char* field, int width, int16_t& status);
+void CloseListFile(ListFile& file);

@@ -1,0 +1,3 @@
+#include "spell_tables.h"
+
+SpellTableStore SpellTables;

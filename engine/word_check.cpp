@@ -1,0 +1,106 @@
+#include "word_check.h"
+
+#include <cstring>
+
+#include "main_list_index.h"
+#include "spell_tables.h"
+#include "word_lists.h"
+
+namespace {
+
+WordField LowerCopy(const WordField& word)
+{
+    WordField lower = word;
+    ChangeCase(5, lower.ch, WordWidth);
+    return lower;
+}
+
+bool InLocalList(const WordField& word)
+{
+    for (int32_t j = 1; j <= SpellTables.LocalCount; j++)
+        if (SameWord(SpellTables.LocalWords[j], word))
+            return true;
+    return false;
+}
+
+} // namespace
+
+void CheckWord(const WordField& word, int16_t& status)
+{
+    if (SpellTables.TablesLoaded == 0) {
+        LoadSpellTables(status);
+        if (status != 0)
+            return;
+        SpellTables.TablesLoaded = 1;
+    }
+    status = 1;
+    if (IsIgnoredWord(word) || InLocalList(word)) {
+        status = 0;
+        return;
+    }
+    int slot = LetterSlot(static_cast<unsigned char>(word.ch[0]));
+    if (slot < 1 || slot > LetterSlotCount)
+        return;
+    if (ScanMainList(word, SpellTables.LetterStart[slot])) {
+        status = 0;
+        return;
+    }
+    if (!IsUpperLetter(word.ch[0]))
+        return;
+
+    WordField capitalised = word;
+    ChangeCase(5, capitalised.ch + 1, WordWidth - 1);
+    if (ScanMainList(capitalised, SpellTables.LetterStart[slot])) {
+        status = 0;
+        return;
+    }
+    WordField lower = LowerCopy(word);
+    if (ScanMainList(lower, SpellTables.LetterStart[slot + 26]))
+        status = 0;
+}
+
+bool IsIgnoredWord(const WordField& word)
+{
+    WordField lower = LowerCopy(word);
+    for (int32_t j = 1; j <= SpellTables.IgnoredCount; j++)
+        if (SameWord(LowerCopy(SpellTables.IgnoredWords[j]), lower))
+            return true;
+    return false;
+}
+
+void AddIgnoredWord(const WordField& word, int16_t& status)
+{
+    if (SpellTables.IgnoredCount >= IgnoredCapacity) {
+        status = 1;
+        return;
+    }
+    SpellTables.IgnoredCount++;
+    SpellTables.IgnoredWords[SpellTables.IgnoredCount] = word;
+    status = 0;
+}
+
+void LookupMisspelling(const WordField& word, char* correction, int16_t& status)
+{
+    std::memset(correction, ' ', WordWidth);
+    status = 1;
+    char initial = word.ch[0];
+    WordField lower = LowerCopy(word);
+    int32_t match = 0;
+    for (int32_t k = 1; k <= SpellTables.MisspellCount && match == 0; k++)
+        if (SameWord(LowerCopy(SpellTables.MisspellLines[k]), lower))
+            match = k;
+    for (int32_t j = match - 1; j >= 1; j--) {
+        const WordField& line = SpellTables.MisspellLines[j];
+        if (line.ch[0] == '$') {
+            CopyToField(correction, WordWidth, line.ch + 1, WordWidth - 1);
+            status = 0;
+            if (IsUpperLetter(initial) && IsLowerLetter(correction[0]))
+                ChangeCase(1, correction, 1);
+            break;
+        }
+    }
+    int p = TrimmedLength(correction, WordWidth);
+    if (p < WordWidth)
+        p++;
+    correction[p - 1] = 0;
+}

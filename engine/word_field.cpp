@@ -1,0 +1,85 @@
+#include "word_field.h"
+
+#include <cstring>
+
+void CopyToField(char* field, int width, const char* text, int textLength)
+{
+    int n = textLength < width ? textLength : width;
+    if (n < 0)
+        n = 0;
+    if (n > 0)
+        std::memcpy(field, text, static_cast<size_t>(n));
+    if (width > n)
+        std::memset(field + n, ' ', static_cast<size_t>(width - n));
+}
+
+int CompareText(const char* a, int aWidth, const char* b, int bWidth)
+{
+    int common = aWidth < bWidth ? aWidth : bWidth;
+    int result = std::memcmp(a, b, static_cast<size_t>(common));
+    if (result != 0)
+        return result;
+    for (int i = common; i < aWidth; i++)
+        if (a[i] != ' ')
+            return static_cast<unsigned char>(a[i]) - ' ';
+    for (int i = common; i < bWidth; i++)
+        if (b[i] != ' ')
+            return ' ' - static_cast<unsigned char>(b[i]);
+    return 0;
+}
+
+bool SameWord(const WordField& a, const WordField& b)
+{
+    return std::memcmp(a.ch, b.ch, WordWidth) == 0;
+}
+
+int CompareWords(const WordField& a, const WordField& b)
+{
+    return std::memcmp(a.ch, b.ch, WordWidth);
+}
+
+int16_t TrimmedLength(const char* text, int width)
+{
+    int i = width;
+    while (i > 0 && text[i - 1] == ' ')
+        i--;
+    return static_cast<int16_t>(i);
+}
+
+int16_t TrimmedLength(const WordField& word)
+{
+    return TrimmedLength(word.ch, WordWidth);
+}
+
+void ChangeCase(int mode, char* text, int n)
+{
+    if (mode == 1) {
+        for (int i = 0; i < n; i++)
+            if (text[i] >= 'a' && text[i] <= 'z')
+                text[i] = static_cast<char>(text[i] - 'a' + 'A');
+    } else if (mode == 5) {
+        for (int i = 0; i < n; i++)
+            if (text[i] >= 'A' && text[i] <= 'Z')
+                text[i] = static_cast<char>(text[i] - 'A' + 'a');
+    }
+}
+
+int LetterSlot(unsigned char b)
+{
+    return b <= 90 ? b - 64 : b - 70;
+}
+
+void FillBlanks(WordField& word)
+{
+    std::memset(word.ch, ' ', WordWidth);
+}
+
+bool IsUpperLetter(char c)
+{
+    return c >= 'A' && c <= 'Z';
+}
+
+bool IsLowerLetter(char c)
+{
+    return c >= 'a' && c <= 'z';
+}

@@ -1,0 +1,33 @@
+// Fixed-width words and the text rules every engine operation follows.
+// Fields are blank-padded on the right, carry no terminator, and positions are 1-based.
+#pragma once
+#include <cstdint>
+
+const int WordWidth = 32;
+
+struct WordField {
+    char ch[WordWidth];
+};
+
+// Copies text (textLength bytes) into a field of the given width: cut when longer, blank-padded.
+void CopyToField(char* field, int width, const char* text, int textLength);
+
+// Byte-by-byte unsigned comparison; the shorter text counts as blank-padded to the longer width.
+int CompareText(const char* a, int aWidth, const char* b, int bWidth);
+
+bool SameWord(const WordField& a, const WordField& b);
+int CompareWords(const WordField& a, const WordField& b);
+
+// Position of the last character that is not a blank (0x20); 0 for an all-blank text.
+int16_t TrimmedLength(const char* text, int width);
+int16_t TrimmedLength(const WordField& word);
+
+// Mode 1: 'a'..'z' to upper case; mode 5: 'A'..'Z' to lower case; other modes change nothing.
+void ChangeCase(int mode, char* text, int n);
+
+// 'A'..'Z' give 1..26, 'a'..'z' give 27..52; a result outside 1..52 means no slot.
+int LetterSlot(unsigned char b);
+
+void FillBlanks(WordField& word);
+bool IsUpperLetter(char c);
+bool IsLowerLetter(char c);

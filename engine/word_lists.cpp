@@ -1,0 +1,156 @@
+#include "word_lists.h"
+
+#include <cstring>
+
+#include "list_files.h"
+#include "main_list_index.h"
+#include "spell_tables.h"
+
+namespace {
+
+// First character of the last main-list line whose initial differed from the one before.
+// A blank when the program starts; kept from one load to the next.
+char RememberedInitial = ' ';
+
+const int PrefixLineWidth = 80;
+
+void LoadMainWords(int16_t& status)
+{
+    char path[ListPathWidth];
+    SpellListPath(path);
+    ListFile file;
+    OpenListFile(path, file, status);
+    if (status != 0)
+        return;
+    for (;;) {
+        WordField line;
+        int16_t readStatus = 0;
+        ReadListLine(file, line.ch, WordWidth, readStatus);
+        if (readStatus != 0) {
+            status = 0;
+            break;
+        }
+        if (SpellTables.MainCount >= MainCapacity) {
+            status = 1;
+            break;
+        }
+        SpellTables.MainCount++;
+        SpellTables.MainWords[SpellTables.MainCount] = line;
+        if (line.ch[0] == RememberedInitial)
+            continue;
+        RememberedInitial = line.ch[0];
+        int slot = LetterSlot(static_cast<unsigned char>(line.ch[0]));
+        if (slot < 1 || slot > LetterSlotCount) {
+            status = 1;
+            break;
+        }
+        SpellTables.LetterStart[slot] = SpellTables.MainCount;
+    }
+    CloseListFile(file);
+}
+
+} // namespace
+
+void ResetSpellTablesForTesting()
+{
+    std::memset(&SpellTables, 0, sizeof SpellTables);
+    RememberedInitial = ' ';
+}
+
+void LoadSpellTables(int16_t& status)
+{
+    SpellTables.MainCount = 0;
+    for (int s = 1; s <= LetterSlotCount; s++)
+        SpellTables.LetterStart[s] = 1;
+
+    int16_t ignored = 0;
+    ReloadLocalWords(ignored);
+    LoadMisspellings(ignored);
+    LoadPrefixTable(ignored);
+
+    LoadMainWords(status);
+    BuildMainListIndex();
+}
+
+void ReloadLocalWords(int16_t& status)
+{
+    SpellTables.LocalCount = 0;
+    status = 0;
+    char path[ListPathWidth];
+    LocalListPath(path);
+    ListFile file;
+    int16_t openStatus = 0;
+    OpenListFile(path, file, openStatus);
+    if (openStatus != 0)
+        return;
+    for (;;) {
+        WordField line;
+        int16_t readStatus = 0;
+        ReadListLine(file, line.ch, WordWidth, readStatus);
+        if (readStatus != 0 || SpellTables.LocalCount >= LocalCapacity)
+            break;
+        SpellTables.LocalCount++;
+        SpellTables.LocalWords[SpellTables.LocalCount] = line;
+    }
+    CloseListFile(file);
+}
+
+void LoadMisspellings(int16_t& status)
+{
+    SpellTables.MisspellCount = 0;
+    char path[ListPathWidth];
+    MisspellListPath(path);
+    ListFile file;
+    OpenListFile(path, file, status);
+    if (status != 0)
+        return;
+    for (;;) {
+        WordField line;
+        int16_t readStatus = 0;
+        ReadListLine(file, line.ch, WordWidth, readStatus);
+        if (readStatus != 0) {
+            status = 0;
+            break;
+        }
+        if (SpellTables.MisspellCount >= MisspellCapacity) {
+            status = 1;
+            break;
+        }
+        SpellTables.MisspellCount++;
+        SpellTables.MisspellLines[SpellTables.MisspellCount] = line;
+    }
+    CloseListFile(file);
+}
+
+void LoadPrefixTable(int16_t& status)
+{
+    SpellTables.PrefixCount = 0;
+    char path[ListPathWidth];
+    PrefixListPath(path);
+    ListFile file;
+    OpenListFile(path, file, status);
+    if (status != 0)
+        return;
+    for (;;) {
+        char line[PrefixLineWidth];
+        int16_t readStatus = 0;
+        ReadListLine(file, line, PrefixLineWidth, readStatus);
+        if (readStatus != 0) {
+            status = 0;
+            break;
+        }
+        if (line[0] == '#')
+            continue;
+        if (SpellTables.PrefixCount >= PrefixCapacity) {
+            status = 1;
+            break;
+        }
+        int16_t r = ++SpellTables.PrefixCount;
+        // From-text in columns 6..17, to-text in columns 20..31.
+        CopyToField(SpellTables.PrefixFrom[r], PrefixTextWidth, line + 5, PrefixTextWidth);
+        SpellTables.PrefixFromLength[r] = TrimmedLength(SpellTables.PrefixFrom[r], PrefixTextWidth);
+        CopyToField(SpellTables.PrefixTo[r], PrefixTextWidth, line + 19, PrefixTextWidth);
+        SpellTables.PrefixToLength[r] = TrimmedLength(SpellTables.PrefixTo[r], PrefixTextWidth);
+    }
+    CloseListFile(file);
+}

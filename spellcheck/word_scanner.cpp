@@ -1,0 +1,98 @@
+#include "word_scanner.h"
+
+#include <cstring>
+
+namespace {
+
+bool IsLetter(unsigned char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+bool IsWordChar(unsigned char c)
+{
+    return IsLetter(c) || c == '\'';
+}
+
+bool IsTypedWordChar(unsigned char c)
+{
+    return IsLetter(c) || c == '*' || c == '?' || c == '\'' || c == '-';
+}
+
+} // namespace
+
+void NextWord(const char* line, const int32_t& n, const int32_t& start,
+              int32_t& position, WordField& word, int32_t& length)
+{
+    const unsigned char* text = reinterpret_cast<const unsigned char*>(line);
+    int32_t p = start;
+    FillBlanks(word);
+    length = 0;
+    position = 0;
+
+    // A start inside a word passes over the rest of that word.
+    if (p > 0 && p <= n && IsWordChar(text[p - 1])) {
+        for (;;) {
+            if (n <= 0)
+                return;
+            p++;
+            if (p > n)
+                return;
+            if (!IsWordChar(text[p - 1]))
+                break;
+        }
+    }
+    // Search for a letter; an apostrophe never begins a word.
+    for (;;) {
+        if (n <= 0)
+            return;
+        p++;
+        if (p > n)
+            return;
+        if (IsLetter(text[p - 1]))
+            break;
+    }
+    int32_t l = 0;
+    for (int32_t i = p; i <= n && l < WordWidth && IsWordChar(text[i - 1]); i++)
+        word.ch[l++] = static_cast<char>(text[i - 1]);
+    if (word.ch[l - 1] == '\'') {
+        word.ch[l - 1] = ' ';
+        l--;
+    }
+    position = p;
+    length = l;
+}
+
+void CleanTypedWord(char* text)
+{
+    char scratch[WordWidth];
+    int copyLength = 0;
+    while (copyLength < WordWidth) {
+        scratch[copyLength] = text[copyLength];
+        if (text[copyLength] == 0)
+            break;
+        copyLength++;
+    }
+    int taken = copyLength < WordWidth ? copyLength + 1 : WordWidth;
+    int k = 0;
+    bool started = false;
+    for (int i = 0; i < taken; i++) {
+        unsigned char ch = static_cast<unsigned char>(scratch[i]);
+        if (IsTypedWordChar(ch)) {
+            text[k++] = static_cast<char>(ch);
+            started = true;
+        } else if (ch == 0 || started) {
+            text[k] = 0;
+            return;
+        }
+    }
+    // Only a text of 32 or more word characters reaches this point; the caller's limit of 31 prevents it.
+    text[k < WordWidth ? k : WordWidth - 1] = 0;
+}
+
+void ToWordField(const char* text, WordField& field)
+{
+    FillBlanks(field);
+    for (int i = 0; i < WordWidth && text[i] != 0; i++)
+        field.ch[i] = text[i];
+}

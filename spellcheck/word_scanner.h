@@ -1,0 +1,18 @@
+// What counts as a word in a line of document text and in a typed word.
+#pragma once
+#include <cstdint>
+
+#include "word_field.h"
+
+// Finds the next word of a terminated line of length n, starting after position start (0: the line's
+// beginning; a start inside a word passes over the rest of that word). position is 1-based, 0 when the
+// line holds no further word; length is 0..32.
+void NextWord(const char* line, const int32_t& n, const int32_t& start,
+              int32_t& position, WordField& word, int32_t& length);
+
+// Keeps the first run of typed-word characters (letters, '*', '?', apostrophe, hyphen) of a terminated
+// string of at most 31 characters, in place.
+void CleanTypedWord(char* text);
+
+// Blank-padded field from a terminated string (at most 32 characters taken).
+void ToWordField(const char* text, WordField& field);
