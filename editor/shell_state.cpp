@@ -1,0 +1,10 @@
+#include "shell_state.h"
+
+HWND hMainWindow = nullptr;
+HWND hMDIClient = nullptr;
+HWND hFindDialog = nullptr;
+HFONT hEditorFont = nullptr;
+COLORREF fontColor = 0;
+HINSTANCE hAppInstance = nullptr;
+char pendingFileName[260];
+int openFromCommandLine = 0;
