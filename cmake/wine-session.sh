@@ -31,6 +31,12 @@ start_wine_session() {
     "$PENMAR_WINE" wineboot -i >/dev/null 2>&1 || true
   fi
   wineserver -p >/dev/null 2>&1 || true
+  # The first program of a session starts Wine's own services and can hang at its exit: warm up first.
+  if ! timeout 120 "$PENMAR_WINE" cmd /c exit >/dev/null 2>&1; then
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -p >/dev/null 2>&1 || true
+    timeout 120 "$PENMAR_WINE" cmd /c exit >/dev/null 2>&1 || true
+  fi
   trap stop_wine_session EXIT
 }
 
