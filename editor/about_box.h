@@ -1,0 +1,6 @@
+// Help > About Penmar...
+#pragma once
+#include <windows.h>
+
+INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+void ShowAboutBox(HWND frame);

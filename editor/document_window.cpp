@@ -1,0 +1,100 @@
+#include "document_window.h"
+
+#include "dictionary_launch.h"
+#include "documents.h"
+#include "file_commands.h"
+#include "find_replace.h"
+#include "menu_enabling.h"
+#include "resource_ids.h"
+#include "shell_state.h"
+#include "spell_run.h"
+#include "texts.h"
+#include "ui_seam.h"
+
+static void OnCreate(HWND document)
+{
+    HWND edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
+                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                                    ES_NOHIDESEL,
+                                0, 0, 100, 100, document,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(DocumentEditId)),
+                                GetModuleHandleA(nullptr), nullptr);
+    if (edit == nullptr)
+        ShowMessageBox(document, TEXT_EDIT_BOX_FAILED, TEXT_CAPTION_ERROR, MB_ICONERROR);
+    else
+        SendMessageA(edit, EM_LIMITTEXT, 0, 0);
+    findMessageId = RegisterWindowMessageA(FINDMSGSTRINGA);
+    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(hEditorFont), 0);
+}
+
+static void FitEditToClient(HWND document)
+{
+    RECT client;
+    GetClientRect(document, &client);
+    SetWindowPos(GetDlgItem(document, DocumentEditId), nullptr, 0, 0, client.right, client.bottom,
+                 SWP_NOZORDER);
+}
+
+static void SendToEdit(HWND document, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    SendDlgItemMessageA(document, DocumentEditId, message, wParam, lParam);
+}
+
+static void OnEditNotification(HWND document, int code)
+{
+    if (code == EN_ERRSPACE || code == EN_MAXTEXT)
+        ShowMessageBox(document, TEXT_EDIT_OUT_OF_SPACE, TEXT_MESSAGE_CAPTION, MB_ICONERROR);
+}
+
+static void OnCommand(HWND document, WPARAM wParam, LPARAM lParam)
+{
+    if (lParam != 0 && LOWORD(wParam) == DocumentEditId) {
+        OnEditNotification(document, HIWORD(wParam));
+        return;
+    }
+    switch (LOWORD(wParam)) {
+    case IDM_FILE_SAVEAS: SaveDocumentAs(document); break;
+    case IDM_EDIT_DELETE: SendToEdit(document, WM_CLEAR, 0, 0); break;
+    case IDM_EDIT_UNDO: SendToEdit(document, WM_UNDO, 0, 0); break;
+    case IDM_EDIT_CUT: SendToEdit(document, WM_CUT, 0, 0); break;
+    case IDM_EDIT_COPY: SendToEdit(document, WM_COPY, 0, 0); break;
+    case IDM_EDIT_PASTE: SendToEdit(document, WM_PASTE, 0, 0); break;
+    case IDM_EDIT_SELECTALL: SendToEdit(document, EM_SETSEL, 0, -1); break;
+    case IDM_EDIT_FIND: FindCommand(document); break;
+    case IDM_EDIT_FINDNEXT: FindNextCommand(document); break;
+    case IDM_EDIT_REPLACE: ReplaceCommand(document); break;
+    case IDM_TOOLS_SPELLING: SpellCheckRun(document, DocumentEditId); break;
+    case IDM_TOOLS_DICTIONARY: LaunchDictionary(document, DocumentEditId); break;
+    }
+}
+
+LRESULT CALLBACK DocumentWindowProc(HWND document, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (findMessageId != 0 && message == findMessageId)
+        return HandleFindRequest(document, lParam);
+    switch (message) {
+    case WM_CREATE:
+        OnCreate(document);
+        return 0;
+    case WM_SETFOCUS:
+        SetFocus(GetDlgItem(document, DocumentEditId));
+        FitEditToClient(document);
+        return DefMDIChildProcA(document, message, wParam, lParam);
+    case WM_SIZE:
+        FitEditToClient(document);
+        return DefMDIChildProcA(document, message, wParam, lParam);
+    case WM_MDIACTIVATE:
+        if (reinterpret_cast<HWND>(lParam) == document)
+            EnableDocumentMenus();
+        else
+            GrayDocumentMenus();
+        return 0;
+    case WM_CLOSE:
+        CloseActiveDocument();
+        return 0;
+    case WM_COMMAND:
+        OnCommand(document, wParam, lParam);
+        return 0;
+    }
+    return DefMDIChildProcA(document, message, wParam, lParam);
+}

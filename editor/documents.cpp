@@ -1,0 +1,88 @@
+#include "documents.h"
+
+#include <cstdio>
+
+#include "frame_window.h"
+#include "menu_enabling.h"
+#include "resource_ids.h"
+#include "shell_state.h"
+#include "texts.h"
+#include "ui_seam.h"
+#include "window_classes.h"
+
+static int HasChanges(HWND document)
+{
+    return SendDlgItemMessageA(document, DocumentEditId, EM_GETMODIFY, 0, 0) != 0;
+}
+
+HWND CreateDocumentWindow(HWND mdiClient)
+{
+    MDICREATESTRUCTA create = {};
+    create.szClass = DOCUMENT_CLASS_NAME;
+    create.szTitle = TEXT_UNTITLED;
+    create.hOwner = GetModuleHandleA(nullptr);
+    create.x = CW_USEDEFAULT;
+    create.y = CW_USEDEFAULT;
+    create.cx = 850;
+    create.cy = 500;
+    HWND document = reinterpret_cast<HWND>(SendMessageA(mdiClient, WM_MDICREATE, 0,
+                                                        reinterpret_cast<LPARAM>(&create)));
+    if (document == nullptr)
+        ShowMessageBox(mdiClient, TEXT_CHILD_CREATION_FAILED, TEXT_CAPTION_OH_OH, MB_ICONEXCLAMATION);
+    return document;
+}
+
+int QuerySaveChanges(HWND document)
+{
+    char name[260] = "";
+    if (GetWindowTextA(document, name, sizeof(name)) == 0)
+        lstrcpynA(name, TEXT_UNTITLED, sizeof(name));
+    char question[sizeof(name) + sizeof(TEXT_SAVE_CHANGES)];
+    std::snprintf(question, sizeof(question), TEXT_SAVE_CHANGES, name);
+    if (ShowMessageBox(document, question, TEXT_MESSAGE_CAPTION, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return 0;
+    SendMessageA(document, WM_COMMAND, IDM_FILE_SAVEAS, 0);
+    return 1;
+}
+
+void CloseActiveDocument()
+{
+    HWND document = ActiveDocument();
+    if (document == nullptr)
+        return;
+    if (HasChanges(document) && QuerySaveChanges(document))
+        return;
+    GrayClosingDocumentMenus();
+    if (ActiveDocument() != nullptr)
+        SendMessageA(hMDIClient, WM_MDINEXT, 0, 0);
+    // The MDI client destroys its own children, so that its Window menu list and active window stay right.
+    SendMessageA(hMDIClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(document), 0);
+}
+
+int32_t CountDocuments(HWND mdiClient)
+{
+    HWND first = reinterpret_cast<HWND>(SendMessageA(mdiClient, WM_MDIGETACTIVE, 0, 0));
+    if (first == nullptr)
+        return 0;
+    int32_t count = 1;
+    for (;;) {
+        SendMessageA(mdiClient, WM_MDINEXT, 0, 0);
+        HWND active = reinterpret_cast<HWND>(SendMessageA(mdiClient, WM_MDIGETACTIVE, 0, 0));
+        if (active == first || active == nullptr)
+            break;
+        count++;
+    }
+    return count;
+}
+
+void QueryExit(HWND frame)
+{
+    int32_t count = CountDocuments(hMDIClient);
+    for (int32_t i = 0; i < count; i++) {
+        HWND document = ActiveDocument();
+        if (document != nullptr && HasChanges(document) && QuerySaveChanges(document))
+            return;
+        SendMessageA(hMDIClient, WM_MDINEXT, 0, 0);
+    }
+    SendMessageA(frame, WM_DESTROY, 0, 0);
+}

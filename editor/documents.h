@@ -1,0 +1,13 @@
+// Creating, counting and closing document windows, and the questions about unsaved changes.
+#pragma once
+#include <windows.h>
+#include <cstdint>
+
+HWND CreateDocumentWindow(HWND mdiClient);
+// Closes the active document window, unless it has changes and the user chooses to save them.
+void CloseActiveDocument();
+// 1 when the user chose to save (Save As has run; the caller stops closing), 0 when not.
+int QuerySaveChanges(HWND document);
+int32_t CountDocuments(HWND mdiClient);
+// File > Exit and the frame's close box: offers each changed document, then ends the message loop.
+void QueryExit(HWND frame);

@@ -1,0 +1,113 @@
+#include "editor_main.h"
+
+#include <commctrl.h>
+#include <cstring>
+
+#include "frame_window.h"
+#include "document_window.h"
+#include "resource_ids.h"
+#include "shell_state.h"
+#include "texts.h"
+#include "ui_seam.h"
+#include "window_classes.h"
+
+void CommandLineName(const char* argument, char name[CommandLineNameSize])
+{
+    int length = 0;
+    if (argument != nullptr)
+        while (length < CommandLineNameSize - 1 && argument[length] != '\0')
+            length++;
+    while (length > 0 && argument[length - 1] == ' ')
+        length--;
+    if (length > 0)
+        std::memcpy(name, argument, length);
+    name[length] = '\0';
+}
+
+static int RegisterOneClass(HINSTANCE instance, const char* className, WNDPROC procedure, UINT style,
+                         int backgroundColour, const char* menuName)
+{
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = style;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    windowClass.hIconSm = LoadIconA(nullptr, IDI_APPLICATION);
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(backgroundColour + 1));
+    windowClass.lpszMenuName = menuName;
+    windowClass.lpszClassName = className;
+    return RegisterClassExA(&windowClass) != 0;
+}
+
+int RegisterWindowClasses(HINSTANCE instance)
+{
+    // The toolbar and status bar classes live in the common-controls library, which is only
+    // loaded and registered when the program asks for it.
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    if (!RegisterOneClass(instance, FRAME_CLASS_NAME, FrameWindowProc, 0, COLOR_WINDOW,
+                       MAKEINTRESOURCEA(IDM_MAINMENU))) {
+        ShowMessageBox(nullptr, TEXT_REGISTRATION_FAILED, TEXT_CAPTION_ERROR_BANG, MB_ICONEXCLAMATION);
+        return 0;
+    }
+    if (!RegisterOneClass(instance, DOCUMENT_CLASS_NAME, DocumentWindowProc, CS_HREDRAW | CS_VREDRAW,
+                       COLOR_BTNFACE, nullptr)) {
+        ShowMessageBox(nullptr, TEXT_CHILD_REGISTRATION_FAILED, TEXT_CAPTION_OH_OH, MB_ICONEXCLAMATION);
+        return 0;
+    }
+    return 1;
+}
+
+HWND CreateFrameWindow(HINSTANCE instance, int showCommand)
+{
+    HWND frame = CreateWindowExA(0, FRAME_CLASS_NAME, TEXT_FRAME_TITLE, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, 1100, 640, nullptr, nullptr, instance, nullptr);
+    if (frame == nullptr) {
+        ShowMessageBox(nullptr, TEXT_CREATION_FAILED, TEXT_CAPTION_ERROR_BANG, MB_ICONEXCLAMATION);
+        return nullptr;
+    }
+    hMainWindow = frame;
+    ShowWindow(frame, showCommand);
+    UpdateWindow(frame);
+    return frame;
+}
+
+void OpenCommandLineFile(HWND frame, const char* name)
+{
+    if (name[0] == '\0')
+        return;
+    openFromCommandLine = 1;
+    lstrcpynA(pendingFileName, name, sizeof(pendingFileName));
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_OPEN, 0);
+}
+
+int RunMessageLoop(HWND frame, HACCEL accelerators)
+{
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0)) {
+        if (hFindDialog != nullptr && IsDialogMessageA(hFindDialog, &message))
+            continue;
+        if (TranslateMDISysAccel(hMDIClient, &message))
+            continue;
+        if (TranslateAcceleratorA(frame, accelerators, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+int EditorMain(HINSTANCE instance, HINSTANCE, const char* name, int showCommand)
+{
+    if (!RegisterWindowClasses(instance))
+        return 0;
+    HWND frame = CreateFrameWindow(instance, showCommand);
+    if (frame == nullptr)
+        return 0;
+    HACCEL accelerators = LoadAcceleratorsA(instance, TEXT_ACCELERATORS_NAME);
+    OpenCommandLineFile(frame, name);
+    return RunMessageLoop(frame, accelerators);
+}

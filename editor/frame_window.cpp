@@ -1,0 +1,190 @@
+#include "frame_window.h"
+
+#include <commctrl.h>
+
+#include "about_box.h"
+#include "documents.h"
+#include "file_commands.h"
+#include "fonts.h"
+#include "menu_enabling.h"
+#include "printing.h"
+#include "resource_ids.h"
+#include "shell_state.h"
+#include "show_message.h"
+#include "texts.h"
+#include "ui_seam.h"
+
+HWND ActiveDocument()
+{
+    if (hMDIClient == nullptr)
+        return nullptr;
+    return reinterpret_cast<HWND>(SendMessageA(hMDIClient, WM_MDIGETACTIVE, 0, 0));
+}
+
+void SetStatusTexts(const char* part0, const char* part1)
+{
+    SendDlgItemMessageA(hMainWindow, FrameStatusBarId, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(part0));
+    if (part1 != nullptr)
+        SendDlgItemMessageA(hMainWindow, FrameStatusBarId, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(part1));
+}
+
+static void CreateMDIClient(HWND frame, HINSTANCE instance)
+{
+    CLIENTCREATESTRUCT clientCreate = {};
+    clientCreate.hWindowMenu = GetSubMenu(GetMenu(frame), MENU_POSITION_WINDOW);
+    clientCreate.idFirstChild = FirstDocumentId;
+    hMDIClient = CreateWindowExA(WS_EX_CLIENTEDGE, "mdiclient", nullptr,
+                                 WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, frame,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(FrameMDIClientId)),
+                                 instance, &clientCreate);
+    if (hMDIClient == nullptr)
+        ShowMessageBox(frame, TEXT_MDI_CLIENT_FAILED, TEXT_CAPTION_ERROR, MB_ICONERROR);
+}
+
+static void CreateToolbar(HWND frame, HINSTANCE instance)
+{
+    HWND toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, frame,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(FrameToolbarId)), instance,
+                                   nullptr);
+    if (toolbar == nullptr)
+        ShowMessageBox(frame, TEXT_TOOLBAR_FAILED, TEXT_CAPTION_ERROR, MB_ICONERROR);
+
+    SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    TBADDBITMAP bitmaps = {HINST_COMMCTRL, IDB_STD_SMALL_COLOR};
+    SendMessageA(toolbar, TB_ADDBITMAP, 0, reinterpret_cast<LPARAM>(&bitmaps));
+
+    const int images[] = {STD_FILENEW, STD_FILEOPEN, STD_FILESAVE, STD_PRINT, STD_FIND, STD_REPLACE};
+    const int commands[] = {IDM_FILE_NEW,   IDM_FILE_OPEN,     IDM_FILE_SAVEAS,
+                            IDM_FILE_PRINT, IDM_EDIT_FINDNEXT, IDM_EDIT_REPLACE};
+    TBBUTTON buttons[6] = {};
+    for (int i = 0; i < 6; i++) {
+        buttons[i].iBitmap = images[i];
+        buttons[i].idCommand = commands[i];
+        buttons[i].fsState = TBSTATE_ENABLED;
+        buttons[i].fsStyle = TBSTYLE_BUTTON;
+    }
+    SendMessageA(toolbar, TB_ADDBUTTONSA, 6, reinterpret_cast<LPARAM>(buttons));
+}
+
+static void CreateStatusBar(HWND frame, HINSTANCE instance)
+{
+    HWND statusBar = CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0,
+                                     0, 0, frame,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(FrameStatusBarId)),
+                                     instance, nullptr);
+    int rightEdges[2] = {100, -1};
+    SendMessageA(statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(rightEdges));
+    SendMessageA(statusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(TEXT_STATUS_VERSION));
+}
+
+static void OnCreate(HWND frame, const CREATESTRUCTA* create)
+{
+    CreateMDIClient(frame, create->hInstance);
+    hAppInstance = create->hInstance;
+    CreateToolbar(frame, create->hInstance);
+    CreateDefaultFont();
+    CreateStatusBar(frame, create->hInstance);
+}
+
+static int WindowHeight(HWND window)
+{
+    RECT rect = {};
+    if (window != nullptr)
+        GetWindowRect(window, &rect);
+    return rect.bottom - rect.top;
+}
+
+static void LayOutChildren(HWND frame)
+{
+    HWND toolbar = GetDlgItem(frame, FrameToolbarId);
+    SendMessageA(toolbar, TB_AUTOSIZE, 0, 0);
+    int toolbarHeight = WindowHeight(toolbar);
+
+    HWND statusBar = GetDlgItem(frame, FrameStatusBarId);
+    SendMessageA(statusBar, WM_SIZE, 0, 0);
+    int statusHeight = WindowHeight(statusBar);
+
+    RECT client;
+    GetClientRect(frame, &client);
+    SetWindowPos(GetDlgItem(frame, FrameMDIClientId), nullptr, 0, toolbarHeight, client.right,
+                 client.bottom - toolbarHeight - statusHeight, SWP_NOZORDER);
+}
+
+static void PrintCommand(HWND frame)
+{
+    HWND document = ActiveDocument();
+    if (document == nullptr)
+        return;
+    // The printed file's name is the document's title: its path, or "[Untitled]".
+    char name[260] = "";
+    GetWindowTextA(document, name, sizeof(name));
+    if (!PrintDocument(hAppInstance, frame, document, name))
+        ShowMessage(frame, TEXT_UNABLE_TO_PRINT, name);
+}
+
+static void NewCommand()
+{
+    CreateDocumentWindow(hMDIClient);
+}
+
+static void OpenCommand()
+{
+    HWND document = CreateDocumentWindow(hMDIClient);
+    if (document != nullptr)
+        OpenDocumentFile(document);
+}
+
+static void ForwardToActiveDocument(WPARAM wParam, LPARAM lParam)
+{
+    HWND document = ActiveDocument();
+    if (document != nullptr)
+        SendMessageA(document, WM_COMMAND, wParam, lParam);
+}
+
+static LRESULT OnCommand(HWND frame, WPARAM wParam, LPARAM lParam)
+{
+    int command = LOWORD(wParam);
+    switch (command) {
+    case IDM_FILE_EXIT: QueryExit(frame); break;
+    case IDM_FILE_NEW: NewCommand(); break;
+    case IDM_FILE_OPEN: OpenCommand(); break;
+    case IDM_FILE_PRINT: PrintCommand(frame); break;
+    case IDM_WINDOW_CASCADE: SendMessageA(hMDIClient, WM_MDICASCADE, 0, 0); break;
+    case IDM_WINDOW_TILE: SendMessageA(hMDIClient, WM_MDITILE, 0, 0); break;
+    case IDM_FILE_CLOSE: CloseActiveDocument(); break;
+    case IDM_FORMAT_FONT: FormatFontCommand(frame); break;
+    case IDM_FORMAT_DEFAULTGUIFONT: FormatDefaultGuiFontCommand(frame); break;
+    case IDM_FORMAT_TIMESNEWROMAN: FormatTimesNewRomanCommand(frame); break;
+    case IDM_HELP_HELP: ShowMessage(frame, TEXT_HELP_NOT_AVAILABLE, ""); break;
+    case IDM_HELP_ABOUT: ShowAboutBox(frame); break;
+    default:
+        if (command >= FirstDocumentId)
+            return DefFrameProcA(frame, hMDIClient, WM_COMMAND, wParam, lParam);
+        ForwardToActiveDocument(wParam, lParam);
+        break;
+    }
+    return 0;
+}
+
+LRESULT CALLBACK FrameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        OnCreate(frame, reinterpret_cast<const CREATESTRUCTA*>(lParam));
+        return 0;
+    case WM_SIZE:
+        LayOutChildren(frame);
+        return 0;
+    case WM_COMMAND:
+        return OnCommand(frame, wParam, lParam);
+    case WM_CLOSE:
+        QueryExit(frame);
+        return 0;
+    case WM_DESTROY:
+        ReleaseEditorFonts();
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefFrameProcA(frame, hMDIClient, message, wParam, lParam);
+}

@@ -1,0 +1,35 @@
+// Resource and command ids shared by the resource scripts and the editor's code.
+#pragma once
+
+#define IDM_MAINMENU 102
+
+// Commands of the menu, the toolbar and the accelerator table.
+#define IDM_FILE_EXIT 40001
+#define IDM_FILE_NEW 40002
+#define IDM_FILE_OPEN 40003
+#define IDM_FILE_SAVEAS 40005
+#define IDM_FILE_PRINT 40006
+#define IDM_WINDOW_CASCADE 40008
+#define IDM_WINDOW_TILE 40009
+#define IDM_FILE_CLOSE 40010
+#define IDM_EDIT_DELETE 40012
+#define IDM_EDIT_UNDO 40013
+#define IDM_EDIT_CUT 40014
+#define IDM_EDIT_COPY 40015
+#define IDM_EDIT_PASTE 40016
+#define IDM_EDIT_SELECTALL 40017
+#define IDM_EDIT_FIND 40018
+#define IDM_EDIT_FINDNEXT 40019
+#define IDM_EDIT_REPLACE 40020
+#define IDM_FORMAT_FONT 40022
+#define IDM_FORMAT_DEFAULTGUIFONT 40023
+#define IDM_FORMAT_TIMESNEWROMAN 40024
+#define IDM_TOOLS_SPELLING 40025
+#define IDM_TOOLS_DICTIONARY 40026
+#define IDM_HELP_HELP 40030
+#define IDM_HELP_ABOUT 40031
+
+// Positions of the menu's popups as the resource lists them.
+#define MENU_POSITION_EDIT 1
+#define MENU_POSITION_WINDOW 2
+#define MENU_POSITION_TOOLS 4
