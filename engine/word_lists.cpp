@@ -55,6 +55,7 @@ void ResetSpellTablesForTesting()
 {
     std::memset(&SpellTables, 0, sizeof SpellTables);
     RememberedInitial = ' ';
+    BuildMainListIndex();
 }
 
 void LoadSpellTables(int16_t& status)

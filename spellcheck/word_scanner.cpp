@@ -25,7 +25,8 @@ void NextWord(const char* line, const int32_t& n, const int32_t& start,
               int32_t& position, WordField& word, int32_t& length)
 {
     const unsigned char* text = reinterpret_cast<const unsigned char*>(line);
-    int32_t p = start;
+    // A negative start would read before the line; it counts as the line's beginning.
+    int32_t p = start < 0 ? 0 : start;
     FillBlanks(word);
     length = 0;
     position = 0;

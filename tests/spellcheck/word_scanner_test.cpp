@@ -43,6 +43,75 @@ TEST(NextWord, WalksALine)
     EXPECT_EQ(Next("Hello, world", 8).position, 0);
 }
 
+TEST(NextWord, StartInsideAWordSkipsTheRestOfIt)
+{
+    EXPECT_EQ(Next("Hello, world", 1).word, "world");
+    EXPECT_EQ(Next("Hello, world", 3).word, "world");
+    EXPECT_EQ(Next("Hello, world", 5).position, 8);    // on the last letter
+    EXPECT_EQ(Next("Hello, world", 12).position, 0);
+    EXPECT_EQ(Next("Hello, world", 13).position, 0);   // N + 1
+}
+
+TEST(NextWord, Apostrophes)
+{
+    Found tis = Next("'tis", 0);
+    EXPECT_EQ(tis.position, 2);
+    EXPECT_EQ(tis.word, "tis");
+    Found dogs = Next("dogs' bone", 0);
+    EXPECT_EQ(dogs.word, "dogs");
+    EXPECT_EQ(dogs.length, 4);
+    EXPECT_EQ(Next("dogs' bone", dogs.position + dogs.length).word, "bone");
+    EXPECT_EQ(Next("dogs' bone", dogs.position).word, "bone");
+    EXPECT_EQ(Next("it's", 0).length, 4);
+    Found twice = Next("ab'' c", 0);
+    EXPECT_EQ(twice.word, "ab'");
+    EXPECT_EQ(twice.length, 3);
+}
+
+TEST(NextWord, LettersOnlyBeginWords)
+{
+    Found x = Next("X2Y", 0);
+    EXPECT_EQ(x.word, "X");
+    Found y = Next("X2Y", x.position + x.length);
+    EXPECT_EQ(y.position, 3);
+    EXPECT_EQ(y.word, "Y");
+    EXPECT_EQ(Next("well-known", 0).word, "well");
+    EXPECT_EQ(Next("well-known", 5).word, "known");
+    EXPECT_EQ(Next("caf\xe9s", 0).word, "caf");
+    EXPECT_EQ(Next("caf\xe9s", 4).word, "s");
+    for (const char* line : {"", "12 34, -- !?", "''"}) {
+        Found none = Next(line, 0);
+        EXPECT_EQ(none.position, 0) << line;
+        EXPECT_EQ(none.length, 0) << line;
+        EXPECT_EQ(none.word, "") << line;
+    }
+}
+
+TEST(NextWord, OverlongWordsGiveTheirFirst32LettersOnce)
+{
+    std::string line = std::string(40, 'k') + " next";
+    Found first = Next(line, 0);
+    EXPECT_EQ(first.length, 32);
+    EXPECT_EQ(first.word, std::string(32, 'k'));
+    Found second = Next(line, first.position + first.length);
+    EXPECT_EQ(second.word, "next");
+    EXPECT_EQ(second.position, 42);
+    EXPECT_EQ(Next(std::string(40, 'k'), 33).position, 0);
+}
+
+TEST(NextWord, ANegativeStartCountsAsTheBeginning)
+{
+    // Letters stand before the line in memory: a scan that reached back would find them.
+    const char memory[] = "xyzab cd";
+    const char* line = memory + 3;
+    int32_t n = 5, start = -2, position = -1, length = -1;
+    WordField word;
+    NextWord(line, n, start, position, word, length);
+    EXPECT_EQ(position, 1);
+    EXPECT_EQ(Text(word), "ab");
+    EXPECT_EQ(length, 2);
+}
+
 TEST(CleanTypedWord, KeepsTheFirstRunOfWordCharacters)
 {
     EXPECT_EQ(Clean("  (teh)"), "teh");
@@ -51,6 +120,21 @@ TEST(CleanTypedWord, KeepsTheFirstRunOfWordCharacters)
     EXPECT_EQ(Clean("c?t*"), "c?t*");
     EXPECT_EQ(Clean("well."), "well");
     EXPECT_EQ(Clean("123"), "");
+    EXPECT_EQ(Clean(""), "");
+    EXPECT_EQ(Clean("o'clock-ish!x"), "o'clock-ish");
+    EXPECT_EQ(Clean(std::string(31, 'a')), std::string(31, 'a'));
+}
+
+TEST(ToWordField, PadsWithBlanksAndKeeps32Characters)
+{
+    WordField field;
+    ToWordField("cat", field);
+    EXPECT_EQ(std::string(field.ch, 32), "cat" + std::string(29, ' '));
+    ToWordField("", field);
+    EXPECT_EQ(std::string(field.ch, 32), std::string(32, ' '));
+    std::string forty(40, 'z');
+    ToWordField(forty.c_str(), field);
+    EXPECT_EQ(std::string(field.ch, 32), std::string(32, 'z'));
 }
 
 } // namespace

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "list_folder.h"
+#include "word_field.h"
+
+namespace {
+
+int Sign(int value)
+{
+    return (value > 0) - (value < 0);
+}
+
+int Compare(const std::string& a, const std::string& b)
+{
+    return Sign(CompareText(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size())));
+}
+
+TEST(TextRules, CopyCutsAndPads)
+{
+    char field[8];
+    CopyToField(field, 8, "abc", 3);
+    EXPECT_EQ(std::string(field, 8), "abc     ");
+    CopyToField(field, 8, "abcdefghijk", 11);
+    EXPECT_EQ(std::string(field, 8), "abcdefgh");
+    CopyToField(field, 8, "", 0);
+    EXPECT_EQ(std::string(field, 8), "        ");
+    EXPECT_EQ(Text(Word(std::string(40, 'q'))), std::string(32, 'q'));
+}
+
+TEST(TextRules, CompareIsUnsignedBytewiseWithBlankPadding)
+{
+    EXPECT_EQ(Compare("cat", "cats"), -1);
+    EXPECT_EQ(Compare("cats", "cat"), 1);
+    EXPECT_EQ(Compare("cat   ", "cat"), 0);
+    EXPECT_EQ(Compare("Zulu", "apple"), -1);
+    EXPECT_EQ(Compare("caf\xe9", "cafz"), 1);       // bytes above 127 sort after every letter
+    EXPECT_EQ(Compare("cat\t", "cat"), -1);         // a tab is smaller than the padding blank
+    EXPECT_EQ(Compare("cat", "cat\t"), 1);
+    EXPECT_LT(CompareWords(Word("cat"), Word("cats")), 0);
+    EXPECT_GT(CompareWords(Word("\xe9t\xe9"), Word("zebra")), 0);
+    EXPECT_TRUE(SameWord(Word("cat"), Word("cat ")));
+}
+
+TEST(TextRules, TrimmedLengthCountsOnlyBlanksAsPadding)
+{
+    EXPECT_EQ(TrimmedLength(Word("")), 0);
+    EXPECT_EQ(TrimmedLength(Word("a b")), 3);
+    EXPECT_EQ(TrimmedLength(Word("ab\r")), 3);
+    EXPECT_EQ(TrimmedLength(Word("ab\t ")), 3);
+    EXPECT_EQ(TrimmedLength(Word(std::string(32, 'x'))), 32);
+}
+
+TEST(TextRules, ChangeCaseTouchesAsciiLettersOnly)
+{
+    char text[] = "abZ9\xe9\xc9'{";
+    ChangeCase(1, text, 8);
+    EXPECT_STREQ(text, "ABZ9\xe9\xc9'{");
+    ChangeCase(5, text, 8);
+    EXPECT_STREQ(text, "abz9\xe9\xc9'{");
+    ChangeCase(1, text, 1);
+    EXPECT_STREQ(text, "Abz9\xe9\xc9'{");
+    ChangeCase(2, text, 8);
+    EXPECT_STREQ(text, "Abz9\xe9\xc9'{");
+}
+
+TEST(TextRules, LetterSlots)
+{
+    EXPECT_EQ(LetterSlot('A'), 1);
+    EXPECT_EQ(LetterSlot('Z'), 26);
+    EXPECT_EQ(LetterSlot('a'), 27);
+    EXPECT_EQ(LetterSlot('z'), 52);
+    EXPECT_EQ(LetterSlot('['), 21);    // 91..96 share the slots of 'U'..'Z'
+    EXPECT_EQ(LetterSlot('`'), 26);
+    for (int b : {32, 48, 57, 39, 64, 123, 126, 0xe9, 0xff}) {   // blank, digits, apostrophe, '@', '{', '~', high bytes
+        int slot = LetterSlot(static_cast<unsigned char>(b));
+        EXPECT_TRUE(slot < 1 || slot > 52) << "byte " << int(b);
+    }
+}
+
+} // namespace

@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "list_folder.h"
+#include "spell_tables.h"
+#include "word_lists.h"
+
+namespace {
+
+int16_t Load()
+{
+    int16_t status = -99;
+    LoadSpellTables(status);
+    return status;
+}
+
+std::string PrefixFrom(int row)
+{
+    return std::string(SpellTables.PrefixFrom[row], PrefixTextWidth);
+}
+
+std::string PrefixTo(int row)
+{
+    return std::string(SpellTables.PrefixTo[row], PrefixTextWidth);
+}
+
+// Columns 1..5, the from-text in 6..17, columns 18..19, the to-text in 20..31.
+std::string PrefixLine(const std::string& lead, const std::string& from, const std::string& gap,
+                       const std::string& to)
+{
+    return lead + from + std::string(12 - from.size(), ' ') + gap + to + std::string(12 - to.size(), ' ');
+}
+
+// "w000000", "w000001", ...: sorted, all with the same initial.
+std::string NumberedWord(int i)
+{
+    std::string digits = std::to_string(i);
+    return "w" + std::string(6 - digits.size(), '0') + digits;
+}
+
+std::string NumberedLines(int count)
+{
+    std::string bytes;
+    for (int i = 0; i < count; i++)
+        bytes += NumberedWord(i) + "\n";
+    return bytes;
+}
+
+TEST(MainList, LetterStartPointsAtTheFirstWordOfEachInitial)
+{
+    ListFolder folder;
+    folder.WriteLines("Spell.txt", {"Aaron", "Abel", "apple", "axe"});
+    EXPECT_EQ(Load(), 0);
+    EXPECT_EQ(SpellTables.MainCount, 4);
+    EXPECT_EQ(SpellTables.LetterStart[1], 1);
+    EXPECT_EQ(SpellTables.LetterStart[27], 3);
+    for (int s = 1; s <= LetterSlotCount; s++) {
+        if (s != 27)
+            EXPECT_EQ(SpellTables.LetterStart[s], 1) << "slot " << s;
+    }
+    EXPECT_EQ(Text(SpellTables.MainWords[3]), "apple");
+}
+
+TEST(MainList, LinesAreKeptAsTheirFirst32Characters)
+{
+    ListFolder folder;
+    std::string forty = "b" + std::string(39, 'c');
+    folder.WriteFile("Spell.txt", "a\r\n" + forty + "\r\nd");
+    EXPECT_EQ(Load(), 0);
+    ASSERT_EQ(SpellTables.MainCount, 3);
+    EXPECT_EQ(Text(SpellTables.MainWords[1]), "a");
+    EXPECT_EQ(Text(SpellTables.MainWords[2]), forty.substr(0, 32));
+    EXPECT_EQ(Text(SpellTables.MainWords[3]), "d");
+    EXPECT_EQ(SpellTables.LetterStart[LetterSlot('d')], 3);
+}
+
+TEST(MainList, LinesWithoutALetterSlotFailTheLoad)
+{
+    ListFolder folder;
+    folder.WriteLines("Spell.txt", {"apple", "9lives", "zoo"});
+    EXPECT_EQ(Load(), 1);
+    EXPECT_EQ(SpellTables.MainCount, 2);   // the failing line stays stored and counted
+
+    folder.WriteLines("Spell.txt", {"apple", "", "zoo"});
+    EXPECT_EQ(Load(), 1);
+    EXPECT_EQ(SpellTables.MainCount, 2);
+
+    folder.WriteLines("Spell.txt", {"apple", "'tis"});
+    EXPECT_EQ(Load(), 1);
+
+    // The same initial as the line before is not tested again.
+    folder.WriteLines("Spell.txt", {"apple", "a", "a b"});
+    EXPECT_EQ(Load(), 0);
+    EXPECT_EQ(SpellTables.MainCount, 3);
+}
+
+TEST(MainList, AnEmptyFirstLineAtTheFirstLoadIsABlankWord)
+{
+    ListFolder folder;
+    folder.WriteLines("Spell.txt", {"", "apple"});
+    EXPECT_EQ(Load(), 0);
+    EXPECT_EQ(SpellTables.MainCount, 2);
+    EXPECT_EQ(Text(SpellTables.MainWords[1]), "");
+    EXPECT_EQ(SpellTables.LetterStart[LetterSlot('a')], 2);
+}
+
+TEST(MainList, MoreThanTheCapacityFailsAndKeepsTheFirstLines)
+{
+    ListFolder folder;
+    folder.WriteFile("Spell.txt", NumberedLines(MainCapacity + 1));
+    EXPECT_EQ(Load(), 1);
+    EXPECT_EQ(SpellTables.MainCount, MainCapacity);
+    EXPECT_EQ(Text(SpellTables.MainWords[MainCapacity]), NumberedWord(MainCapacity - 1));
+
+    folder.WriteFile("Spell.txt", NumberedLines(MainCapacity));
+    EXPECT_EQ(Load(), 0);
+    EXPECT_EQ(SpellTables.MainCount, MainCapacity);
+}
+
+TEST(MainList, MissingSpellListStillLoadsTheOtherThree)
+{
+    ListFolder folder;
+    folder.WriteLines("Local.txt", {"Foo"});
+    folder.WriteLines("Misspell.txt", {"$receive", "recieve"});
+    folder.WriteLines("Prefix.txt", {PrefixLine("     ", "ph", "  ", "f")});
+    EXPECT_EQ(Load(), 2);
+    EXPECT_EQ(SpellTables.MainCount, 0);
+    EXPECT_EQ(SpellTables.LocalCount, 1);
+    EXPECT_EQ(SpellTables.MisspellCount, 2);
+    EXPECT_EQ(SpellTables.PrefixCount, 1);
+}
+
+TEST(MainList, MissingSideFilesLeaveTheirTablesEmpty)
+{
+    ListFolder folder;
+    folder.WriteLines("Local.txt", {"Foo"});
+    folder.WriteLines("Misspell.txt", {"$receive", "recieve"});
+    folder.WriteLines("Spell.txt", {"apple"});
+    EXPECT_EQ(Load(), 0);
+    folder.Remove("Local.txt");
+    folder.Remove("Misspell.txt");
+    EXPECT_EQ(Load(), 0);
+    EXPECT_EQ(SpellTables.MainCount, 1);
+    EXPECT_EQ(SpellTables.LocalCount, 0);
+    EXPECT_EQ(SpellTables.MisspellCount, 0);
+    EXPECT_EQ(SpellTables.PrefixCount, 0);
+}
+
+TEST(LocalList, ReloadReadsTheFileAgainAndIgnoresLinesBeyondTheCapacity)
+{
+    ListFolder folder;
+    int16_t status = -99;
+    ReloadLocalWords(status);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(SpellTables.LocalCount, 0);
+
+    folder.WriteFile("Local.txt", "Foo\r\nbar\r\n");
+    ReloadLocalWords(status);
+    EXPECT_EQ(status, 0);
+    ASSERT_EQ(SpellTables.LocalCount, 2);
+    EXPECT_TRUE(SameWord(SpellTables.LocalWords[1], Word("Foo")));   // no carriage return kept
+
+    folder.WriteFile("Local.txt", NumberedLines(LocalCapacity + 1));
+    status = -99;
+    ReloadLocalWords(status);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(SpellTables.LocalCount, LocalCapacity);
+    EXPECT_EQ(Text(SpellTables.LocalWords[LocalCapacity]), NumberedWord(LocalCapacity - 1));
+
+    folder.Remove("Local.txt");
+    ReloadLocalWords(status);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(SpellTables.LocalCount, 0);
+}
+
+TEST(Misspellings, LinesBeyondTheCapacityAreDropped)
+{
+    ListFolder folder;
+    folder.WriteFile("Misspell.txt", "$a\n" + NumberedLines(MisspellCapacity));
+    int16_t status = -99;
+    LoadMisspellings(status);
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(SpellTables.MisspellCount, MisspellCapacity);
+    folder.Remove("Misspell.txt");
+    LoadMisspellings(status);
+    EXPECT_EQ(status, 2);
+    EXPECT_EQ(SpellTables.MisspellCount, 0);
+}
+
+TEST(PrefixTable, FixedColumnsCommentsAndCapacity)
+{
+    ListFolder folder;
+    std::vector<std::string> lines = {"# a comment", PrefixLine("1234 ", "ph", "xx", "f") + "ignored", ""};
+    for (int i = 0; i < 70; i++) {
+        lines.push_back("#");
+        lines.push_back(PrefixLine("     ", NumberedWord(i), "  ", "to"));
+    }
+    folder.WriteLines("Prefix.txt", lines);
+    int16_t status = -99;
+    LoadPrefixTable(status);
+    EXPECT_EQ(status, 1);
+    ASSERT_EQ(SpellTables.PrefixCount, 64);
+    EXPECT_EQ(PrefixFrom(1), "ph          ");
+    EXPECT_EQ(SpellTables.PrefixFromLength[1], 2);
+    EXPECT_EQ(PrefixTo(1), "f           ");
+    EXPECT_EQ(SpellTables.PrefixToLength[1], 1);
+    EXPECT_EQ(SpellTables.PrefixFromLength[2], 0);   // a blank line is an entry
+    EXPECT_EQ(SpellTables.PrefixToLength[2], 0);
+    EXPECT_EQ(PrefixFrom(64), NumberedWord(61) + "     ");
+    EXPECT_EQ(PrefixTo(64), "to          ");
+
+    // Texts reach column 17 and column 31 exactly; nothing beyond them is read.
+    folder.WriteLines("Prefix.txt", {"     abcdefghijklXXmnopqrstuvwxZZZ"});
+    LoadPrefixTable(status);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(PrefixFrom(1), "abcdefghijkl");
+    EXPECT_EQ(SpellTables.PrefixFromLength[1], 12);
+    EXPECT_EQ(PrefixTo(1), "mnopqrstuvwx");
+}
+
+} // namespace
