@@ -57,8 +57,9 @@ TEST(MainList, LetterStartPointsAtTheFirstWordOfEachInitial)
     EXPECT_EQ(SpellTables.LetterStart[1], 1);
     EXPECT_EQ(SpellTables.LetterStart[27], 3);
     for (int s = 1; s <= LetterSlotCount; s++) {
-        if (s != 27)
+        if (s != 27) {
             EXPECT_EQ(SpellTables.LetterStart[s], 1) << "slot " << s;
+        }
     }
     EXPECT_EQ(Text(SpellTables.MainWords[3]), "apple");
 }
