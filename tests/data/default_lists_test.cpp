@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "list_folder.h"
+#include "spell_tables.h"
+#include "word_check.h"
+#include "word_lists.h"
+
+namespace {
+
+std::string DataFile(const std::string& name)
+{
+    std::ifstream in(std::filesystem::path(PENMAR_DATA_DIR) / name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> LinesOf(const std::string& bytes)
+{
+    std::vector<std::string> lines;
+    size_t at = 0;
+    while (at < bytes.size()) {
+        size_t end = bytes.find('\n', at);
+        if (end == std::string::npos)
+            end = bytes.size();
+        lines.push_back(bytes.substr(at, end - at));
+        at = end + 1;
+    }
+    return lines;
+}
+
+int16_t Check(const std::string& text)
+{
+    int16_t status = -99;
+    CheckWord(Word(text), status);
+    return status;
+}
+
+// The shipped lists, installed into a fresh list folder and loaded by the first check.
+class DefaultLists : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char* name : {"Spell.txt", "Local.txt", "Misspell.txt", "Prefix.txt"})
+            folder.WriteFile(name, DataFile(name));
+        ASSERT_EQ(Check("the"), 0);
+    }
+    ListFolder folder;
+};
+
+TEST_F(DefaultLists, MainListLoadsWholeStrictlySortedAndIndexed)
+{
+    std::vector<std::string> lines = LinesOf(DataFile("Spell.txt"));
+    ASSERT_GT(lines.size(), 50000u);
+    ASSERT_LE(lines.size(), static_cast<size_t>(MainCapacity));
+    EXPECT_EQ(SpellTables.MainCount, static_cast<int32_t>(lines.size()));
+    for (int32_t i = 1; i < SpellTables.MainCount; i++)
+        ASSERT_LT(CompareWords(SpellTables.MainWords[i], SpellTables.MainWords[i + 1]), 0) << "entry " << i;
+    for (const std::string& line : lines) {
+        ASSERT_LE(line.size(), 32u) << line;
+        for (char c : line)
+            ASSERT_TRUE(c == '\'' || IsUpperLetter(c) || IsLowerLetter(c)) << line;
+    }
+    for (int s = 1; s <= LetterSlotCount; s++) {
+        const WordField& first = SpellTables.MainWords[SpellTables.LetterStart[s]];
+        EXPECT_EQ(LetterSlot(static_cast<unsigned char>(first.ch[0])), s) << "slot " << s;
+    }
+    EXPECT_EQ(SpellTables.LocalCount, 0);
+    for (const char* word : {"The", "receive", "Receive", "RECEIVE", "don't", "America", "zebra", "Zulu"})
+        EXPECT_EQ(Check(word), 0) << word;
+}
+
+TEST_F(DefaultLists, EveryMisspellingIsUnknownAndEveryCorrectionKnown)
+{
+    std::vector<std::string> lines = LinesOf(DataFile("Misspell.txt"));
+    ASSERT_GT(lines.size(), 5000u);
+    ASSERT_LE(lines.size(), static_cast<size_t>(MisspellCapacity));
+    EXPECT_EQ(SpellTables.MisspellCount, static_cast<int32_t>(lines.size()));
+    ASSERT_EQ(lines[0][0], '$');
+    std::string correction;
+    std::set<std::string> seen;
+    int misspellings = 0;
+    for (const std::string& line : lines) {
+        if (line[0] == '$') {
+            correction = line.substr(1);
+            ASSERT_EQ(Check(correction), 0) << correction;
+            continue;
+        }
+        ASSERT_EQ(Check(line), 1) << line;
+        ASSERT_TRUE(seen.insert(line).second) << line << " is listed twice";
+        if (misspellings++ % 25 != 0)
+            continue;   // the look-up scans the whole table: a sample keeps the test quick
+        char found[WordWidth];
+        int16_t status = -99;
+        LookupMisspelling(Word(line), found, status);
+        ASSERT_EQ(status, 0) << line;
+        ASSERT_EQ(std::string(found), correction) << line;
+    }
+}
+
+TEST_F(DefaultLists, PrefixRowsAreComplete)
+{
+    ASSERT_GT(SpellTables.PrefixCount, 10);
+    for (int r = 1; r <= SpellTables.PrefixCount; r++) {
+        EXPECT_GT(SpellTables.PrefixFromLength[r], 0) << "row " << r;
+        EXPECT_GT(SpellTables.PrefixToLength[r], 0) << "row " << r;
+    }
+    EXPECT_EQ(std::string(SpellTables.PrefixFrom[1], 2), "ph");
+    EXPECT_EQ(std::string(SpellTables.PrefixTo[1], 2), "f ");
+}
+
+} // namespace
