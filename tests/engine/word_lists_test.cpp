@@ -90,6 +90,8 @@ TEST(MainList, LinesWithoutALetterSlotFailTheLoad)
 
     folder.WriteLines("Spell.txt", {"apple", "'tis"});
     EXPECT_EQ(Load(), 1);
+    folder.WriteLines("Spell.txt", {"apple", "\xe9t\xe9"});
+    EXPECT_EQ(Load(), 1);
 
     // The same initial as the line before is not tested again.
     folder.WriteLines("Spell.txt", {"apple", "a", "a b"});
