@@ -1,0 +1,101 @@
+#include <cstring>
+
+#include "spell_tables.h"
+#include "suggestion_rules.h"
+#include "suggestions.h"
+
+namespace {
+
+// Open-addressing index from pool text to its first pool position, so that FindCandidate need not
+// scan the pool. Twice the pool's capacity rounded to a power of two keeps probe runs short.
+const uint32_t IndexSize = 65536;
+int16_t PoolTextIndex[IndexSize];   // 0: free, else a pool position
+int16_t IndexedCount;              // pool positions 1..IndexedCount are in the index
+uint16_t UsedSlots[PoolCapacity];  // the index slots in use, so that clearing costs what was filled
+int16_t UsedSlotCount;
+
+void ClearIndex()
+{
+    for (int16_t k = 0; k < UsedSlotCount; k++)
+        PoolTextIndex[UsedSlots[k]] = 0;
+    UsedSlotCount = 0;
+    IndexedCount = 0;
+}
+
+uint32_t HashText(const WordField& text)
+{
+    uint64_t parts[4];
+    std::memcpy(parts, text.ch, sizeof parts);
+    uint64_t h = 0x9E3779B97F4A7C15ull;
+    for (uint64_t part : parts) {
+        h ^= part;
+        h *= 0xBF58476D1CE4E5B9ull;
+        h ^= h >> 31;
+    }
+    return static_cast<uint32_t>(h >> 32);
+}
+
+void InsertIntoIndex(int16_t position)
+{
+    const WordField& text = SpellTables.CandidatePool.texts[position];
+    uint32_t slot = HashText(text) & (IndexSize - 1);
+    while (PoolTextIndex[slot] != 0) {
+        if (SameWord(SpellTables.CandidatePool.texts[PoolTextIndex[slot]], text))
+            return;   // an earlier position holds this text already and stays the one found
+        slot = (slot + 1) & (IndexSize - 1);
+    }
+    PoolTextIndex[slot] = position;
+    UsedSlots[UsedSlotCount++] = static_cast<uint16_t>(slot);
+}
+
+// The pool can be emptied behind the index's back (the tables are cleared as a whole in tests), so
+// the index follows the pool's count: rebuilt when the pool shrank, extended when it grew.
+void SyncIndex()
+{
+    int16_t count = SpellTables.CandidatePool.count;
+    if (count < IndexedCount)
+        ClearIndex();
+    while (IndexedCount < count)
+        InsertIntoIndex(++IndexedCount);
+}
+
+} // namespace
+
+void ResetCandidatePool()
+{
+    CandidatePoolTable& pool = SpellTables.CandidatePool;
+    pool.count = 0;
+    for (int16_t k = 1; k <= PoolCapacity; k++) {
+        FillBlanks(pool.texts[k]);
+        pool.scores[k] = 0;
+    }
+    ClearIndex();
+}
+
+bool FindCandidate(const WordField& text, int16_t& position)
+{
+    SyncIndex();
+    uint32_t slot = HashText(text) & (IndexSize - 1);
+    while (PoolTextIndex[slot] != 0) {
+        int16_t candidate = PoolTextIndex[slot];
+        if (SameWord(SpellTables.CandidatePool.texts[candidate], text)) {
+            position = candidate;
+            return true;
+        }
+        slot = (slot + 1) & (IndexSize - 1);
+    }
+    position = 0;
+    return false;
+}
+
+void AppendCandidate(const WordField& text, int16_t score)
+{
+    CandidatePoolTable& pool = SpellTables.CandidatePool;
+    if (pool.count > PoolCapacity - 1)
+        return;
+    SyncIndex();
+    pool.count++;
+    pool.texts[pool.count] = text;
+    pool.scores[pool.count] = score;
+    SyncIndex();
+}

@@ -1,0 +1,132 @@
+#include "spell_tables.h"
+#include "suggestion_rules.h"
+#include "suggestions.h"
+
+namespace {
+
+int16_t PositionScore(const WordField& word, int16_t n, const WordField& entry, int16_t m)
+{
+    int16_t score = 0;
+    int16_t nearBonus = n <= 4 ? 3 : 5;
+    for (int i = 1; i <= n; i++) {
+        char ch = CharAt(word, i);
+        if (ch == CharAt(entry, i))
+            score += i == 1 ? 7 : 6;
+        else if (i + 1 <= m && ch == CharAt(entry, i + 1))
+            score += nearBonus;
+        else if (i - 1 >= 1 && ch == CharAt(entry, i - 1))
+            score += nearBonus;
+        else if (i + 2 <= m && ch == CharAt(entry, i + 2))
+            score += 2;
+        else if (i - 2 >= 1 && ch == CharAt(entry, i - 2))
+            score += 2;
+    }
+    return score;
+}
+
+// Two points off for each entry letter the word lacks, never below 0.
+int16_t DeductMissingLetters(const WordField& word, int16_t n, const WordField& entry, int16_t m,
+                             int16_t score)
+{
+    for (int j = 1; j <= m; j++) {
+        if (PositionOf(CharAt(entry, j), word.ch, n) == 0) {
+            score -= 2;
+            if (score < 0)
+                score = 0;
+        }
+    }
+    return score;
+}
+
+// The entry is the word with its lower-case first letter capitalised ("london" and "London").
+bool IsCapitalisedWord(const WordField& word, const WordField& entry)
+{
+    if (!IsLowerLetter(word.ch[0]))
+        return false;
+    WordField capitalised = word;
+    ChangeCase(1, capitalised.ch, 1);
+    return SameWord(capitalised, entry);
+}
+
+} // namespace
+
+void EvaluateCandidate(const WordField& word, int16_t n, WordField& entry, int16_t m)
+{
+    if (!EvaluationMayScore(n, m))
+        return;
+    if (n <= m && n >= 7) {
+        WordField aligned;
+        int16_t placed = 0;
+        AlignWord(word, n, entry, m, aligned, placed);
+        if (placed >= m / 2) {
+            ScoreCandidate(aligned, m, entry, m);
+            return;
+        }
+    }
+    ScoreCandidate(word, n, entry, m);
+}
+
+void AlignWord(const WordField& word, int16_t n, const WordField& entry, int16_t m,
+               WordField& aligned, int16_t& placed)
+{
+    WordField rest;
+    FillBlanks(aligned);
+    FillBlanks(rest);
+    for (int i = 0; i < m; i++) {
+        aligned.ch[i] = '_';
+        rest.ch[i] = entry.ch[i];
+    }
+    placed = 0;
+    for (int i = 1; i <= n; i++) {
+        char ch = CharAt(word, i);
+        int p = PositionOf(ch, rest.ch, m);
+        if (p == 0)
+            continue;
+        int distance = p > i ? p - i : i - p;
+        if (p == i) {
+            aligned.ch[i - 1] = ch;
+        } else if (distance > 2) {
+            aligned.ch[i - 1] = '-';
+            placed++;
+            continue;   // the entry's letters stay available
+        } else {
+            int q = i < n ? PositionOf(CharAt(word, i + 1), rest.ch, m) : p;
+            int spread = q > p ? q - p : p - q;
+            if (spread > 2 && q != 0)
+                continue;
+            aligned.ch[p - 1] = ch;
+        }
+        placed++;
+        if (i < m)
+            for (int k = 0; k < p; k++)
+                rest.ch[k] = '_';   // these letters of the entry are used up
+    }
+}
+
+void ScoreCandidate(const WordField& word, int16_t n, WordField& entry, int16_t m)
+{
+    if (!PassesLengthGate(n, m))
+        return;
+    int16_t found = 0;
+    if (FindCandidate(entry, found))
+        return;
+
+    int16_t score = PositionScore(word, n, entry, m);
+    if (n > 5)
+        score = DeductMissingLetters(word, n, entry, m, score);
+    if (n == m)
+        score += n <= 4 ? 8 : 5;
+    if (IsCapitalisedWord(word, entry))
+        score *= 2;
+
+    // A capitalised query gets capitalised suggestions; the score stays that of the stored entry.
+    if (IsUpperLetter(SpellTables.QueryWord.ch[0]) && IsLowerLetter(entry.ch[0])) {
+        ChangeCase(1, entry.ch, 1);
+        if (FindCandidate(entry, found))
+            return;
+    }
+
+    const CandidatePoolTable& pool = SpellTables.CandidatePool;
+    if (score >= 15 && pool.count <= PoolCapacity - 1 && (pool.scanPass == 1 || score >= 16))
+        AppendCandidate(entry, score);
+}

@@ -1,0 +1,183 @@
+#include <cstring>
+
+#include "spell_tables.h"
+#include "suggestion_rules.h"
+#include "suggestions.h"
+
+namespace {
+
+const int16_t BoostCeiling = 512;
+
+bool IsReservedWord(const WordField& word, const char* reserved)
+{
+    WordField field;
+    CopyToField(field.ch, WordWidth, reserved, static_cast<int>(std::strlen(reserved)));
+    return SameWord(word, field);
+}
+
+void ClearSlotScores()
+{
+    for (int r = 1; r <= SuggestionSlots; r++)
+        SpellTables.SuggestionList.slotScore[r] = 0;
+}
+
+// Evaluates the main list entries from the letter's start that begin with ch.
+void ScanInitialRun(const WordField& word, int16_t n, char ch)
+{
+    int slot = LetterSlot(static_cast<unsigned char>(ch));
+    if (slot < 1 || slot > LetterSlotCount)
+        return;
+    int32_t start = SpellTables.LetterStart[slot];
+    if (start < 1)
+        start = 1;   // the tables were never loaded
+    for (int32_t k = start; k <= SpellTables.MainCount; k++) {
+        const WordField& stored = SpellTables.MainWords[k];
+        if (stored.ch[0] != ch)
+            return;
+        WordField entry = stored;
+        EvaluateCandidate(word, n, entry, TrimmedLength(entry));
+    }
+}
+
+// The word with the prefix row's from-text replaced by its to-text, when the word begins with it.
+bool PrefixVariant(const WordField& word, int r, WordField& variant)
+{
+    int fromLength = SpellTables.PrefixFromLength[r];
+    if (std::memcmp(word.ch, SpellTables.PrefixFrom[r], static_cast<size_t>(fromLength)) != 0)
+        return false;
+    int toLength = SpellTables.PrefixToLength[r];
+    char joined[PrefixTextWidth + WordWidth];
+    std::memcpy(joined, SpellTables.PrefixTo[r], static_cast<size_t>(toLength));
+    std::memcpy(joined + toLength, word.ch + fromLength, static_cast<size_t>(WordWidth - fromLength));
+    CopyToField(variant.ch, WordWidth, joined, toLength + WordWidth - fromLength);
+    return true;
+}
+
+// The word without the characters at positions i .. i + count - 1, blank-padded.
+WordField WithoutChars(const WordField& word, int i, int count)
+{
+    WordField shorter;
+    FillBlanks(shorter);
+    std::memcpy(shorter.ch, word.ch, static_cast<size_t>(i - 1));
+    int from = i + count;   // 1-based position of the first character kept after the gap
+    if (from <= WordWidth)
+        std::memcpy(shorter.ch + i - 1, word.ch + from - 1, static_cast<size_t>(WordWidth - from + 1));
+    return shorter;
+}
+
+void RaiseScore(const WordField& text, int16_t extra)
+{
+    int16_t p = 0;
+    if (!FindCandidate(text, p))
+        return;
+    int16_t& score = SpellTables.CandidatePool.scores[p];
+    int raised = score + score / 3 + extra;
+    score = static_cast<int16_t>(raised < BoostCeiling ? raised : BoostCeiling);
+}
+
+} // namespace
+
+void SuggestWords(const WordField& word)
+{
+    SpellTables.QueryWord = word;
+    if (IsReservedWord(word, "debugon")) {
+        SpellTables.DebugListings = 1;
+        return;
+    }
+    if (IsReservedWord(word, "debugoff")) {
+        SpellTables.DebugListings = 0;
+        return;
+    }
+    ResetCandidatePool();
+    ClearSlotScores();
+    bool wild = HasWildcard(word);
+
+    for (int r = 1; r <= SpellTables.PrefixCount; r++) {
+        WordField variant;
+        if (!PrefixVariant(word, r, variant))
+            continue;
+        if (wild)
+            WildcardSearch(variant);
+        else
+            ScanSameInitial(variant);
+    }
+    if (wild) {
+        WildcardSearch(word);
+    } else {
+        ScanSameInitial(word);
+        ScanOtherInitial(word);
+    }
+
+    if (SpellTables.DebugListings == 1)
+        ShowUnsortedListing();
+    SelectSuggestions();
+    if (SpellTables.DebugListings == 1)
+        ShowSortedListing();
+}
+
+void ScanSameInitial(const WordField& word)
+{
+    SpellTables.CandidatePool.scanPass = 1;
+    int16_t n = TrimmedLength(word);
+    if (n <= 1)
+        return;
+    for (int32_t j = 1; j <= SpellTables.LocalCount; j++) {
+        WordField entry = SpellTables.LocalWords[j];
+        EvaluateCandidate(word, n, entry, TrimmedLength(entry));
+    }
+    char ch = word.ch[0];
+    ScanInitialRun(word, n, ch);
+    char ch2 = ch;
+    ChangeCase(IsLowerLetter(ch) ? 1 : 5, &ch2, 1);
+    ScanInitialRun(word, n, ch2);
+}
+
+void ScanOtherInitial(const WordField& word)
+{
+    SpellTables.CandidatePool.scanPass = 2;
+    int16_t n = TrimmedLength(word);
+    if (n <= 1)
+        return;
+    if (n >= 5) {
+        for (int32_t k = 1; k <= SpellTables.MainCount; k++) {
+            const WordField& stored = SpellTables.MainWords[k];
+            if (stored.ch[0] == word.ch[0])
+                continue;
+            int16_t m = TrimmedLength(stored);
+            // The masked word has length n too; a pair that no evaluation can score is passed over.
+            if (!EvaluationMayScore(n, m))
+                continue;
+            TryMaskedInitial(word, n, stored, m);
+        }
+    }
+    if (n >= 4)
+        BoostDeletions(word);
+}
+
+void TryMaskedInitial(const WordField& word, int16_t n, const WordField& entry, int16_t m)
+{
+    int h = (n + 1) / 2;
+    const char* tail = word.ch + h;
+    int t = TrimmedLength(tail, WordWidth - h);
+    if (PositionOfText(tail, t, entry.ch, m) == 0) {
+        int q = h / 2 + 1;
+        const char* mid = word.ch + q - 1;
+        t = TrimmedLength(mid, h);
+        if (PositionOfText(mid, t, entry.ch, m) == 0)
+            return;
+    }
+    WordField masked = word;
+    masked.ch[0] = '_';
+    WordField copy = entry;
+    EvaluateCandidate(masked, TrimmedLength(masked), copy, m);
+}
+
+void BoostDeletions(const WordField& word)
+{
+    int16_t n = TrimmedLength(word);
+    for (int i = 2; i <= n; i++) {
+        RaiseScore(WithoutChars(word, i, 1), 2);
+        if (n > 4)
+            RaiseScore(WithoutChars(word, i, 2), 1);
+    }
+}

@@ -1,0 +1,160 @@
+#include <cstring>
+
+#include "spell_tables.h"
+#include "suggestions.h"
+
+namespace {
+
+// The best candidates seen so far, by descending score, ties in pool order.
+int16_t TopPosition[SuggestionSlots];
+int16_t TopScore[SuggestionSlots];
+
+// Gathers the up to 288 best positive-scored candidates in one pass over the pool. It picks what 288
+// passes of "take the first highest score, then zero it" would pick, in the same order.
+int GatherBestCandidates()
+{
+    const CandidatePoolTable& pool = SpellTables.CandidatePool;
+    int size = 0;
+    for (int16_t k = 1; k <= pool.count; k++) {
+        int16_t score = pool.scores[k];
+        if (score <= 0)
+            continue;
+        if (size == SuggestionSlots && score <= TopScore[size - 1])
+            continue;   // an equal score that came later loses to those held
+        int low = 0, high = size;   // first held entry with a lower score
+        while (low < high) {
+            int mid = (low + high) / 2;
+            if (TopScore[mid] >= score)
+                low = mid + 1;
+            else
+                high = mid;
+        }
+        int moved = (size == SuggestionSlots ? size - 1 : size) - low;
+        std::memmove(TopPosition + low + 1, TopPosition + low, sizeof(int16_t) * moved);
+        std::memmove(TopScore + low + 1, TopScore + low, sizeof(int16_t) * moved);
+        TopPosition[low] = k;
+        TopScore[low] = score;
+        if (size < SuggestionSlots)
+            size++;
+    }
+    return size;
+}
+
+bool IsPoolPosition(int16_t position)
+{
+    return position >= 1 && position <= PoolCapacity;
+}
+
+} // namespace
+
+void SelectSuggestions()
+{
+    CandidatePoolTable& pool = SpellTables.CandidatePool;
+    SuggestionListTable& list = SpellTables.SuggestionList;
+    int size = GatherBestCandidates();
+    int16_t best = 1;
+    for (int r = 1; r <= SuggestionSlots; r++) {
+        int16_t top = 0;
+        if (r <= size) {
+            best = TopPosition[r - 1];
+            top = TopScore[r - 1];
+        }
+        list.slotIndex[r] = best;
+        list.slotScore[r] = top;
+        pool.scores[best] = 0;
+    }
+}
+
+void GetSuggestion(int16_t index, char* out)
+{
+    out[0] = '\0';
+    std::memset(out + 1, ' ', WordWidth - 1);
+    if (index < 1 || index > SuggestionSlots)
+        return;
+    const SuggestionListTable& list = SpellTables.SuggestionList;
+    const CandidatePoolTable& pool = SpellTables.CandidatePool;
+    // Before the first selection of a process the slots point at no candidate: nothing to give.
+    int16_t position = list.slotIndex[index];
+    if (!IsPoolPosition(position))
+        return;
+    WordField cur = pool.texts[position];
+    WordField prev;
+    FillBlanks(prev);
+    if (index > 1 && IsPoolPosition(list.slotIndex[index - 1]))
+        prev = pool.texts[list.slotIndex[index - 1]];
+    if (SameWord(cur, prev))
+        return;
+    int16_t t = TrimmedLength(cur);
+    if (t < WordWidth)
+        t++;
+    cur.ch[t - 1] = '\0';
+    std::memcpy(out, cur.ch, WordWidth);
+}
+
+namespace {
+
+// Removes the character at 1-based position i, blank-padding the end.
+void RemoveCharAt(WordField& word, int i)
+{
+    std::memmove(word.ch + i - 1, word.ch + i, static_cast<size_t>(WordWidth - i));
+    word.ch[WordWidth - 1] = ' ';
+}
+
+// Runs of three or more equal lower-case letters become two; the first blank ends the step.
+void CollapseLetterRuns(WordField& w)
+{
+    int i = 1;
+    while (i <= 31) {
+        char ch = w.ch[i - 1];
+        if (ch == ' ')
+            return;
+        if (!IsLowerLetter(ch)) {
+            i++;
+            continue;
+        }
+        if (i + 2 > WordWidth || w.ch[i] == ' ')
+            return;
+        if (w.ch[i] != ch) {
+            i++;
+            continue;
+        }
+        if (w.ch[i + 1] == ' ')
+            return;
+        if (w.ch[i + 1] != ch) {
+            i++;
+            continue;
+        }
+        RemoveCharAt(w, i + 2);
+    }
+}
+
+// Runs of apostrophes become one; the first blank ends the step.
+void CollapseApostropheRuns(WordField& w)
+{
+    int i = 1;
+    while (i <= 31) {
+        char ch = w.ch[i - 1];
+        if (ch == ' ')
+            return;
+        if (ch != '\'') {
+            i++;
+            continue;
+        }
+        if (w.ch[i] == ' ')
+            return;
+        if (w.ch[i] != '\'') {
+            i++;
+            continue;
+        }
+        RemoveCharAt(w, i + 1);
+    }
+}
+
+} // namespace
+
+void PrepareSuggestionWord(const WordField& in, WordField& out)
+{
+    out = in;
+    CollapseLetterRuns(out);
+    CollapseApostropheRuns(out);
+}

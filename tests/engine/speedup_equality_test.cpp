@@ -1,0 +1,262 @@
+// The engine's faster routines against their word-for-word versions, on many inputs.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "literal_suggestions.h"
+#include "suggestion_test_support.h"
+
+namespace {
+
+// A small deterministic generator: every run sees the same inputs.
+struct Generator {
+    uint32_t state;
+    uint32_t Next()
+    {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        return state;
+    }
+    int Below(int n) { return static_cast<int>(Next() % static_cast<uint32_t>(n)); }
+    std::string Word(int minLength, int maxLength, const char* alphabet)
+    {
+        int length = minLength + Below(maxLength - minLength + 1);
+        int size = static_cast<int>(std::strlen(alphabet));
+        std::string w;
+        for (int i = 0; i < length; i++)
+            w += alphabet[Below(size)];
+        return w;
+    }
+};
+
+const char* Letters = "eeeeaaaiioonnrrttssllcdumphgbfywkvxzjq";
+
+struct Snapshot {
+    std::vector<std::string> texts;
+    std::vector<int16_t> scores;
+    std::vector<int16_t> slotIndex;
+    std::vector<int16_t> slotScore;
+    bool operator==(const Snapshot& o) const
+    {
+        return texts == o.texts && scores == o.scores && slotIndex == o.slotIndex && slotScore == o.slotScore;
+    }
+};
+
+Snapshot Take()
+{
+    Snapshot s;
+    const CandidatePoolTable& pool = SpellTables.CandidatePool;
+    for (int k = 1; k <= pool.count; k++) {
+        s.texts.push_back(std::string(pool.texts[k].ch, WordWidth));
+        s.scores.push_back(pool.scores[k]);
+    }
+    for (int r = 1; r <= SuggestionSlots; r++) {
+        s.slotIndex.push_back(SpellTables.SuggestionList.slotIndex[r]);
+        s.slotScore.push_back(SpellTables.SuggestionList.slotScore[r]);
+    }
+    return s;
+}
+
+// Mistakes people make: a letter dropped, doubled, swapped, replaced or added, a wrong first
+// letter, a capital.
+std::string Misspell(Generator& g, std::string w)
+{
+    int i = g.Below(static_cast<int>(w.size()));
+    switch (g.Below(7)) {
+    case 0: if (w.size() > 1) w.erase(i, 1); break;
+    case 1: w.insert(i, 1, w[i]); break;
+    case 2: if (i + 1 < static_cast<int>(w.size())) std::swap(w[i], w[i + 1]); break;
+    case 3: w[i] = Letters[g.Below(38)]; break;
+    case 4: w.insert(i, 1, Letters[g.Below(38)]); break;
+    case 5: w[0] = Letters[g.Below(38)]; break;
+    default: if (w[0] >= 'a' && w[0] <= 'z') w[0] = static_cast<char>(w[0] - 32); break;
+    }
+    return w;
+}
+
+// Empties the few entries a single evaluation can fill, much cheaper than a full reset.
+void EmptySmallPool(int16_t scanPass)
+{
+    CandidatePoolTable& pool = SpellTables.CandidatePool;
+    for (int k = 1; k <= pool.count; k++) {
+        FillBlanks(pool.texts[k]);
+        pool.scores[k] = 0;
+    }
+    pool.count = 0;
+    pool.scanPass = scanPass;
+}
+
+void CompareSelection(const char* what)
+{
+    Snapshot before = Take();
+    SelectSuggestions();
+    Snapshot fast = Take();
+    for (size_t k = 0; k < before.scores.size(); k++)
+        SpellTables.CandidatePool.scores[k + 1] = before.scores[k];
+    literal::SelectSuggestions();
+    EXPECT_TRUE(fast == Take()) << what;
+}
+
+TEST(SpeedUps, PoolIndexFindsWhatTheLinearSearchFinds)
+{
+    ListFolder folder;
+    Generator g{12345};
+    FreshPool();
+    std::vector<std::string> held;
+    for (int k = 1; k <= PoolCapacity + 10; k++) {
+        // Some texts repeat, as the wildcard search appends without looking.
+        std::string text = (k % 5 == 0 && !held.empty()) ? held[g.Below(static_cast<int>(held.size()))]
+                                                         : g.Word(1, 32, Letters);
+        held.push_back(text);
+        AppendCandidate(Word(text), 20);
+    }
+    ASSERT_EQ(PoolCount(), PoolCapacity);
+    int mismatches = 0;
+    for (int k = 0; k < static_cast<int>(held.size()) + 2000; k++) {
+        std::string text = k < static_cast<int>(held.size()) ? held[k] : g.Word(1, 12, Letters);
+        int16_t fast = -1, plain = -1;
+        bool fastFound = FindCandidate(Word(text), fast);
+        bool plainFound = literal::FindCandidate(Word(text), plain);
+        if (fastFound != plainFound || fast != plain)
+            mismatches++;
+    }
+    EXPECT_EQ(mismatches, 0);
+
+    // Emptied behind the index's back, then refilled with other texts.
+    ResetSpellTablesForTesting();
+    AppendCandidate(Word("other"), 20);
+    int16_t position = -1;
+    EXPECT_FALSE(FindCandidate(Word(held[0]), position));
+    EXPECT_TRUE(FindCandidate(Word("other"), position));
+    EXPECT_EQ(position, 1);
+}
+
+TEST(SpeedUps, OnePassSelectionPicksWhat288PassesPick)
+{
+    ListFolder folder;
+    Generator g{777};
+    FreshPool();
+    CompareSelection("empty pool");
+
+    for (int round = 0; round < 40; round++) {
+        FreshPool();
+        int count = round < 20 ? g.Below(600) : PoolCapacity - g.Below(3);
+        int range = 1 + g.Below(round % 2 == 0 ? 16 : 700);
+        for (int k = 1; k <= count; k++) {
+            int16_t score = static_cast<int16_t>(g.Below(range + 3) - 2);   // some zero or negative
+            AppendCandidate(Word("c" + std::to_string(k)), score);
+        }
+        // A negative score first: with nothing positive the first slot's position is still zeroed.
+        if (round == 3)
+            SpellTables.CandidatePool.scores[1] = -5;
+        CompareSelection(("round " + std::to_string(round)).c_str());
+    }
+}
+
+TEST(SpeedUps, RememberedMatchAgreesWithThePlainRecursion)
+{
+    Generator g{99};
+    int mismatches = 0, matches = 0;
+    for (int k = 0; k < 200000; k++) {
+        std::string pattern = g.Word(0, 9, "ab*?*");
+        std::string text = g.Word(0, 10, k % 3 == 0 ? "ab*?" : "abc");
+        bool fast = WildcardMatch(pattern.c_str(), text.c_str());
+        bool plain = literal::WildcardMatch(pattern.c_str(), text.c_str());
+        mismatches += fast != plain;
+        matches += fast;
+    }
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_GT(matches, 1000);   // the inputs reach both answers
+}
+
+TEST(SpeedUps, LengthPreCheckChangesNoEvaluation)
+{
+    ListFolder folder;
+    Generator g{4242};
+    int kept = 0;
+    for (int k = 0; k < 60000; k++) {
+        std::string w = g.Word(1, k % 4 == 0 ? 32 : 14, "abcde_");
+        std::string e = k % 2 ? Misspell(g, w) + g.Word(0, 6, "abcde") : g.Word(1, 32, "abcde");
+        e = e.substr(0, 32);
+        int16_t pass = static_cast<int16_t>(1 + k % 2);
+        SpellTables.QueryWord = Word(k % 3 == 0 ? "Q" : "q");
+
+        EmptySmallPool(pass);
+        WordField word = Word(w), entry = Word(e);
+        EvaluateCandidate(word, TrimmedLength(word), entry, TrimmedLength(entry));
+        Snapshot fast = Take();
+
+        EmptySmallPool(pass);
+        entry = Word(e);
+        literal::EvaluateCandidate(word, TrimmedLength(word), entry, TrimmedLength(entry));
+        ASSERT_TRUE(fast == Take()) << w << " / " << e;
+        kept += PoolCount();
+    }
+    EXPECT_GT(kept, 1000);
+}
+
+class WholeFlow : public ::testing::Test {
+protected:
+    ListFolder folder;
+    Generator g{2024};
+    std::vector<std::string> words;
+
+    void WriteLists(int count)
+    {
+        for (int k = 0; k < count; k++) {
+            std::string w = g.Word(2, 13, Letters);
+            if (k % 11 == 0)
+                w[0] = static_cast<char>(w[0] - 32);
+            if (k % 29 == 0)
+                w.insert(w.size() / 2, "'");
+            words.push_back(w);
+        }
+        std::sort(words.begin(), words.end());
+        words.erase(std::unique(words.begin(), words.end()), words.end());
+        folder.WriteLines("Spell.txt", words);
+        folder.WriteLines("Local.txt", {words[5] + "s", "Zed", words[77], "qu'ite"});
+        folder.WriteLines("Prefix.txt", {"# rows", "     ph           f", "     f            ph",
+                                         "     un           in", "     k            c"});
+        LoadLists();
+    }
+
+    void CompareOn(const std::string& query)
+    {
+        WordField prepared;
+        PrepareSuggestionWord(Word(query), prepared);
+        literal::SuggestWords(prepared);
+        Snapshot plain = Take();
+        SuggestWords(prepared);
+        EXPECT_TRUE(Take() == plain) << query;
+    }
+};
+
+TEST_F(WholeFlow, SuggestionsEqualTheWordForWordGeneration)
+{
+    WriteLists(6000);
+    int nonEmpty = 0;
+    for (int k = 0; k < 400; k++) {
+        std::string query = Misspell(g, words[g.Below(static_cast<int>(words.size()))]);
+        if (k % 4 == 0)
+            query = Misspell(g, query);
+        if (k % 50 == 0)
+            query = "ph" + query;
+        CompareOn(query.substr(0, 31));
+        nonEmpty += SuggestionAt(1).empty() ? 0 : 1;
+    }
+    EXPECT_GT(nonEmpty, 300);
+    for (const char* pattern : {"*", "a*", "?", "*e*e*", "k?t*", "un*s", "*a*a*a*a*a*a*a*a*a*a*a*a*a*a*z"})
+        CompareOn(pattern);
+}
+
+TEST_F(WholeFlow, LoneStarOnMoreEntriesThanThePoolHolds)
+{
+    WriteLists(40000);
+    ASSERT_GT(SpellTables.MainCount, PoolCapacity);
+    CompareOn("*");
+    EXPECT_EQ(PoolCount(), PoolCapacity);
+}
+
+} // namespace
