@@ -85,7 +85,49 @@
 
 
 // ---- Spell dialog and spell-check run ------------------------------------------------------
+#define SPELL_DIALOG_CAPTION "Spellmar"
+#define WORD_LABEL_TEXT "Word"
+#define SELECTED_WORD_LABEL_TEXT "Selected Word"
+#define DIALOG_VERSION_TEXT "Ver 2.3"
+#define STATUS_BLANK_TEXT " "
+#define IGNORE_ONCE_BUTTON_TEXT "&Ignore Once"
+#define IGNORE_ALL_BUTTON_TEXT "I&gnore All"
+#define WORD_ADD_BUTTON_TEXT "&Word Add"
+#define CHANGE_BUTTON_TEXT "&Change"
+#define CHANGE_ALL_BUTTON_TEXT "Change &All"
+#define SPELL_CHECK_BUTTON_TEXT "&Spell Check"
+#define CANCEL_BUTTON_TEXT "Canc&el"
+
+#define WORD_KNOWN_TEXT "OK"
+#define WORD_UNKNOWN_TEXT "Incorrect"
+
+#define WARNING_CAPTION "Warning"
+#define ENTER_WORD_TO_CHECK_TEXT "Plese enter a word to check!"
+#define ENTER_SHORTER_WORD_TEXT "Please enter a shorter word!"
+#define ENTER_WORD_TO_IGNORE_TEXT "Plese enter a word to ignore!"
+#define NO_ROOM_TO_ADD_TEXT "No more room to add!"
+#define NO_ITEMS_SELECTED_TEXT "No items selected!"
+#define ERROR_COUNTING_ITEMS_TEXT "Error counting items!"
+#define ERROR_COUNTING_SELECTION_TEXT "Error counting items : "
+#define ERROR_GETTING_SELECTION_TEXT "Error getting selected item : "
+// Word Add when the document word is longer than a checked word can be.
+#define WORD_TOO_LONG_TEXT "This word is too long for the Local Dictionary!"
+
+#define SPELL_COMPLETE_TEXT "The spelling check is complete"
+#define NO_MISTAKES_CAPTION "No mistakes found"
+#define MISTAKES_CAPTION "Mistake(s) found"
+#define CONFIRM_WORD_ADD_FORMAT "OK to ADD %s to the Local Dictionary?"
+#define WORD_ADD_CAPTION "Word Add"
+#define UNABLE_TO_OPEN_TEXT "Unable to open"
+#define WORD_ADDED_CAPTION "Word Added OK"
+#define WORD_NOT_ADDED_CAPTION "Unable to Add this word"
+#define LOCAL_WORD_RECORD_FORMAT "%s\r\n"
+#define SPELL_DIALOG_FAILED_TEXT "Unable to open the spelling dialog."
+#define SPELL_ERROR_CAPTION "Error"
 
 
 // ---- Lookup tool ---------------------------------------------------------------------------
+#define REMOVE_BUTTON_TEXT "&Remove"
+#define CLEAR_BUTTON_TEXT "&Clear"
+#define NO_MEMORY_TO_REMOVE_TEXT "Not enough memory to remove the items!"
 

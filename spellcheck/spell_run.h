@@ -2,4 +2,6 @@
 #pragma once
 #include <windows.h>
 
+// Checks the text of edit control editId of window from the caret to the end; window owns the dialog,
+// whose template comes from window's module.
 void SpellCheckRun(HWND window, int editId);

@@ -1,0 +1,8 @@
+// The lookup tool's one dialog (dialog 101 of lexmar).
+#pragma once
+#include <windows.h>
+
+// Runs the dialog, with startWord (possibly empty) already checked; gives DialogBoxParamA's result.
+INT_PTR RunLookupTool(HINSTANCE instance, const char* startWord);
+
+INT_PTR CALLBACK LookupDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,3 @@
+#include "lookup_state.h"
+
+LookupRecord LookupState = {0, {}, {}, {}, {}};

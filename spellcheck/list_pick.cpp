@@ -1,0 +1,45 @@
+#include "list_pick.h"
+
+#include "texts.h"
+#include "ui_seam.h"
+#include "word_dialog_ids.h"
+
+namespace {
+
+// The selection is counted and, when one entry is selected, its index fetched: only so that a list
+// that cannot answer is reported.
+void ReportSelectionFailures(HWND dialog)
+{
+    LRESULT count = SendDlgItemMessageA(dialog, IDC_SUGGESTION_LIST, LB_GETSELCOUNT, 0, 0);
+    if (count == LB_ERR) {
+        ShowMessageBox(dialog, ERROR_COUNTING_SELECTION_TEXT, WARNING_CAPTION, MB_ICONEXCLAMATION);
+        return;
+    }
+    if (count != 1)
+        return;
+    int index = 0;
+    LRESULT got = SendDlgItemMessageA(dialog, IDC_SUGGESTION_LIST, LB_GETSELITEMS, 1,
+                                      reinterpret_cast<LPARAM>(&index));
+    if (got == LB_ERR)
+        ShowMessageBox(dialog, ERROR_GETTING_SELECTION_TEXT, WARNING_CAPTION, MB_ICONEXCLAMATION);
+}
+
+} // namespace
+
+void PickListEntry(HWND dialog, int notification, int pickedBoxId, char* pickedText, int pickedSize)
+{
+    if (notification != LBN_SELCHANGE && notification != LBN_DBLCLK)
+        return;
+    if (notification == LBN_SELCHANGE)
+        ReportSelectionFailures(dialog);
+
+    // With several entries selected, the one the user touched last (the focus) counts.
+    LRESULT focus = SendDlgItemMessageA(dialog, IDC_SUGGESTION_LIST, LB_GETCURSEL, 0, 0);
+    LRESULT length = SendDlgItemMessageA(dialog, IDC_SUGGESTION_LIST, LB_GETTEXTLEN,
+                                         static_cast<WPARAM>(focus), 0);
+    if (focus == LB_ERR || length == LB_ERR || length >= pickedSize)
+        return;
+    SendDlgItemMessageA(dialog, IDC_SUGGESTION_LIST, LB_GETTEXT, static_cast<WPARAM>(focus),
+                        reinterpret_cast<LPARAM>(pickedText));
+    SetDlgItemTextA(dialog, pickedBoxId, pickedText);
+}

@@ -1,0 +1,8 @@
+// Picking an entry of a word dialog's suggestion list (spell dialog and lookup tool alike).
+#pragma once
+#include <windows.h>
+
+// Handles a notification of the suggestion list. On a selection change or a double click, the text
+// of the entry that has the focus goes into pickedText (room for pickedSize bytes) and into the
+// dialog's box pickedBoxId. Entries too long for pickedText are not taken.
+void PickListEntry(HWND dialog, int notification, int pickedBoxId, char* pickedText, int pickedSize);

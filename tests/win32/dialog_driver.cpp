@@ -1,0 +1,127 @@
+#include "dialog_driver.h"
+
+#include "ui_seam.h"
+
+namespace {
+
+DialogDriver* ActiveDriver = nullptr;
+MessageLog* ActiveLog = nullptr;
+
+// Cancel has the same id in both word dialogs.
+const int CancelButtonId = 1009;
+
+} // namespace
+
+DialogDriver::DialogDriver()
+{
+    ActiveDriver = this;
+    hook_ = SetWindowsHookExA(WH_CALLWNDPROCRET, HookProc, nullptr, GetCurrentThreadId());
+}
+
+DialogDriver::~DialogDriver()
+{
+    UnhookWindowsHookEx(hook_);
+    ActiveDriver = nullptr;
+}
+
+void DialogDriver::Then(DialogStep step)
+{
+    steps_.push_back(std::move(step));
+}
+
+LRESULT CALLBACK DialogDriver::HookProc(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION && ActiveDriver != nullptr) {
+        const CWPRETSTRUCT* message = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+        if (message->message == WM_INITDIALOG)
+            ActiveDriver->OnDialogOpened(message->hwnd);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void DialogDriver::OnDialogOpened(HWND dialog)
+{
+    opened_++;
+    if (next_ >= steps_.size()) {
+        unexpected_++;
+        Press(dialog, CancelButtonId);
+        return;
+    }
+    DialogStep step = steps_[next_++];
+    step(dialog);
+}
+
+MessageLog::MessageLog()
+{
+    ActiveLog = this;
+    SetMessageBoxForTesting(Record);
+}
+
+MessageLog::~MessageLog()
+{
+    SetMessageBoxForTesting(nullptr);
+    ActiveLog = nullptr;
+}
+
+void MessageLog::Answer(const std::string& caption, std::vector<int> answers)
+{
+    answers_.emplace_back(caption, std::move(answers));
+}
+
+std::vector<std::string> MessageLog::Texts() const
+{
+    std::vector<std::string> texts;
+    for (const ShownMessage& m : shown_)
+        texts.push_back(m.text);
+    return texts;
+}
+
+int MessageLog::Record(HWND owner, const char* text, const char* caption, UINT style)
+{
+    ActiveLog->shown_.push_back({owner, text, caption, style});
+    for (auto& answer : ActiveLog->answers_) {
+        if (answer.first == caption && !answer.second.empty()) {
+            int given = answer.second.front();
+            answer.second.erase(answer.second.begin());
+            return given;
+        }
+    }
+    return IDOK;
+}
+
+std::string ControlText(HWND dialog, int id)
+{
+    char text[256] = {};
+    GetDlgItemTextA(dialog, id, text, static_cast<int>(sizeof text));
+    return text;
+}
+
+std::vector<std::string> ListEntries(HWND dialog, int listId)
+{
+    std::vector<std::string> entries;
+    LRESULT count = SendDlgItemMessageA(dialog, listId, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; i++) {
+        char text[256] = {};
+        if (SendDlgItemMessageA(dialog, listId, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) < 255)
+            SendDlgItemMessageA(dialog, listId, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        entries.push_back(text);
+    }
+    return entries;
+}
+
+void Press(HWND dialog, int id)
+{
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+void ClickEntry(HWND dialog, int listId, int index, bool addToSelection)
+{
+    HWND list = GetDlgItem(dialog, listId);
+    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    RECT item = {};
+    SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    WPARAM keys = MK_LBUTTON | (addToSelection ? MK_CONTROL : 0);
+    SendMessageA(list, WM_LBUTTONDOWN, keys, point);
+    SendMessageA(list, WM_LBUTTONUP, addToSelection ? MK_CONTROL : 0, point);
+}

@@ -1,0 +1,70 @@
+// Drives the modal dialogs that the code under test opens on this thread: each scripted step runs
+// as soon as a dialog has handled WM_INITDIALOG, and may press its buttons, which closes it before
+// it is ever shown. Message boxes are answered through the ShowMessageBox seam and logged.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+using DialogStep = std::function<void(HWND dialog)>;
+
+class DialogDriver {
+public:
+    DialogDriver();
+    ~DialogDriver();
+    DialogDriver(const DialogDriver&) = delete;
+    DialogDriver& operator=(const DialogDriver&) = delete;
+
+    // Queues the step for the next dialog that opens.
+    void Then(DialogStep step);
+    int Opened() const { return opened_; }
+    // Dialogs that opened with no step queued (they were cancelled).
+    int Unexpected() const { return unexpected_; }
+    bool AllStepsUsed() const { return next_ == steps_.size(); }
+
+private:
+    static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
+    void OnDialogOpened(HWND dialog);
+
+    HHOOK hook_;
+    std::vector<DialogStep> steps_;
+    size_t next_ = 0;
+    int opened_ = 0;
+    int unexpected_ = 0;
+};
+
+struct ShownMessage {
+    HWND owner;
+    std::string text;
+    std::string caption;
+    UINT style;
+};
+
+// Records every ShowMessageBox call and answers it: by caption when an answer is set, IDOK otherwise.
+class MessageLog {
+public:
+    MessageLog();
+    ~MessageLog();
+    MessageLog(const MessageLog&) = delete;
+    MessageLog& operator=(const MessageLog&) = delete;
+
+    void Answer(const std::string& caption, std::vector<int> answers);
+    const std::vector<ShownMessage>& Shown() const { return shown_; }
+    // Texts of the messages shown, in order.
+    std::vector<std::string> Texts() const;
+
+private:
+    static int Record(HWND owner, const char* text, const char* caption, UINT style);
+
+    std::vector<ShownMessage> shown_;
+    std::vector<std::pair<std::string, std::vector<int>>> answers_;
+};
+
+// Dialog helpers for steps.
+std::string ControlText(HWND dialog, int id);
+std::vector<std::string> ListEntries(HWND dialog, int listId);
+void Press(HWND dialog, int id);
+// Clicks entry index of the list as a user would; with addToSelection the click holds Ctrl.
+void ClickEntry(HWND dialog, int listId, int index, bool addToSelection = false);

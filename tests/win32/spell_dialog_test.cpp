@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "spell_dialog.h"
+#include "spell_fixture.h"
+#include "spell_run_state.h"
+#include "spell_tables.h"
+#include "word_dialog_ids.h"
+
+namespace {
+
+class SpellDialog : public SpellFixture {
+protected:
+    // Opens the dialog on a document word, as the run does.
+    void Open(const std::string& word)
+    {
+        std::strcpy(SpellRunState.currentWord, word.c_str());
+        SpellRunState.currentLength = static_cast<int32_t>(word.size());
+        std::strcpy(SpellRunState.replacement, "  ");
+        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(WORD_DIALOG_ID), owner.Window(),
+                        SpellDialogProc, 0);
+    }
+
+    TestDocument owner{""};
+};
+
+TEST_F(SpellDialog, SpellCheckTakesTheFirstWordOfTheBoxAndKeepsTheBox)
+{
+    Seen known, typed;
+    driver.Then([&](HWND d) {
+        SetDlgItemTextA(d, IDC_WORD_BOX, "every");
+        Press(d, IDC_SPELL_CHECK);
+        known = Look(d);
+        SetDlgItemTextA(d, IDC_WORD_BOX, "  Teh!");
+        Press(d, IDC_SPELL_CHECK);
+        typed = Look(d);
+        Press(d, IDC_SPELL_CANCEL);
+    });
+    Open("wrod");
+
+    EXPECT_EQ(known.status, "OK");
+    EXPECT_EQ(known.entries, std::vector<std::string>{"every"});
+    EXPECT_EQ(typed.word, "  Teh!");
+    EXPECT_EQ(typed.status, "Incorrect");
+    EXPECT_EQ(typed.entries, std::vector<std::string>{"The"});
+    EXPECT_STREQ(SpellRunState.typedText, "Teh");
+    // Word Add still offers the word the dialog opened with.
+    EXPECT_STREQ(SpellRunState.wordToAdd, "wrod");
+    EXPECT_EQ(SpellRunState.stopRun, 1);
+}
+
+TEST_F(SpellDialog, EmptyAndOverlongWordBoxesAreRefusedWithWarnings)
+{
+    Seen before, after;
+    driver.Then([&](HWND d) {
+        before = Look(d);
+        SetDlgItemTextA(d, IDC_WORD_BOX, "");
+        Press(d, IDC_SPELL_CHECK);
+        Press(d, IDC_IGNORE_ALL);
+        SetDlgItemTextA(d, IDC_WORD_BOX, std::string(32, 'x').c_str());
+        Press(d, IDC_SPELL_CHECK);
+        Press(d, IDC_IGNORE_ALL);
+        after = Look(d);
+        Press(d, IDC_SPELL_CANCEL);
+    });
+    Open("teh");
+
+    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"Plese enter a word to check!", "Plese enter a word to ignore!",
+                                                          "Please enter a shorter word!", "Please enter a shorter word!"}));
+    for (const ShownMessage& m : messages.Shown()) {
+        EXPECT_EQ(m.caption, "Warning");
+        EXPECT_EQ(m.style, static_cast<UINT>(MB_ICONEXCLAMATION));
+    }
+    // A refused check leaves the status, the list and the checked word as they were.
+    EXPECT_EQ(after.status, before.status);
+    EXPECT_EQ(after.entries, before.entries);
+    EXPECT_STREQ(SpellRunState.typedText, "teh");
+    EXPECT_EQ(SpellTables.IgnoredCount, 0);
+}
+
+TEST_F(SpellDialog, PickingFollowsTheLastTouchedEntryAndANewCheckDropsIt)
+{
+    std::string afterFirst, afterSecond;
+    driver.Then([&](HWND d) {
+        // Two entries in the list to pick from.
+        SendDlgItemMessageA(d, IDC_SUGGESTION_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("then"));
+        ClickEntry(d, IDC_SUGGESTION_LIST, 0);
+        afterFirst = ControlText(d, IDC_SPELL_SELECTED_WORD);
+        ClickEntry(d, IDC_SUGGESTION_LIST, 1, true);
+        afterSecond = ControlText(d, IDC_SPELL_SELECTED_WORD);
+        EXPECT_EQ(SendDlgItemMessageA(d, IDC_SUGGESTION_LIST, LB_GETSELCOUNT, 0, 0), 2);
+        Press(d, IDC_SPELL_CHECK);
+        Press(d, IDC_CHANGE);
+        Press(d, IDC_SPELL_CANCEL);
+    });
+    Open("teh");
+
+    EXPECT_EQ(afterFirst, "the");
+    EXPECT_EQ(afterSecond, "then");
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"No items selected!"});
+    EXPECT_EQ(SpellRunState.action, ActionNone);
+}
+
+TEST_F(SpellDialog, ButtonsRecordTheChoice)
+{
+    struct Case {
+        int button;
+        int32_t action;
+        int32_t stopRun;
+    };
+    const Case cases[] = {{IDC_IGNORE_ONCE, ActionNone, 0}, {IDC_WORD_ADD, ActionAddWord, 0},
+                          {IDC_CHANGE, ActionChange, 0},     {IDC_CHANGE_ALL, ActionChangeAll, 0},
+                          {IDC_SPELL_CANCEL, ActionNone, 1}};
+    for (const Case& c : cases) {
+        driver.Then([&](HWND d) {
+            ClickEntry(d, IDC_SUGGESTION_LIST, 0);
+            Press(d, c.button);
+        });
+        Open("teh");
+        EXPECT_EQ(SpellRunState.action, c.action) << c.button;
+        EXPECT_EQ(SpellRunState.stopRun, c.stopRun) << c.button;
+        bool keepsPick = c.button == IDC_CHANGE || c.button == IDC_CHANGE_ALL || c.button == IDC_WORD_ADD;
+        EXPECT_STREQ(SpellRunState.replacement, keepsPick ? "the" : "  ") << c.button;
+    }
+    EXPECT_TRUE(messages.Shown().empty());
+}
+
+TEST_F(SpellDialog, IgnoreAllTakesTheBoxUncleanedAndWarnsWhenTheListIsFull)
+{
+    driver.Then([&](HWND d) {
+        SetDlgItemTextA(d, IDC_WORD_BOX, "wrod!");
+        Press(d, IDC_IGNORE_ALL);
+    });
+    Open("wrod");
+    EXPECT_EQ(SpellTables.IgnoredCount, 1);
+    EXPECT_EQ(Text(SpellTables.IgnoredWords[1]), "wrod!");
+    EXPECT_EQ(SpellRunState.stopRun, 0);
+
+    SpellTables.IgnoredCount = IgnoredCapacity;
+    driver.Then([&](HWND d) {
+        Press(d, IDC_IGNORE_ALL);
+        Press(d, IDC_SPELL_CANCEL);
+    });
+    Open("xyzzy");
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"No more room to add!"});
+    EXPECT_STREQ(SpellRunState.typedText, "xyzzy");
+    EXPECT_EQ(SpellRunState.stopRun, 1);
+}
+
+} // namespace

@@ -1,0 +1,24 @@
+// A plain window with a multi-line edit control, id 101, standing in for a document window.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+class TestDocument {
+public:
+    // The window belongs to module (by default this program, which holds the dialog templates).
+    explicit TestDocument(const std::string& text, HINSTANCE module = nullptr);
+    ~TestDocument();
+    TestDocument(const TestDocument&) = delete;
+    TestDocument& operator=(const TestDocument&) = delete;
+
+    HWND Window() const { return window_; }
+    std::string Text() const;
+    void Select(int start, int end);
+
+private:
+    HWND window_;
+    HWND edit_;
+};
+
+const int TestEditId = 101;
