@@ -33,16 +33,16 @@ void OnRemove(HWND dialog)
 {
     LRESULT count = SendDlgItemMessageA(dialog, IDC_SUGGESTION_LIST, LB_GETSELCOUNT, 0, 0);
     if (count == LB_ERR) {
-        ShowMessageBox(dialog, ERROR_COUNTING_ITEMS_TEXT, WARNING_CAPTION, MB_OK);
+        ShowMessageBox(dialog, TEXT_ERROR_COUNTING_ITEMS, TEXT_CAPTION_WARNING, MB_OK);
         return;
     }
     if (count == 0) {
-        ShowMessageBox(dialog, NO_ITEMS_SELECTED_TEXT, WARNING_CAPTION, MB_OK);
+        ShowMessageBox(dialog, TEXT_NO_ITEMS_SELECTED, TEXT_CAPTION_WARNING, MB_OK);
         return;
     }
     HGLOBAL block = GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, static_cast<SIZE_T>(count) * sizeof(int));
     if (block == nullptr) {
-        ShowMessageBox(dialog, NO_MEMORY_TO_REMOVE_TEXT, WARNING_CAPTION, MB_ICONEXCLAMATION);
+        ShowMessageBox(dialog, TEXT_NO_MEMORY_TO_REMOVE, TEXT_CAPTION_WARNING, MB_ICONEXCLAMATION);
         return;
     }
     int* indexes = static_cast<int*>(static_cast<void*>(block));

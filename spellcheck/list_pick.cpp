@@ -12,7 +12,7 @@ void ReportSelectionFailures(HWND dialog)
 {
     LRESULT count = SendDlgItemMessageA(dialog, IDC_SUGGESTION_LIST, LB_GETSELCOUNT, 0, 0);
     if (count == LB_ERR) {
-        ShowMessageBox(dialog, ERROR_COUNTING_SELECTION_TEXT, WARNING_CAPTION, MB_ICONEXCLAMATION);
+        ShowMessageBox(dialog, TEXT_ERROR_COUNTING_SELECTION, TEXT_CAPTION_WARNING, MB_ICONEXCLAMATION);
         return;
     }
     if (count != 1)
@@ -21,7 +21,7 @@ void ReportSelectionFailures(HWND dialog)
     LRESULT got = SendDlgItemMessageA(dialog, IDC_SUGGESTION_LIST, LB_GETSELITEMS, 1,
                                       reinterpret_cast<LPARAM>(&index));
     if (got == LB_ERR)
-        ShowMessageBox(dialog, ERROR_GETTING_SELECTION_TEXT, WARNING_CAPTION, MB_ICONEXCLAMATION);
+        ShowMessageBox(dialog, TEXT_ERROR_GETTING_SELECTION, TEXT_CAPTION_WARNING, MB_ICONEXCLAMATION);
 }
 
 } // namespace

@@ -49,7 +49,7 @@ void AppendLocalWord(const char* path)
 {
     char hostPath[2 * ListPathWidth + 2];
     if (!HostLocalPath(path, hostPath, static_cast<int>(sizeof hostPath))) {
-        ShowMessageBox(nullptr, UNABLE_TO_OPEN_TEXT, path, MB_ICONEXCLAMATION);
+        ShowMessageBox(nullptr, TEXT_UNABLE_TO_OPEN, path, MB_ICONEXCLAMATION);
         return;
     }
     bool needsLineBreak = EndsWithoutLineBreak(hostPath);
@@ -57,7 +57,7 @@ void AppendLocalWord(const char* path)
     HANDLE file = CreateFileA(hostPath, FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        ShowMessageBox(nullptr, UNABLE_TO_OPEN_TEXT, path, MB_ICONEXCLAMATION);
+        ShowMessageBox(nullptr, TEXT_UNABLE_TO_OPEN, path, MB_ICONEXCLAMATION);
         return;
     }
     char record[RecordSize];
@@ -67,14 +67,14 @@ void AppendLocalWord(const char* path)
         record[1] = '\n';
         prefix = 2;
     }
-    wsprintfA(record + prefix, LOCAL_WORD_RECORD_FORMAT, SpellRunState.wordToAdd);
+    wsprintfA(record + prefix, TEXT_LOCAL_WORD_RECORD, SpellRunState.wordToAdd);
     DWORD length = static_cast<DWORD>(std::strlen(record));
     DWORD written = 0;
     BOOL wrote = WriteFile(file, record, length, &written, nullptr);
     if (wrote && written == length)
-        ShowMessageBox(nullptr, SpellRunState.wordToAdd, WORD_ADDED_CAPTION, MB_OK);
+        ShowMessageBox(nullptr, SpellRunState.wordToAdd, TEXT_CAPTION_WORD_ADDED, MB_OK);
     else
-        ShowMessageBox(nullptr, SpellRunState.wordToAdd, WORD_NOT_ADDED_CAPTION, MB_ICONEXCLAMATION);
+        ShowMessageBox(nullptr, SpellRunState.wordToAdd, TEXT_CAPTION_WORD_NOT_ADDED, MB_ICONEXCLAMATION);
     CloseHandle(file);
     int16_t ignored = 0;
     ReloadLocalWords(ignored);
@@ -93,9 +93,9 @@ void LocalWordsPath(char* path)
 
 int OfferLocalWord(HWND window)
 {
-    char question[sizeof CONFIRM_WORD_ADD_FORMAT + TypedTextSize];
-    wsprintfA(question, CONFIRM_WORD_ADD_FORMAT, SpellRunState.wordToAdd);
-    if (ShowMessageBox(window, question, WORD_ADD_CAPTION, MB_YESNO | MB_ICONQUESTION) != IDYES)
+    char question[sizeof TEXT_CONFIRM_WORD_ADD + TypedTextSize];
+    wsprintfA(question, TEXT_CONFIRM_WORD_ADD, SpellRunState.wordToAdd);
+    if (ShowMessageBox(window, question, TEXT_CAPTION_WORD_ADD, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return 0;
     char path[LocalPathSize];
     LocalWordsPath(path);

@@ -58,11 +58,11 @@ void OnIgnoreAll(HWND dialog)
 {
     int n = GetWindowTextLengthA(GetDlgItem(dialog, IDC_WORD_BOX));
     if (n > TypedTextSize - 1) {
-        ShowMessageBox(dialog, ENTER_SHORTER_WORD_TEXT, WARNING_CAPTION, MB_ICONEXCLAMATION);
+        ShowMessageBox(dialog, TEXT_ENTER_SHORTER_WORD, TEXT_CAPTION_WARNING, MB_ICONEXCLAMATION);
         return;
     }
     if (n == 0) {
-        ShowMessageBox(dialog, ENTER_WORD_TO_IGNORE_TEXT, WARNING_CAPTION, MB_ICONEXCLAMATION);
+        ShowMessageBox(dialog, TEXT_ENTER_WORD_TO_IGNORE, TEXT_CAPTION_WARNING, MB_ICONEXCLAMATION);
         return;
     }
     GetDlgItemTextA(dialog, IDC_WORD_BOX, SpellRunState.typedText, TypedTextSize);
@@ -70,7 +70,7 @@ void OnIgnoreAll(HWND dialog)
     int16_t status = 0;
     AddIgnoredWord(SpellRunState.typedField, status);
     if (status > 0) {
-        ShowMessageBox(dialog, NO_ROOM_TO_ADD_TEXT, WARNING_CAPTION, MB_OK);
+        ShowMessageBox(dialog, TEXT_NO_ROOM_TO_ADD, TEXT_CAPTION_WARNING, MB_OK);
         return;
     }
     Finish(dialog, ActionNone, 0);
@@ -79,7 +79,7 @@ void OnIgnoreAll(HWND dialog)
 void OnWordAdd(HWND dialog)
 {
     if (SpellRunState.wordToAdd[0] == 0) {
-        ShowMessageBox(dialog, WORD_TOO_LONG_TEXT, WARNING_CAPTION, MB_ICONEXCLAMATION);
+        ShowMessageBox(dialog, TEXT_WORD_TOO_LONG, TEXT_CAPTION_WARNING, MB_ICONEXCLAMATION);
         return;
     }
     Finish(dialog, ActionAddWord, 0);
@@ -90,11 +90,11 @@ bool HasPickedSuggestion(HWND dialog)
 {
     LRESULT count = SendDlgItemMessageA(dialog, IDC_SUGGESTION_LIST, LB_GETSELCOUNT, 0, 0);
     if (count == LB_ERR) {
-        ShowMessageBox(dialog, ERROR_COUNTING_ITEMS_TEXT, WARNING_CAPTION, MB_OK);
+        ShowMessageBox(dialog, TEXT_ERROR_COUNTING_ITEMS, TEXT_CAPTION_WARNING, MB_OK);
         return false;
     }
     if (count == 0) {
-        ShowMessageBox(dialog, NO_ITEMS_SELECTED_TEXT, WARNING_CAPTION, MB_OK);
+        ShowMessageBox(dialog, TEXT_NO_ITEMS_SELECTED, TEXT_CAPTION_WARNING, MB_OK);
         return false;
     }
     return true;

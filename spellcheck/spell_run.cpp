@@ -28,7 +28,7 @@ bool AskAboutWord(HWND window)
         return true;
     SpellRunState.action = ActionNone;
     SpellRunState.stopRun = 1;
-    ShowMessageBox(window, SPELL_DIALOG_FAILED_TEXT, SPELL_ERROR_CAPTION, MB_ICONERROR);
+    ShowMessageBox(window, TEXT_SPELL_DIALOG_FAILED, TEXT_CAPTION_ERROR, MB_ICONERROR);
     return false;
 }
 
@@ -97,5 +97,5 @@ void SpellCheckRun(HWND window, int editId)
                 return;
         }
     }
-    ShowMessageBox(nullptr, SPELL_COMPLETE_TEXT, allKnown ? NO_MISTAKES_CAPTION : MISTAKES_CAPTION, MB_OK);
+    ShowMessageBox(nullptr, TEXT_SPELL_COMPLETE, allKnown ? TEXT_CAPTION_NO_MISTAKES : TEXT_CAPTION_MISTAKES, MB_OK);
 }

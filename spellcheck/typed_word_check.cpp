@@ -35,11 +35,11 @@ int CheckTypedWord(HWND dialog, char* typedText, WordField& typedField, WordFiel
 {
     int n = GetWindowTextLengthA(GetDlgItem(dialog, IDC_WORD_BOX));
     if (n > TypedTextSize - 1) {
-        ShowMessageBox(dialog, ENTER_SHORTER_WORD_TEXT, WARNING_CAPTION, MB_ICONEXCLAMATION);
+        ShowMessageBox(dialog, TEXT_ENTER_SHORTER_WORD, TEXT_CAPTION_WARNING, MB_ICONEXCLAMATION);
         return 0;
     }
     if (n == 0) {
-        ShowMessageBox(dialog, ENTER_WORD_TO_CHECK_TEXT, WARNING_CAPTION, MB_ICONEXCLAMATION);
+        ShowMessageBox(dialog, TEXT_ENTER_WORD_TO_CHECK, TEXT_CAPTION_WARNING, MB_ICONEXCLAMATION);
         return 0;
     }
     GetDlgItemTextA(dialog, IDC_WORD_BOX, typedText, TypedTextSize);
@@ -50,11 +50,11 @@ int CheckTypedWord(HWND dialog, char* typedText, WordField& typedField, WordFiel
     CheckWord(typedField, status);
     SendDlgItemMessageA(dialog, IDC_SUGGESTION_LIST, LB_RESETCONTENT, 0, 0);
     if (status <= 0) {
-        SetDlgItemTextA(dialog, IDC_WORD_STATUS, WORD_KNOWN_TEXT);
+        SetDlgItemTextA(dialog, IDC_WORD_STATUS, TEXT_WORD_KNOWN);
         AddListEntry(dialog, typedText);
         return 1;
     }
-    SetDlgItemTextA(dialog, IDC_WORD_STATUS, WORD_UNKNOWN_TEXT);
+    SetDlgItemTextA(dialog, IDC_WORD_STATUS, TEXT_WORD_UNKNOWN);
     LookupMisspelling(typedField, outputText, status);
     if (status <= 0)
         AddListEntry(dialog, outputText);

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "lookup_dialog.h"
+#include "lookup_state.h"
+#include "spell_fixture.h"
+#include "start_word.h"
+#include "word_dialog_ids.h"
+
+namespace {
+
+using LookupDialog = SpellFixture;
+
+std::string StartWord(const std::string& commandLine)
+{
+    char word[StartWordWidth + 1];
+    StartWordFromCommandLine(commandLine.c_str(), word);
+    return word;
+}
+
+TEST(LookupStartWord, IsTheFirstArgumentWithoutQuotesCutAt80)
+{
+    EXPECT_EQ(StartWord("lexmar.exe"), "");
+    EXPECT_EQ(StartWord("lexmar.exe \"\""), "");
+    EXPECT_EQ(StartWord("lexmar.exe recieve other"), "recieve");
+    EXPECT_EQ(StartWord("\"C:/ZOLT/lexmar.exe \" \"teh cat\""), "teh cat");
+    EXPECT_EQ(StartWord("lexmar.exe\t\"two  words  \"  third"), "two  words");
+    EXPECT_EQ(StartWord("lexmar.exe pre\"fix word\"s"), "prefix words");
+    EXPECT_EQ(StartWord("lexmar.exe " + std::string(100, 'q')), std::string(80, 'q'));
+}
+
+TEST_F(LookupDialog, WithoutAStartWordOpensEmpty)
+{
+    Seen seen;
+    driver.Then([&](HWND d) { seen = Look(d); Press(d, IDC_LOOKUP_CANCEL); });
+    EXPECT_EQ(RunLookupTool(GetModuleHandleA(nullptr), ""), 0);
+
+    EXPECT_EQ(seen.word, "");
+    EXPECT_EQ(seen.status, " ");
+    EXPECT_TRUE(seen.entries.empty());
+    EXPECT_TRUE(messages.Shown().empty());
+}
+
+TEST_F(LookupDialog, ChecksAMisspelledStartWordAsItOpens)
+{
+    Seen seen;
+    driver.Then([&](HWND d) { seen = Look(d); Press(d, IDC_LOOKUP_CANCEL); });
+    RunLookupTool(GetModuleHandleA(nullptr), "recieve");
+
+    EXPECT_EQ(seen.word, "recieve");
+    EXPECT_EQ(seen.status, "Incorrect");
+    EXPECT_EQ(seen.entries, std::vector<std::string>{"receive"});
+    EXPECT_EQ(LookupState.hasStartWord, 0);
+}
+
+TEST_F(LookupDialog, APhraseStandsInTheBoxAndItsFirstWordIsChecked)
+{
+    Seen seen;
+    driver.Then([&](HWND d) { seen = Look(d); Press(d, IDC_LOOKUP_CANCEL); });
+    RunLookupTool(GetModuleHandleA(nullptr), "every word");
+
+    EXPECT_EQ(seen.word, "every word");
+    EXPECT_EQ(seen.status, "OK");
+    EXPECT_EQ(seen.entries, std::vector<std::string>{"every"});
+}
+
+TEST_F(LookupDialog, AnOverlongStartWordIsRefused)
+{
+    const std::string overlong(40, 'w');
+    Seen seen;
+    driver.Then([&](HWND d) { seen = Look(d); Press(d, IDC_LOOKUP_CANCEL); });
+    RunLookupTool(GetModuleHandleA(nullptr), overlong.c_str());
+
+    EXPECT_EQ(seen.word, overlong);
+    EXPECT_EQ(seen.status, " ");
+    EXPECT_TRUE(seen.entries.empty());
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text, "Please enter a shorter word!");
+    EXPECT_EQ(messages.Shown()[0].caption, "Warning");
+}
+
+TEST_F(LookupDialog, RemoveDeletesTheSelectedEntriesAndKeepsTheOrderOfTheRest)
+{
+    std::vector<std::string> left;
+    std::string picked;
+    driver.Then([&](HWND d) {
+        Press(d, IDC_LOOKUP_REMOVE);   // nothing selected yet
+        SendDlgItemMessageA(d, IDC_SUGGESTION_LIST, LB_RESETCONTENT, 0, 0);
+        for (const char* entry : {"one", "two", "three", "four", "five"})
+            SendDlgItemMessageA(d, IDC_SUGGESTION_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+        ClickEntry(d, IDC_SUGGESTION_LIST, 0);
+        ClickEntry(d, IDC_SUGGESTION_LIST, 2, true);
+        ClickEntry(d, IDC_SUGGESTION_LIST, 3, true);
+        picked = ControlText(d, IDC_LOOKUP_SELECTED_WORD);
+        Press(d, IDC_LOOKUP_REMOVE);
+        left = ListEntries(d, IDC_SUGGESTION_LIST);
+        Press(d, IDC_LOOKUP_CANCEL);
+    });
+    RunLookupTool(GetModuleHandleA(nullptr), "recieve");
+
+    EXPECT_EQ(left, (std::vector<std::string>{"two", "five"}));
+    EXPECT_EQ(picked, "four");
+    EXPECT_STREQ(LookupState.selectedText, "four");
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text, "No items selected!");
+    EXPECT_EQ(messages.Shown()[0].style, static_cast<UINT>(MB_OK));
+}
+
+TEST_F(LookupDialog, ClearEmptiesAllButTheWordBoxAndEnterAndEscapeDoNothing)
+{
+    Seen cleared, checkedAgain;
+    std::string selected;
+    driver.Then([&](HWND d) {
+        ClickEntry(d, IDC_SUGGESTION_LIST, 0);
+        Press(d, IDC_LOOKUP_CLEAR);
+        cleared = Look(d);
+        selected = ControlText(d, IDC_LOOKUP_SELECTED_WORD);
+        SendMessageA(d, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        SendMessageA(d, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        Press(d, IDC_LOOKUP_CHECK);
+        checkedAgain = Look(d);
+        SendMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0);
+    });
+    EXPECT_EQ(RunLookupTool(GetModuleHandleA(nullptr), "recieve"), 0);
+
+    EXPECT_EQ(cleared.word, "recieve");
+    EXPECT_EQ(cleared.status, "");
+    EXPECT_TRUE(cleared.entries.empty());
+    EXPECT_EQ(selected, "");
+    EXPECT_EQ(checkedAgain.status, "Incorrect");
+    EXPECT_EQ(checkedAgain.entries, std::vector<std::string>{"receive"});
+    EXPECT_EQ(driver.Opened(), 1);
+}
+
+} // namespace
