@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -47,6 +48,7 @@ TEST_F(SpellRun, UnknownWordsOpenTheDialogCheckedAndTheRunReportsMistakes)
     EXPECT_EQ(seen[0].status, "Incorrect");
     EXPECT_FALSE(seen[0].entries.empty());
     EXPECT_EQ(seen[0].entries, EngineSuggestions("wrod"));
+    EXPECT_NE(std::find(seen[0].entries.begin(), seen[0].entries.end(), "word"), seen[0].entries.end());
     // A word of the misspellings table lists its correction alone.
     EXPECT_EQ(seen[1].word, "teh");
     EXPECT_EQ(seen[1].entries, std::vector<std::string>{"the"});
