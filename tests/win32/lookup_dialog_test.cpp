@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog_layout.h"
 #include "lookup_dialog.h"
 #include "lookup_state.h"
 #include "spell_fixture.h"
@@ -29,6 +30,28 @@ TEST(LookupStartWord, IsTheFirstArgumentWithoutQuotesCutAt80)
     EXPECT_EQ(StartWord("lexmar.exe\t\"two  words  \"  third"), "two  words");
     EXPECT_EQ(StartWord("lexmar.exe pre\"fix word\"s"), "prefix words");
     EXPECT_EQ(StartWord("lexmar.exe " + std::string(100, 'q')), std::string(80, 'q'));
+}
+
+TEST_F(LookupDialog, HasItsControlsInTabOrder)
+{
+    driver.Then([&](HWND d) {
+        ExpectLayout(d,
+                     {{-1, "Static", "Word", {4, 8, 20, 8}},
+                      {1000, "Edit", "", {25, 7, 120, 14}},
+                      {1001, "Static", " ", {150, 7, 51, 14}},
+                      {1002, "ListBox", "", {7, 25, 138, 106}},
+                      {1003, "Button", "&Spell Check", {150, 30, 50, 14}},
+                      {1005, "Button", "&Remove", {150, 47, 50, 14}},
+                      {1004, "Button", "&Clear", {150, 63, 50, 14}},
+                      {1009, "Button", "Canc&el", {150, 116, 50, 14}},
+                      {-1, "Static", "Selected Word", {7, 139, 66, 8}},
+                      {1006, "Edit", "", {57, 137, 120, 14}},
+                      {-1, "Static", "Ver 2.3", {181, 141, 22, 8}}},
+                     IDC_LOOKUP_SELECTED_WORD);
+        EXPECT_EQ(GetWindow(d, GW_OWNER), nullptr);
+        Press(d, IDC_LOOKUP_CANCEL);
+    });
+    RunLookupTool(GetModuleHandleA(nullptr), "");
 }
 
 TEST_F(LookupDialog, WithoutAStartWordOpensEmpty)
