@@ -130,30 +130,6 @@ TEST_F(SpellDialog, PickingFollowsTheLastTouchedEntryAndANewCheckDropsIt)
     EXPECT_EQ(SpellRunState.action, ActionNone);
 }
 
-TEST_F(SpellDialog, ButtonsRecordTheChoice)
-{
-    struct Case {
-        int button;
-        int32_t action;
-        int32_t stopRun;
-    };
-    const Case cases[] = {{IDC_IGNORE_ONCE, ActionNone, 0}, {IDC_WORD_ADD, ActionAddWord, 0},
-                          {IDC_CHANGE, ActionChange, 0},     {IDC_CHANGE_ALL, ActionChangeAll, 0},
-                          {IDC_SPELL_CANCEL, ActionNone, 1}};
-    for (const Case& c : cases) {
-        driver.Then([&](HWND d) {
-            ClickEntry(d, IDC_SUGGESTION_LIST, 0);
-            Press(d, c.button);
-        });
-        Open("teh");
-        EXPECT_EQ(SpellRunState.action, c.action) << c.button;
-        EXPECT_EQ(SpellRunState.stopRun, c.stopRun) << c.button;
-        bool keepsPick = c.button == IDC_CHANGE || c.button == IDC_CHANGE_ALL || c.button == IDC_WORD_ADD;
-        EXPECT_STREQ(SpellRunState.replacement, keepsPick ? "the" : "  ") << c.button;
-    }
-    EXPECT_TRUE(messages.Shown().empty());
-}
-
 TEST_F(SpellDialog, IgnoreAllTakesTheBoxUncleanedAndWarnsWhenTheListIsFull)
 {
     driver.Then([&](HWND d) {
