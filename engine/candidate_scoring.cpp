@@ -1,3 +1,4 @@
+#include "main_list_profile.h"
 #include "spell_tables.h"
 #include "suggestion_rules.h"
 #include "suggestions.h"
@@ -28,14 +29,33 @@ int16_t PositionScore(const WordField& word, int16_t n, const WordField& entry, 
 int16_t DeductMissingLetters(const WordField& word, int16_t n, const WordField& entry, int16_t m,
                              int16_t score)
 {
+    uint64_t inWord[4] = {0, 0, 0, 0};
+    for (int i = 1; i <= n; i++) {
+        unsigned char c = static_cast<unsigned char>(CharAt(word, i));
+        inWord[c >> 6] |= uint64_t(1) << (c & 63);
+    }
     for (int j = 1; j <= m; j++) {
-        if (PositionOf(CharAt(entry, j), word.ch, n) == 0) {
+        unsigned char c = static_cast<unsigned char>(CharAt(entry, j));
+        if ((inWord[c >> 6] & (uint64_t(1) << (c & 63))) == 0) {
             score -= 2;
             if (score < 0)
                 score = 0;
         }
     }
     return score;
+}
+
+// How many of the word's first n characters the entry may hold (by character mask; an underscore
+// always counts, since the alignment writes underscores into its working copy of the entry). The
+// alignment places at most that many.
+int16_t HeldCharacters(const WordField& word, int16_t n, uint64_t entryMask)
+{
+    int16_t held = 0;
+    for (int i = 0; i < n; i++) {
+        unsigned char c = static_cast<unsigned char>(word.ch[i]);
+        held += c == '_' ? 1 : static_cast<int16_t>((entryMask >> (c & 63)) & 1);
+    }
+    return held;
 }
 
 // The entry is the word with its lower-case first letter capitalised ("london" and "London").
@@ -54,7 +74,8 @@ void EvaluateCandidate(const WordField& word, int16_t n, WordField& entry, int16
 {
     if (!EvaluationMayScore(n, m))
         return;
-    if (n <= m && n >= 7) {
+    // The alignment can only be used when it may place half the entry's letters.
+    if (n <= m && n >= 7 && HeldCharacters(word, n, CharacterMask(entry.ch, m)) >= m / 2) {
         WordField aligned;
         int16_t placed = 0;
         AlignWord(word, n, entry, m, aligned, placed);
@@ -107,26 +128,34 @@ void ScoreCandidate(const WordField& word, int16_t n, WordField& entry, int16_t 
 {
     if (!PassesLengthGate(n, m))
         return;
+
+    // The score depends only on the pair, so it is worked out first: a pair that cannot be kept needs
+    // no look-up in the pool, except to decide whether the entry copy gets its capital. The missing
+    // letters only lower the score, so they are counted only when it may still reach 15.
+    int16_t score = PositionScore(word, n, entry, m);
+    if (n == m)
+        score += n <= 4 ? 8 : 5;
+    bool capitalMatch = IsCapitalisedWord(word, entry);
+    if (n > 5 && (capitalMatch ? score * 2 : score) >= 15) {
+        int16_t bonus = n == m ? 5 : 0;
+        score = static_cast<int16_t>(DeductMissingLetters(word, n, entry, m, score - bonus) + bonus);
+    }
+    if (capitalMatch)
+        score *= 2;
+    const CandidatePoolTable& pool = SpellTables.CandidatePool;
+    bool kept = score >= 15 && pool.count <= PoolCapacity - 1 && (pool.scanPass == 1 || score >= 16);
+    // A capitalised query gets capitalised suggestions; the score stays that of the stored entry.
+    bool capitalise = IsUpperLetter(SpellTables.QueryWord.ch[0]) && IsLowerLetter(entry.ch[0]);
+    if (!kept && !capitalise)
+        return;
+
     int16_t found = 0;
     if (FindCandidate(entry, found))
         return;
-
-    int16_t score = PositionScore(word, n, entry, m);
-    if (n > 5)
-        score = DeductMissingLetters(word, n, entry, m, score);
-    if (n == m)
-        score += n <= 4 ? 8 : 5;
-    if (IsCapitalisedWord(word, entry))
-        score *= 2;
-
-    // A capitalised query gets capitalised suggestions; the score stays that of the stored entry.
-    if (IsUpperLetter(SpellTables.QueryWord.ch[0]) && IsLowerLetter(entry.ch[0])) {
+    if (capitalise) {
         ChangeCase(1, entry.ch, 1);
-        if (FindCandidate(entry, found))
+        if (!kept || FindCandidate(entry, found))
             return;
     }
-
-    const CandidatePoolTable& pool = SpellTables.CandidatePool;
-    if (score >= 15 && pool.count <= PoolCapacity - 1 && (pool.scanPass == 1 || score >= 16))
-        AppendCandidate(entry, score);
+    AppendCandidate(entry, score);
 }

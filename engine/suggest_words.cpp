@@ -1,5 +1,7 @@
 #include <cstring>
 
+#include "main_list_profile.h"
+#include "score_bound.h"
 #include "spell_tables.h"
 #include "suggestion_rules.h"
 #include "suggestions.h"
@@ -21,9 +23,16 @@ void ClearSlotScores()
         SpellTables.SuggestionList.slotScore[r] = 0;
 }
 
-// Evaluates the main list entries from the letter's start that begin with ch.
-void ScanInitialRun(const WordField& word, int16_t n, char ch)
+int KeptScore()
 {
+    return SpellTables.CandidatePool.scanPass == 1 ? 15 : 16;
+}
+
+// Evaluates the main list entries from the letter's start that begin with ch.
+void ScanInitialRun(const WordField& word, const WordProfile& profile, char ch)
+{
+    int16_t n = profile.n;
+    int threshold = KeptScore();
     int slot = LetterSlot(static_cast<unsigned char>(ch));
     if (slot < 1 || slot > LetterSlotCount)
         return;
@@ -34,8 +43,11 @@ void ScanInitialRun(const WordField& word, int16_t n, char ch)
         const WordField& stored = SpellTables.MainWords[k];
         if (stored.ch[0] != ch)
             return;
+        int16_t m = MainEntryLength(k);
+        if (!MayReachScore(profile, m, MainEntryMask(k), stored.ch[0], threshold))
+            continue;
         WordField entry = stored;
-        EvaluateCandidate(word, n, entry, TrimmedLength(entry));
+        EvaluateCandidate(word, n, entry, m);
     }
 }
 
@@ -125,11 +137,13 @@ void ScanSameInitial(const WordField& word)
         WordField entry = SpellTables.LocalWords[j];
         EvaluateCandidate(word, n, entry, TrimmedLength(entry));
     }
+    WordProfile profile;
+    ProfileWord(word, n, profile);
     char ch = word.ch[0];
-    ScanInitialRun(word, n, ch);
+    ScanInitialRun(word, profile, ch);
     char ch2 = ch;
     ChangeCase(IsLowerLetter(ch) ? 1 : 5, &ch2, 1);
-    ScanInitialRun(word, n, ch2);
+    ScanInitialRun(word, profile, ch2);
 }
 
 void ScanOtherInitial(const WordField& word)
@@ -139,15 +153,33 @@ void ScanOtherInitial(const WordField& word)
     if (n <= 1)
         return;
     if (n >= 5) {
-        for (int32_t k = 1; k <= SpellTables.MainCount; k++) {
-            const WordField& stored = SpellTables.MainWords[k];
-            if (stored.ch[0] == word.ch[0])
-                continue;
-            int16_t m = TrimmedLength(stored);
-            // The masked word has length n too; a pair that no evaluation can score is passed over.
-            if (!EvaluationMayScore(n, m))
-                continue;
-            TryMaskedInitial(word, n, stored, m);
+        // TryMaskedInitial evaluates an entry only when it holds the word's tail or middle, which needs
+        // at least their characters: only such entries are visited, in list order. Entries against
+        // which the masked word (of length n too) cannot score enough are passed over as well.
+        int h = (n + 1) / 2;
+        uint64_t tailMask = CharacterMask(word.ch + h, TrimmedLength(word.ch + h, WordWidth - h));
+        int q = h / 2 + 1;
+        uint64_t midMask = CharacterMask(word.ch + q - 1, TrimmedLength(word.ch + q - 1, h));
+        WordField masked = word;
+        masked.ch[0] = '_';
+        WordProfile profile;
+        ProfileWord(masked, n, profile);
+        int threshold = KeptScore();
+        int32_t lastBlock = SpellTables.MainCount / 64;
+        for (int32_t block = 0; block <= lastBlock; block++) {
+            uint64_t entries = EntriesHoldingAll(tailMask, block) | EntriesHoldingAll(midMask, block);
+            for (; entries != 0; entries &= entries - 1) {
+                int32_t k = block * 64 + LowestBitIndex(entries);
+                if (k < 1 || k > SpellTables.MainCount)
+                    continue;
+                const WordField& stored = SpellTables.MainWords[k];
+                if (stored.ch[0] == word.ch[0])
+                    continue;
+                int16_t m = MainEntryLength(k);
+                if (!MayReachScore(profile, m, MainEntryMask(k), stored.ch[0], threshold))
+                    continue;
+                TryMaskedInitial(word, n, stored, m);
+            }
         }
     }
     if (n >= 4)

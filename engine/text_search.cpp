@@ -12,8 +12,16 @@ int PositionOf(char ch, const char* text, int length)
 
 int PositionOfText(const char* needle, int needleLength, const char* hay, int hayLength)
 {
-    for (int start = 0; start + needleLength <= hayLength; start++)
-        if (std::memcmp(hay + start, needle, static_cast<size_t>(needleLength)) == 0)
+    if (needleLength <= 0)
+        return needleLength == 0 ? 1 : 0;
+    for (int start = 0; start + needleLength <= hayLength; start++) {
+        if (hay[start] != needle[0])
+            continue;
+        int i = 1;
+        while (i < needleLength && hay[start + i] == needle[i])
+            i++;
+        if (i == needleLength)
             return start + 1;
+    }
     return 0;
 }

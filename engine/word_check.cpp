@@ -86,9 +86,13 @@ void LookupMisspelling(const WordField& word, char* correction, int16_t& status)
     char initial = word.ch[0];
     WordField lower = LowerCopy(word);
     int32_t match = 0;
-    for (int32_t k = 1; k <= SpellTables.MisspellCount && match == 0; k++)
-        if (SameWord(LowerCopy(SpellTables.MisspellLines[k]), lower))
+    for (int32_t k = 1; k <= SpellTables.MisspellCount && match == 0; k++) {
+        // Lowering a whole line is only worth it when its first character already agrees.
+        char first = SpellTables.MisspellLines[k].ch[0];
+        ChangeCase(5, &first, 1);
+        if (first == lower.ch[0] && SameWord(LowerCopy(SpellTables.MisspellLines[k]), lower))
             match = k;
+    }
     for (int32_t j = match - 1; j >= 1; j--) {
         const WordField& line = SpellTables.MisspellLines[j];
         if (line.ch[0] == '$') {

@@ -4,6 +4,7 @@
 
 #include "list_files.h"
 #include "main_list_index.h"
+#include "main_list_profile.h"
 #include "spell_tables.h"
 
 namespace {
@@ -56,6 +57,7 @@ void ResetSpellTablesForTesting()
     std::memset(&SpellTables, 0, sizeof SpellTables);
     RememberedInitial = ' ';
     BuildMainListIndex();
+    BuildMainListProfile();
 }
 
 void LoadSpellTables(int16_t& status)
@@ -71,6 +73,7 @@ void LoadSpellTables(int16_t& status)
 
     LoadMainWords(status);
     BuildMainListIndex();
+    BuildMainListProfile();
 }
 
 void ReloadLocalWords(int16_t& status)

@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "literal_suggestions.h"
+#include "main_list_profile.h"
+#include "score_bound.h"
 #include "suggestion_test_support.h"
 
 namespace {
@@ -171,28 +173,37 @@ TEST(SpeedUps, RememberedMatchAgreesWithThePlainRecursion)
     EXPECT_GT(matches, 1000);   // the inputs reach both answers
 }
 
-TEST(SpeedUps, LengthPreCheckChangesNoEvaluation)
+TEST(SpeedUps, PreChecksNeverSkipAPairThatWouldBeKept)
 {
     ListFolder folder;
     Generator g{4242};
     int kept = 0;
     for (int k = 0; k < 60000; k++) {
-        std::string w = g.Word(1, k % 4 == 0 ? 32 : 14, "abcde_");
-        std::string e = k % 2 ? Misspell(g, w) + g.Word(0, 6, "abcde") : g.Word(1, 32, "abcde");
+        const char* alphabet = k % 5 == 0 ? "abcde_- " : "abcdeA";
+        std::string w = g.Word(1, k % 4 == 0 ? 32 : 14, alphabet);
+        std::string e = k % 2 ? Misspell(g, w) + g.Word(0, 6, "abcde") : g.Word(1, 32, alphabet);
         e = e.substr(0, 32);
         int16_t pass = static_cast<int16_t>(1 + k % 2);
         SpellTables.QueryWord = Word(k % 3 == 0 ? "Q" : "q");
 
         EmptySmallPool(pass);
         WordField word = Word(w), entry = Word(e);
-        EvaluateCandidate(word, TrimmedLength(word), entry, TrimmedLength(entry));
+        int16_t n = TrimmedLength(word), m = TrimmedLength(entry);
+        EvaluateCandidate(word, n, entry, m);
         Snapshot fast = Take();
 
         EmptySmallPool(pass);
         entry = Word(e);
-        literal::EvaluateCandidate(word, TrimmedLength(word), entry, TrimmedLength(entry));
+        literal::EvaluateCandidate(word, n, entry, m);
         ASSERT_TRUE(fast == Take()) << w << " / " << e;
-        kept += PoolCount();
+
+        if (PoolCount() > 0) {
+            kept++;
+            WordProfile profile;
+            ProfileWord(word, n, profile);
+            ASSERT_TRUE(MayReachScore(profile, m, CharacterMask(e.c_str(), m), e[0], pass == 1 ? 15 : 16))
+                << w << " / " << e;
+        }
     }
     EXPECT_GT(kept, 1000);
 }
@@ -211,6 +222,8 @@ protected:
                 w[0] = static_cast<char>(w[0] - 32);
             if (k % 29 == 0)
                 w.insert(w.size() / 2, "'");
+            if (k % 31 == 0)
+                w.insert(w.size() / 2, k % 2 ? "-" : "_");
             words.push_back(w);
         }
         std::sort(words.begin(), words.end());
@@ -218,7 +231,8 @@ protected:
         folder.WriteLines("Spell.txt", words);
         folder.WriteLines("Local.txt", {words[5] + "s", "Zed", words[77], "qu'ite"});
         folder.WriteLines("Prefix.txt", {"# rows", "     ph           f", "     f            ph",
-                                         "     un           in", "     k            c"});
+                                         "     un           in", "     k            c",
+                                         "     q            k u"});
         LoadLists();
     }
 
@@ -243,6 +257,8 @@ TEST_F(WholeFlow, SuggestionsEqualTheWordForWordGeneration)
             query = Misspell(g, query);
         if (k % 50 == 0)
             query = "ph" + query;
+        if (k % 50 == 25)
+            query = "q" + query;   // the row whose to-text holds a blank
         CompareOn(query.substr(0, 31));
         nonEmpty += SuggestionAt(1).empty() ? 0 : 1;
     }

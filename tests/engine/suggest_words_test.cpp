@@ -64,6 +64,19 @@ TEST_F(SuggestWordsTest, DoubleDeletionsFromFiveLettersAndTheCeiling)
     EXPECT_EQ(ScoreOf("bxdc"), 512);
 }
 
+TEST_F(SuggestWordsTest, InnerBlanksScoreAgainstTheEntrysTrailingBlanks)
+{
+    // A prefix row can put a blank inside a word. Positions 3 to 5 meet "ab"'s trailing blanks:
+    // 7 + 3 * 6, minus 2 for the 'b' the word lacks.
+    folder.WriteLines("Spell.txt", {"ab"});
+    LoadLists();
+    SpellTables.QueryWord = Word("a    z");
+    FreshPool(1);
+    ScanSameInitial(Word("a    z"));
+    ASSERT_EQ(PoolCount(), 1);
+    EXPECT_EQ(PoolScore(1), 23);
+}
+
 TEST_F(SuggestWordsTest, WrongFirstLetterIsFoundByTheSecondScan)
 {
     folder.WriteLines("Spell.txt", {"fotografic", "photograph"});

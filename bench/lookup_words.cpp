@@ -1,0 +1,142 @@
+// Looks up words read from standard input, one per line, as the dialogs' Spell Check does, and prints
+//   input<TAB>OK<TAB>word
+//   input<TAB>Incorrect<TAB>suggestion|suggestion|...     (the correction alone for a listed misspelling)
+//   input<TAB>Refused<TAB>message                         (an empty text or one longer than 31 characters)
+// One engine serves the whole run, so "debugon" and "debugoff" carry over from word to word.
+//   lookup_words --dict DIR      (DIR holds Spell.txt, Local.txt, Misspell.txt and Prefix.txt)
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <system_error>
+
+#include <unistd.h>
+
+#include "list_files.h"
+#include "spell_tables.h"
+#include "suggestions.h"
+#include "word_check.h"
+#include "word_scanner.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* ListFileNames[] = {"Spell.txt", "Local.txt", "Misspell.txt", "Prefix.txt"};
+
+// The engine reads its lists from <root>/ZOLT/SPELL/; a scratch root links there to the folder given.
+struct ListRoot {
+    fs::path root;
+    ~ListRoot()
+    {
+        std::error_code ignored;
+        if (!root.empty())
+            fs::remove_all(root, ignored);
+    }
+};
+
+bool MakeListRoot(const fs::path& dict, ListRoot& made)
+{
+    std::error_code error;
+    fs::path base = fs::temp_directory_path(error);
+    if (error)
+        return false;
+    for (int attempt = 0; attempt < 100; attempt++) {
+        fs::path candidate = base / ("lookup-words-" + std::to_string(::getpid()) + "-" + std::to_string(attempt));
+        if (fs::create_directory(candidate, error)) {
+            made.root = candidate;
+            break;
+        }
+    }
+    if (made.root.empty())
+        return false;
+    fs::path spell = made.root / "ZOLT" / "SPELL";
+    fs::create_directories(spell, error);
+    if (error)
+        return false;
+    for (const char* name : ListFileNames) {
+        fs::path source = fs::absolute(dict / name, error);
+        if (error || !fs::exists(source))
+            continue;   // a missing list reads as an empty one, as it would in the programs
+        fs::create_symlink(source, spell / name, error);
+        if (error)
+            fs::copy_file(source, spell / name, error);
+        if (error)
+            return false;
+    }
+    return true;
+}
+
+// The flow of the dialogs' Spell Check for one typed text.
+std::string LookUp(const std::string& input)
+{
+    if (input.size() > 31)
+        return "Refused\tPlease enter a shorter word!";
+    if (input.empty())
+        return "Refused\tPlese enter a word to check!";
+
+    char typed[WordWidth + 1];
+    std::memcpy(typed, input.c_str(), input.size() + 1);
+    CleanTypedWord(typed);
+    WordField field;
+    ToWordField(typed, field);
+    int16_t status = 0;
+    CheckWord(field, status);
+    if (status <= 0)
+        return std::string("OK\t") + typed;
+
+    char replacement[WordWidth + 1];
+    replacement[WordWidth] = '\0';
+    LookupMisspelling(field, replacement, status);
+    if (status <= 0)
+        return std::string("Incorrect\t") + replacement;
+
+    WordField prepared;
+    PrepareSuggestionWord(field, prepared);
+    SuggestWords(prepared);
+    std::string list;
+    for (int16_t i = 1; i <= SuggestionSlots; i++) {
+        GetSuggestion(i, replacement);
+        if (replacement[0] == '\0')
+            continue;
+        if (!list.empty())
+            list += '|';
+        list += replacement;
+    }
+    return "Incorrect\t" + list;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3 || std::strcmp(argv[1], "--dict") != 0) {
+        std::fprintf(stderr, "usage: lookup-words --dict DIR < words.txt\n");
+        return 2;
+    }
+    fs::path dict = argv[2];
+    if (!fs::is_regular_file(dict / "Spell.txt")) {
+        std::fprintf(stderr, "lookup-words: no Spell.txt in %s\n", argv[2]);
+        return 2;
+    }
+    ListRoot root;
+    if (!MakeListRoot(dict, root)) {
+        std::fprintf(stderr, "lookup-words: cannot prepare a list folder for %s\n", argv[2]);
+        return 2;
+    }
+    SetDriveRootForTesting(root.root.string().c_str());
+
+    // Answers go out line by line, so that a caller may hold a conversation word by word.
+    for (std::string line; std::getline(std::cin, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        std::string answer = LookUp(line);
+        std::fwrite(line.data(), 1, line.size(), stdout);
+        std::fputc('\t', stdout);
+        std::fwrite(answer.data(), 1, answer.size(), stdout);
+        std::fputc('\n', stdout);
+        std::fflush(stdout);
+    }
+    return 0;
+}

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Suggestion latency and quality: the engine (with the default lists, and without Misspell.txt),
+# hunspell -a and aspell -a, side by side on the misspellings of ../shared/eval/misspellings-a.tsv.
+# Usage: bench/suggest-quality.sh [EVAL.tsv] [LIST_DIR]
+set -euo pipefail
+repo=$(cd "$(dirname "$0")/.." && pwd)
+eval_file=${1:-$repo/../shared/eval/misspellings-a.tsv}
+lists=${2:-$repo/data}
+
+# The same lists without the table of common misspellings: the algorithm's own share.
+plain=$(mktemp -d)
+trap 'rm -rf "$plain"' EXIT
+for f in Spell.txt Local.txt Prefix.txt; do
+  [ -f "$lists/$f" ] && ln -s "$(cd "$lists" && pwd)/$f" "$plain/$f"
+done
+
+"$repo/bench/lookup-words" --dict "$lists" < /dev/null   # build the driver before timing anything
+python3 "$repo/bench/suggest_quality.py" "$eval_file" \
+  "engine=$repo/bench/lookup-words --dict '$lists'" \
+  "engine without Misspell.txt=$repo/bench/lookup-words --dict '$plain'" \
+  "hunspell -a=hunspell -a -d en_US" \
+  "aspell -a=aspell -a --lang=en"

@@ -1,0 +1,22 @@
+// Facts about each main list entry that the suggestion scans ask again and again: its trimmed length
+// and the set of characters it holds. Built once per load of the list.
+#pragma once
+#include <cstdint>
+
+#include "spell_tables.h"
+
+// Call after every load of the main list.
+void BuildMainListProfile();
+
+// Trimmed length of MainWords[k], 1 <= k <= MainCount.
+int16_t MainEntryLength(int32_t k);
+
+// One bit per character value modulo 64: a text can occur in an entry only when its mask is within
+// the entry's.
+uint64_t CharacterMask(const char* text, int length);
+uint64_t MainEntryMask(int32_t k);
+
+// Entries are also grouped in blocks of 64 by index (block b holds entries 64b .. 64b + 63; bit j
+// stands for entry 64b + j). Bits of the entries in the block whose masks hold every bit of mask.
+const int32_t MainBlockCount = MainCapacity / 64 + 1;
+uint64_t EntriesHoldingAll(uint64_t mask, int32_t block);

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# The lookup-words driver's output format: one TAB-separated line per input line.
+# Usage: lookup_words_test.sh PATH_TO_lookup_words
+set -euo pipefail
+driver=$1
+dict=$(mktemp -d)
+trap 'rm -rf "$dict"' EXIT
+printf 'London\ncat\ncats\nthe\n' > "$dict/Spell.txt"
+printf '$receive\nrecieve\n' > "$dict/Misspell.txt"
+long=$(printf 'a%.0s' $(seq 32))
+
+actual=$(printf 'the\r\n(teh)\nrecieve\ncatt\n\n%s\nlondon\nb?t\ncat*\ndebugon\nzzzz\n' "$long" | "$driver" --dict "$dict")
+expected=$(printf '%s\n' \
+  $'the\tOK\tthe' \
+  $'(teh)\tIncorrect\tthe' \
+  $'recieve\tIncorrect\treceive' \
+  $'catt\tIncorrect\tcat|cats' \
+  $'\tRefused\tPlese enter a word to check!' \
+  "$long"$'\tRefused\tPlease enter a shorter word!' \
+  $'london\tIncorrect\tLondon' \
+  $'b?t\tIncorrect\t' \
+  $'cat*\tIncorrect\tcats|cat' \
+  $'debugon\tIncorrect\tcats|cat' \
+  $'zzzz\tIncorrect\t')
+if [ "$actual" != "$expected" ]; then
+  diff <(printf '%s\n' "$expected") <(printf '%s\n' "$actual") || true
+  exit 1
+fi
+
+# A folder without Spell.txt is refused before anything is read.
+if "$driver" --dict "$dict/missing" < /dev/null 2>/dev/null; then
+  echo "a folder without Spell.txt was accepted"
+  exit 1
+fi
+echo "lookup-words output as expected"
