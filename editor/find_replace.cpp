@@ -1,9 +1,174 @@
 #include "find_replace.h"
 
-// Placeholder until find and replace land: the commands do nothing yet.
-UINT findMessageId = 0;
+#include <cstring>
 
-void FindCommand(HWND) {}
-void FindNextCommand(HWND) {}
-void ReplaceCommand(HWND) {}
-LRESULT HandleFindRequest(HWND, LPARAM) { return 0; }
+#include "shell_state.h"
+#include "show_message.h"
+#include "texts.h"
+
+UINT findMessageId = 0;
+char findWhat[256];
+char replaceWith[256];
+int searchPos = 0;
+int lastFoundPos = 0;
+
+namespace {
+
+// The system reads and writes these while their dialog is open, so they live for the whole process.
+FINDREPLACEA findRecord;
+FINDREPLACEA replaceRecord;
+
+const DWORD SearchChoicesHidden = FR_HIDEUPDOWN | FR_HIDEMATCHCASE | FR_HIDEWHOLEWORD;
+
+void FillRecord(FINDREPLACEA& record, HWND document, char* replaceBuffer, WORD replaceLength)
+{
+    ZeroMemory(&record, sizeof(record));
+    record.lStructSize = sizeof(record);
+    record.hwndOwner = document;
+    record.Flags = SearchChoicesHidden;
+    record.lpstrFindWhat = findWhat;
+    record.wFindWhatLen = sizeof(findWhat);
+    record.lpstrReplaceWith = replaceBuffer;
+    record.wReplaceWithLen = replaceLength;
+}
+
+int SelectionEnd(HWND document)
+{
+    DWORD end = 0;
+    SendDlgItemMessageA(document, DocumentEditId, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&end));
+    return static_cast<int>(end);
+}
+
+int TextLength(const char* text)
+{
+    return text == nullptr ? 0 : lstrlenA(text);
+}
+
+void SelectAndShow(HWND edit, int start, int end)
+{
+    SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+    SendMessageA(edit, EM_SCROLLCARET, 0, 0);
+}
+
+// Replace All goes on after the text just inserted, so a replacement that holds the search
+// text is not found again (and replaced again without end). ReplaceInEdit steps back by the
+// search text's length, hence the position is set that much beyond the inserted text.
+void ContinueAfterReplacement(int& position, const FINDREPLACEA& record)
+{
+    position = lastFoundPos + TextLength(record.lpstrReplaceWith) + TextLength(record.lpstrFindWhat);
+}
+
+void ReplaceAll(HWND edit, int& position, const FINDREPLACEA& record)
+{
+    while (ReplaceInEdit(edit, position, record) == 1)
+        ContinueAfterReplacement(position, record);
+}
+
+} // namespace
+
+int HasFindText()
+{
+    return findWhat[0] != '\0' ? 1 : 0;
+}
+
+HWND ShowFindDialog(HWND document)
+{
+    FillRecord(findRecord, document, nullptr, 0);
+    return FindTextA(&findRecord);
+}
+
+HWND ShowReplaceDialog(HWND document)
+{
+    FillRecord(replaceRecord, document, replaceWith, sizeof(replaceWith));
+    return ReplaceTextA(&replaceRecord);
+}
+
+int FindInEdit(HWND edit, int& position, const FINDREPLACEA& record)
+{
+    const char* wanted = record.lpstrFindWhat;
+    int wantedLength = TextLength(wanted);
+    // An empty search text would match everywhere without moving on.
+    if (wantedLength == 0)
+        return 0;
+    int length = GetWindowTextLengthA(edit);
+    char* text = static_cast<char*>(GlobalAlloc(GPTR, static_cast<SIZE_T>(length) + 1));
+    if (text == nullptr)
+        return 0;
+    length = GetWindowTextA(edit, text, length + 1);
+    // A position beyond the text (the text was shortened since) finds nothing.
+    const char* match = nullptr;
+    if (position >= 0 && position <= length)
+        match = std::strstr(text + position, wanted);
+    int found = match != nullptr ? static_cast<int>(match - text) : -1;
+    GlobalFree(text);
+    if (found < 0)
+        return 0;
+    lastFoundPos = found;
+    position = found + wantedLength;
+    SelectAndShow(edit, found, position);
+    return 1;
+}
+
+int FindNextInEdit(HWND edit, int& position)
+{
+    FINDREPLACEA record;
+    ZeroMemory(&record, sizeof(record));
+    record.lpstrFindWhat = findWhat;
+    return FindInEdit(edit, position, record);
+}
+
+int ReplaceInEdit(HWND edit, int& position, const FINDREPLACEA& record)
+{
+    // After Find Next the position is the end of the selected match: step back onto it.
+    position -= TextLength(record.lpstrFindWhat);
+    if (position < 0)
+        position = 0;
+    if (FindInEdit(edit, position, record) == 0)
+        return 0;
+    const char* replacement = record.lpstrReplaceWith != nullptr ? record.lpstrReplaceWith : "";
+    SendMessageA(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(replacement));
+    SelectAndShow(edit, lastFoundPos, lastFoundPos + TextLength(replacement));
+    return 1;
+}
+
+void FindCommand(HWND document)
+{
+    searchPos = SelectionEnd(document);
+    hFindDialog = ShowFindDialog(document);
+}
+
+void FindNextCommand(HWND document)
+{
+    searchPos = SelectionEnd(document);
+    if (HasFindText())
+        FindNextInEdit(GetDlgItem(document, DocumentEditId), searchPos);
+    else
+        hFindDialog = ShowFindDialog(document);
+}
+
+void ReplaceCommand(HWND document)
+{
+    searchPos = SelectionEnd(document);
+    hFindDialog = ShowReplaceDialog(document);
+}
+
+LRESULT HandleFindRequest(HWND document, LPARAM recordParameter)
+{
+    const FINDREPLACEA& record = *reinterpret_cast<const FINDREPLACEA*>(recordParameter);
+    HWND edit = GetDlgItem(document, DocumentEditId);
+    if (record.Flags & FR_DIALOGTERM)
+        hFindDialog = nullptr;
+    if (record.Flags & FR_FINDNEXT) {
+        if (FindInEdit(edit, searchPos, record) == 0)
+            ShowMessage(edit, TEXT_FIND_NOT_FOUND, "");
+    }
+    if (record.Flags & (FR_REPLACE | FR_REPLACEALL)) {
+        if (ReplaceInEdit(edit, searchPos, record) == 0)
+            ShowMessage(edit, TEXT_REPLACE_NOT_FOUND, "");
+        else if (record.Flags & FR_REPLACEALL)
+            ContinueAfterReplacement(searchPos, record);
+    }
+    if (record.Flags & FR_REPLACEALL)
+        ReplaceAll(edit, searchPos, record);
+    return 0;
+}

@@ -1,12 +1,30 @@
 // Find, Find Next and Replace in the active document, through the modeless common dialogs.
+// The search runs forward from a stored position to the end of the text: exact bytes, any
+// substring, no wrap-around.
 #pragma once
 #include <windows.h>
+#include <commdlg.h>
 
 // Number of the registered "commdlg_FindReplace" message; each document window registers it on creation.
 extern UINT findMessageId;
+
+// Shared by both dialogs and kept for as long as the editor runs.
+extern char findWhat[256];
+extern char replaceWith[256];
+extern int searchPos;      // where the next search starts
+extern int lastFoundPos;   // start of the last match found
 
 void FindCommand(HWND document);        // Edit > Find
 void FindNextCommand(HWND document);    // Edit > Find Next, F3
 void ReplaceCommand(HWND document);     // Edit > Replace
 // A request from the Find or Replace dialog owned by this document window; lParam is its record.
 LRESULT HandleFindRequest(HWND document, LPARAM record);
+
+HWND ShowFindDialog(HWND document);
+HWND ShowReplaceDialog(HWND document);
+
+// Each returns 1 when it found (and selected, or replaced) a match, otherwise 0.
+int FindInEdit(HWND edit, int& position, const FINDREPLACEA& record);
+int FindNextInEdit(HWND edit, int& position);
+int ReplaceInEdit(HWND edit, int& position, const FINDREPLACEA& record);
+int HasFindText();

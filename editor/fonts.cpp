@@ -1,32 +1,145 @@
 #include "fonts.h"
 
+#include "dialog_seam.h"
+#include "font_keeper.h"
+#include "frame_window.h"
 #include "shell_state.h"
+#include "texts.h"
+#include "ui_seam.h"
 
-// Placeholder until the Format menu lands: only the default font exists.
-void CreateDefaultFont()
+namespace {
+
+const int EditorPointSize = 12;
+
+// The system reads and fills these while the Font dialog is open.
+CHOOSEFONTA fontRecord;
+LOGFONTA chosenFont;
+
+// Negative: the character height without internal leading.
+int ScreenHeightForPoints(int points)
 {
     HDC screen = GetDC(nullptr);
-    int height = -MulDiv(12, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
     ReleaseDC(nullptr, screen);
-    HFONT font = CreateFontA(height, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             DEFAULT_PITCH | FF_DONTCARE, "Lucida Console");
-    if (font != nullptr) {
-        if (hEditorFont != nullptr)
-            DeleteObject(hEditorFont);
-        hEditorFont = font;
+    return height;
+}
+
+HFONT CreateNamedFont(const char* face)
+{
+    return CreateFontA(ScreenHeightForPoints(EditorPointSize), 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE,
+                       ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, face);
+}
+
+void ReportFontFailure(HWND owner)
+{
+    ShowMessageBox(owner, TEXT_FONT_CREATION_FAILED, TEXT_CAPTION_ERROR, MB_ICONEXCLAMATION);
+}
+
+// Lays the document out anew in the current font, then lets go of fonts nobody shows any more.
+void RefreshDocument(HWND document)
+{
+    if (document != nullptr) {
+        InvalidateRect(document, nullptr, TRUE);
+        RefreshDocumentFont(document);
+        UpdateWindow(document);
+    }
+    ReleaseUnusedFonts();
+}
+
+} // namespace
+
+void CreateDefaultFont()
+{
+    HFONT font = CreateNamedFont(TEXT_FONT_NAME_DEFAULT);
+    if (font == nullptr) {
+        ReportFontFailure(nullptr);
+        return;
+    }
+    ReplaceEditorFont(font);
+}
+
+void ChooseEditorFont(HWND owner)
+{
+    ZeroMemory(&fontRecord, sizeof(fontRecord));
+    ZeroMemory(&chosenFont, sizeof(chosenFont));
+    if (hEditorFont != nullptr)
+        GetObjectA(hEditorFont, sizeof(chosenFont), &chosenFont);
+    fontRecord.lStructSize = sizeof(fontRecord);
+    fontRecord.hwndOwner = owner;
+    fontRecord.lpLogFont = &chosenFont;
+    fontRecord.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS;
+    fontRecord.rgbColors = fontColor;
+
+    DWORD failure = 0;
+    BOOL chosen = ShowFontDialog(&fontRecord, &failure);
+    if (!chosen && failure == CDERR_DIALOGFAILURE) {
+        // The dialog could not appear for this owner: once more, owned by the MDI client.
+        fontRecord.hwndOwner = hMDIClient;
+        chosen = ShowFontDialog(&fontRecord, &failure);
+    }
+    if (!chosen)
+        return;
+    HFONT font = CreateFontIndirectA(&chosenFont);
+    if (font == nullptr)
+        ReportFontFailure(owner);
+    else
+        ReplaceEditorFont(font);
+    fontColor = fontRecord.rgbColors;
+}
+
+void RefreshDocumentFont(HWND document)
+{
+    HWND edit = GetDlgItem(document, DocumentEditId);
+    int length = GetWindowTextLengthA(edit);
+    char* text = static_cast<char*>(GlobalAlloc(GPTR, static_cast<SIZE_T>(length) + 1));
+    if (text == nullptr) {
+        ShowMessageBox(nullptr, TEXT_FONT_COPY_FAILED, TEXT_CAPTION_NULL_ALLOC, MB_ICONEXCLAMATION);
+        return;
+    }
+    HWND active = ActiveDocument();
+    LRESULT wasModified = 0;
+    if (active != nullptr)
+        wasModified = SendDlgItemMessageA(active, DocumentEditId, EM_GETMODIFY, 0, 0);
+    GetWindowTextA(edit, text, length + 1);
+    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(hEditorFont), 1);
+    // Setting the text again lays it out in the new font; it also clears the modified flag.
+    if (SetWindowTextA(edit, text) && wasModified != 0 && active != nullptr)
+        SendDlgItemMessageA(active, DocumentEditId, EM_SETMODIFY, 1, 0);
+    GlobalFree(text);
+}
+
+void FormatFontCommand(HWND frame)
+{
+    HWND active = ActiveDocument();
+    if (active != nullptr) {
+        ChooseEditorFont(active);
+        RefreshDocument(active);
+    } else {
+        ChooseEditorFont(frame);
+        ReleaseUnusedFonts();
     }
 }
 
-void ChooseEditorFont(HWND) {}
-void RefreshDocumentFont(HWND) {}
-void FormatFontCommand(HWND) {}
-void FormatDefaultGuiFontCommand(HWND) {}
-void FormatTimesNewRomanCommand(HWND) {}
+void FormatDefaultGuiFontCommand(HWND)
+{
+    HWND active = ActiveDocument();
+    ReplaceEditorFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    RefreshDocument(active);
+}
+
+void FormatTimesNewRomanCommand(HWND frame)
+{
+    HWND active = ActiveDocument();
+    HFONT font = CreateNamedFont(TEXT_FONT_NAME_TIMES);
+    if (font == nullptr)
+        ReportFontFailure(frame);
+    else
+        ReplaceEditorFont(font);
+    RefreshDocument(active);
+}
 
 void ReleaseEditorFonts()
 {
-    if (hEditorFont != nullptr)
-        DeleteObject(hEditorFont);
-    hEditorFont = nullptr;
+    ReleaseAllFonts();
 }

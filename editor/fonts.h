@@ -1,4 +1,5 @@
-// The one current editor font and the Format menu commands.
+// The one current editor font and the Format menu commands. A change applies to the active
+// document and to documents created afterwards; other open documents keep the font they show.
 #pragma once
 #include <windows.h>
 

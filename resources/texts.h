@@ -82,6 +82,18 @@
 #define TEXT_DEFAULT_EXTENSION "txt"
 
 // ---- Find and replace, fonts, printing -----------------------------------------------------
+#define TEXT_FIND_NOT_FOUND "Find text not found!"
+#define TEXT_REPLACE_NOT_FOUND "Text not found!"
+#define TEXT_FONT_CREATION_FAILED "Font creation failed!"
+#define TEXT_FONT_COPY_FAILED "GetTextFromEdit"
+#define TEXT_CAPTION_NULL_ALLOC "Null GlobalAlloc"
+#define TEXT_FONT_NAME_DEFAULT "Lucida Console"
+#define TEXT_FONT_NAME_TIMES "Times New Roman"
+#define TEXT_PRINT_BOX_NAME "PrintDlgBox"
+#define TEXT_PRINT_BOX_CAPTION "Penmar"
+#define TEXT_PRINT_BOX_SENDING "Sending"
+#define TEXT_PRINT_BOX_SPOOLER "to print spooler."
+#define TEXT_PRINT_BOX_CANCEL "Cancel"
 
 
 // ---- Spell dialog and spell-check run ------------------------------------------------------

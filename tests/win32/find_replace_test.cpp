@@ -1,0 +1,249 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <dlgs.h>
+
+#include <cstring>
+
+#include "find_replace.h"
+#include "shell_state.h"
+#include "test_editor.h"
+
+namespace {
+
+class FindReplaceTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        TestFrame();
+        StartRecordingMessages();
+        findWhat[0] = '\0';
+        replaceWith[0] = '\0';
+        searchPos = 0;
+    }
+
+    void TearDown() override
+    {
+        if (hFindDialog != nullptr)
+            DestroyWindow(hFindDialog);
+        hFindDialog = nullptr;
+        for (HWND document : documents_)
+            CloseTestDocument(document);
+    }
+
+    HWND Document(const char* text)
+    {
+        HWND document = CreateTestDocument(text);
+        documents_.push_back(document);
+        return document;
+    }
+
+    // Types into the open dialog and presses one of its buttons, as the user would.
+    static void TypeInDialog(int field, const char* text)
+    {
+        ASSERT_NE(hFindDialog, nullptr);
+        SetDlgItemTextA(hFindDialog, field, text);
+        PumpMessages();
+    }
+
+    static void PressInDialog(int button)
+    {
+        ASSERT_NE(hFindDialog, nullptr);
+        HWND control = GetDlgItem(hFindDialog, button);
+        ASSERT_NE(control, nullptr);
+        SendMessageA(hFindDialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(control));
+        PumpMessages();
+    }
+
+    static void ExpectSelection(HWND document, int start, int end)
+    {
+        int first = -1;
+        int last = -1;
+        SelectionOf(document, first, last);
+        EXPECT_EQ(first, start);
+        EXPECT_EQ(last, end);
+    }
+
+    static FINDREPLACEA Record(const char* find, const char* replacement, DWORD flags)
+    {
+        FINDREPLACEA record = {};
+        record.lStructSize = sizeof(record);
+        record.Flags = flags;
+        record.lpstrFindWhat = const_cast<char*>(find);
+        record.lpstrReplaceWith = const_cast<char*>(replacement);
+        return record;
+    }
+
+    std::vector<HWND> documents_;
+};
+
+TEST_F(FindReplaceTest, FindNextWalksForwardWithoutWrapping)
+{
+    HWND document = Document("one two one");
+    SendMessageA(document, WM_COMMAND, 40018, 0);
+    ASSERT_TRUE(IsWindow(hFindDialog));
+    TypeInDialog(edt1, "one");
+
+    PressInDialog(IDOK);
+    ExpectSelection(document, 0, 3);
+    PressInDialog(IDOK);
+    ExpectSelection(document, 8, 11);
+    EXPECT_TRUE(RecordedMessages().empty());
+
+    PressInDialog(IDOK);
+    ExpectSelection(document, 8, 11);
+    ASSERT_EQ(RecordedMessages().size(), 1u);
+    EXPECT_EQ(RecordedMessages()[0].text, "Find text not found!");
+    EXPECT_EQ(RecordedMessages()[0].caption, "Penmar");
+    EXPECT_EQ(RecordedMessages()[0].owner, EditOf(document));
+    EXPECT_EQ(RecordedMessages()[0].style, static_cast<UINT>(MB_ICONEXCLAMATION));
+
+    PressInDialog(IDCANCEL);
+    EXPECT_EQ(hFindDialog, nullptr);
+    EXPECT_STREQ(findWhat, "one");   // kept for the next dialog and F3
+}
+
+TEST_F(FindReplaceTest, MatchesExactBytesAnywhere)
+{
+    HWND onlyLower = Document("one");
+    int position = 0;
+    EXPECT_EQ(FindInEdit(EditOf(onlyLower), position, Record("One", nullptr, 0)), 0);
+    EXPECT_EQ(position, 0);
+
+    HWND done = Document("done");
+    position = 0;
+    EXPECT_EQ(FindInEdit(EditOf(done), position, Record("on", nullptr, 0)), 1);
+    EXPECT_EQ(lastFoundPos, 1);
+    EXPECT_EQ(position, 3);
+    ExpectSelection(done, 1, 3);
+
+    // An empty search text finds nothing rather than matching in place.
+    position = 0;
+    EXPECT_EQ(FindInEdit(EditOf(done), position, Record("", nullptr, 0)), 0);
+}
+
+TEST_F(FindReplaceTest, SearchPositionBeyondTheTextFindsNothing)
+{
+    HWND document = Document("one two one");
+    int position = 500;
+    EXPECT_EQ(FindInEdit(EditOf(document), position, Record("one", nullptr, 0)), 0);
+    EXPECT_EQ(position, 500);
+    position = 11;   // exactly at the end
+    EXPECT_EQ(FindInEdit(EditOf(document), position, Record("one", nullptr, 0)), 0);
+
+    searchPos = 500;
+    FINDREPLACEA request = Record("one", "two", FR_FINDNEXT);
+    HandleFindRequest(document, reinterpret_cast<LPARAM>(&request));
+    ASSERT_EQ(RecordedMessages().size(), 1u);
+    EXPECT_EQ(RecordedMessages()[0].text, "Find text not found!");
+    EXPECT_EQ(DocumentText(document), "one two one");
+}
+
+TEST_F(FindReplaceTest, FindNextKeyOpensTheDialogUntilSomethingWasSearched)
+{
+    HWND document = Document("one two one");
+    SendMessageA(document, WM_COMMAND, 40019, 0);
+    ASSERT_TRUE(IsWindow(hFindDialog));
+    PressInDialog(IDCANCEL);
+    ASSERT_EQ(hFindDialog, nullptr);
+
+    std::strcpy(findWhat, "one");
+    SelectText(document, 0, 0);
+    SendMessageA(document, WM_COMMAND, 40019, 0);
+    EXPECT_EQ(hFindDialog, nullptr);
+    ExpectSelection(document, 0, 3);
+    SendMessageA(document, WM_COMMAND, 40019, 0);
+    ExpectSelection(document, 8, 11);
+    SendMessageA(document, WM_COMMAND, 40019, 0);   // nothing more: no message either
+    ExpectSelection(document, 8, 11);
+    EXPECT_TRUE(RecordedMessages().empty());
+}
+
+TEST_F(FindReplaceTest, ReplaceTakesTheMatchJustBeforeTheCaret)
+{
+    HWND document = Document("cat dog cat");
+    SelectText(document, 3, 3);
+    SendMessageA(document, WM_COMMAND, 40020, 0);
+    ASSERT_TRUE(IsWindow(hFindDialog));
+    TypeInDialog(edt1, "cat");
+    TypeInDialog(edt2, "cow");
+    PressInDialog(psh1);
+    EXPECT_EQ(DocumentText(document), "cow dog cat");
+    ExpectSelection(document, 0, 3);
+
+    // Find Next, then Replace: the match shown is the one replaced.
+    PressInDialog(IDOK);
+    ExpectSelection(document, 8, 11);
+    PressInDialog(psh1);
+    EXPECT_EQ(DocumentText(document), "cow dog cow");
+    PressInDialog(psh1);
+    ASSERT_EQ(RecordedMessages().size(), 1u);
+    EXPECT_EQ(RecordedMessages()[0].text, "Text not found!");
+}
+
+TEST_F(FindReplaceTest, ReplaceAllReplacesEveryMatchAfterTheCaret)
+{
+    HWND document = Document("cat cat cat");
+    SendMessageA(document, WM_COMMAND, 40020, 0);
+    TypeInDialog(edt1, "cat");
+    TypeInDialog(edt2, "dog");
+    PressInDialog(psh2);
+    EXPECT_EQ(DocumentText(document), "dog dog dog");
+    EXPECT_TRUE(RecordedMessages().empty());
+
+    HWND other = Document("no such word");
+    SendMessageA(other, WM_COMMAND, 40020, 0);
+    PressInDialog(psh2);
+    EXPECT_EQ(DocumentText(other), "no such word");
+    ASSERT_EQ(RecordedMessages().size(), 1u);
+    EXPECT_EQ(RecordedMessages()[0].text, "Text not found!");
+}
+
+TEST_F(FindReplaceTest, ReplaceAllEndsWhenTheReplacementHoldsTheSearchText)
+{
+    HWND document = Document("a cat, a cat");
+    FINDREPLACEA request = Record("cat", "concat", FR_REPLACEALL);
+    searchPos = 0;
+    HandleFindRequest(document, reinterpret_cast<LPARAM>(&request));
+    EXPECT_EQ(DocumentText(document), "a concat, a concat");
+
+    HWND doubled = Document("aXa");
+    FINDREPLACEA grow = Record("a", "aa", FR_REPLACEALL);
+    searchPos = 0;
+    HandleFindRequest(doubled, reinterpret_cast<LPARAM>(&grow));
+    EXPECT_EQ(DocumentText(doubled), "aaXaa");
+    EXPECT_TRUE(RecordedMessages().empty());
+}
+
+TEST_F(FindReplaceTest, TheDialogSearchesTheDocumentThatOpenedIt)
+{
+    HWND opener = Document("one one");
+    SendMessageA(opener, WM_COMMAND, 40018, 0);
+    TypeInDialog(edt1, "one");
+    HWND other = Document("one one");
+    ActivateDocument(other);
+    ASSERT_EQ(reinterpret_cast<HWND>(SendMessageA(hMDIClient, WM_MDIGETACTIVE, 0, 0)), other);
+
+    PressInDialog(IDOK);
+    ExpectSelection(opener, 0, 3);
+    ExpectSelection(other, 0, 0);
+    PressInDialog(IDOK);
+    ExpectSelection(opener, 4, 7);
+    ExpectSelection(other, 0, 0);
+}
+
+TEST_F(FindReplaceTest, BothDialogsShareTheSearchText)
+{
+    HWND document = Document("x");
+    std::strcpy(findWhat, "shared");
+    SendMessageA(document, WM_COMMAND, 40020, 0);
+    ASSERT_TRUE(IsWindow(hFindDialog));
+    char shown[64] = "";
+    GetDlgItemTextA(hFindDialog, edt1, shown, sizeof(shown));
+    EXPECT_STREQ(shown, "shared");
+    // The dialogs offer no direction, case or whole-word choices.
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(hFindDialog, chx1)));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(hFindDialog, chx2)));
+}
+
+} // namespace
