@@ -6,6 +6,7 @@
 #include "print_box_ids.h"
 #include "print_pages.h"
 #include "shell_state.h"
+#include "texts.h"
 
 int userAbort = 0;
 HWND hPrintDialog = nullptr;

@@ -80,7 +80,7 @@ protected:
 TEST_F(FindReplaceTest, FindNextWalksForwardWithoutWrapping)
 {
     HWND document = Document("one two one");
-    SendMessageA(document, WM_COMMAND, 40018, 0);
+    SendMessageA(hMainWindow, WM_COMMAND, 40018, 0);
     ASSERT_TRUE(IsWindow(hFindDialog));
     TypeInDialog(edt1, "one");
 
@@ -142,19 +142,19 @@ TEST_F(FindReplaceTest, SearchPositionBeyondTheTextFindsNothing)
 TEST_F(FindReplaceTest, FindNextKeyOpensTheDialogUntilSomethingWasSearched)
 {
     HWND document = Document("one two one");
-    SendMessageA(document, WM_COMMAND, 40019, 0);
+    SendMessageA(hMainWindow, WM_COMMAND, 40019, 0);
     ASSERT_TRUE(IsWindow(hFindDialog));
     PressInDialog(IDCANCEL);
     ASSERT_EQ(hFindDialog, nullptr);
 
     std::strcpy(findWhat, "one");
     SelectText(document, 0, 0);
-    SendMessageA(document, WM_COMMAND, 40019, 0);
+    SendMessageA(hMainWindow, WM_COMMAND, 40019, 0);
     EXPECT_EQ(hFindDialog, nullptr);
     ExpectSelection(document, 0, 3);
-    SendMessageA(document, WM_COMMAND, 40019, 0);
+    SendMessageA(hMainWindow, WM_COMMAND, 40019, 0);
     ExpectSelection(document, 8, 11);
-    SendMessageA(document, WM_COMMAND, 40019, 0);   // nothing more: no message either
+    SendMessageA(hMainWindow, WM_COMMAND, 40019, 0);   // nothing more: no message either
     ExpectSelection(document, 8, 11);
     EXPECT_TRUE(RecordedMessages().empty());
 }
@@ -163,7 +163,7 @@ TEST_F(FindReplaceTest, ReplaceTakesTheMatchJustBeforeTheCaret)
 {
     HWND document = Document("cat dog cat");
     SelectText(document, 3, 3);
-    SendMessageA(document, WM_COMMAND, 40020, 0);
+    SendMessageA(hMainWindow, WM_COMMAND, 40020, 0);
     ASSERT_TRUE(IsWindow(hFindDialog));
     TypeInDialog(edt1, "cat");
     TypeInDialog(edt2, "cow");
@@ -184,7 +184,7 @@ TEST_F(FindReplaceTest, ReplaceTakesTheMatchJustBeforeTheCaret)
 TEST_F(FindReplaceTest, ReplaceAllReplacesEveryMatchAfterTheCaret)
 {
     HWND document = Document("cat cat cat");
-    SendMessageA(document, WM_COMMAND, 40020, 0);
+    SendMessageA(hMainWindow, WM_COMMAND, 40020, 0);
     TypeInDialog(edt1, "cat");
     TypeInDialog(edt2, "dog");
     PressInDialog(psh2);
@@ -192,7 +192,7 @@ TEST_F(FindReplaceTest, ReplaceAllReplacesEveryMatchAfterTheCaret)
     EXPECT_TRUE(RecordedMessages().empty());
 
     HWND other = Document("no such word");
-    SendMessageA(other, WM_COMMAND, 40020, 0);
+    SendMessageA(hMainWindow, WM_COMMAND, 40020, 0);
     PressInDialog(psh2);
     EXPECT_EQ(DocumentText(other), "no such word");
     ASSERT_EQ(RecordedMessages().size(), 1u);
@@ -218,7 +218,7 @@ TEST_F(FindReplaceTest, ReplaceAllEndsWhenTheReplacementHoldsTheSearchText)
 TEST_F(FindReplaceTest, TheDialogSearchesTheDocumentThatOpenedIt)
 {
     HWND opener = Document("one one");
-    SendMessageA(opener, WM_COMMAND, 40018, 0);
+    SendMessageA(hMainWindow, WM_COMMAND, 40018, 0);
     TypeInDialog(edt1, "one");
     HWND other = Document("one one");
     ActivateDocument(other);
@@ -234,9 +234,9 @@ TEST_F(FindReplaceTest, TheDialogSearchesTheDocumentThatOpenedIt)
 
 TEST_F(FindReplaceTest, BothDialogsShareTheSearchText)
 {
-    HWND document = Document("x");
+    Document("x");
     std::strcpy(findWhat, "shared");
-    SendMessageA(document, WM_COMMAND, 40020, 0);
+    SendMessageA(hMainWindow, WM_COMMAND, 40020, 0);
     ASSERT_TRUE(IsWindow(hFindDialog));
     char shown[64] = "";
     GetDlgItemTextA(hFindDialog, edt1, shown, sizeof(shown));

@@ -1,0 +1,266 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "dialog_seam.h"
+#include "font_keeper.h"
+#include "fonts.h"
+#include "shell_state.h"
+#include "test_editor.h"
+
+namespace {
+
+HFONT FontOf(HWND document)
+{
+    return reinterpret_cast<HFONT>(SendMessageA(EditOf(document), WM_GETFONT, 0, 0));
+}
+
+std::string FaceOf(HFONT font)
+{
+    LOGFONTA logical = {};
+    if (GetObjectA(font, sizeof(logical), &logical) == 0)
+        return "";
+    return logical.lfFaceName;
+}
+
+bool IsLiveFont(HFONT font)
+{
+    return GetObjectType(font) == OBJ_FONT;
+}
+
+bool IsModified(HWND document)
+{
+    return SendMessageA(EditOf(document), EM_GETMODIFY, 0, 0) != 0;
+}
+
+// The Font dialog as the test answers it.
+struct FontDialogScript {
+    int calls = 0;
+    HWND owners[2] = {};
+    DWORD flagsSeen = 0;
+    COLORREF colourOffered = 0;
+    std::string faceOffered;
+    DWORD firstFailure = 0;      // what the first call reports when it does not choose
+    bool choose = false;
+    const char* face = "Courier New";
+    COLORREF colour = RGB(200, 0, 0);
+};
+FontDialogScript script;
+
+BOOL AnswerFontDialog(CHOOSEFONTA* record, DWORD* failure)
+{
+    if (script.calls < 2)
+        script.owners[script.calls] = record->hwndOwner;
+    ++script.calls;
+    script.flagsSeen = record->Flags;
+    script.colourOffered = record->rgbColors;
+    script.faceOffered = record->lpLogFont->lfFaceName;
+    if (script.calls == 1 && script.firstFailure != 0) {
+        *failure = script.firstFailure;
+        return FALSE;
+    }
+    if (!script.choose) {
+        *failure = 0;
+        return FALSE;
+    }
+    lstrcpynA(record->lpLogFont->lfFaceName, script.face, LF_FACESIZE);
+    record->rgbColors = script.colour;
+    *failure = 0;
+    return TRUE;
+}
+
+class FontsTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        TestFrame();
+        StartRecordingMessages();
+        script = FontDialogScript();
+        SetFontDialogForTesting(AnswerFontDialog);
+        // Every test starts from the editor's default font.
+        CreateDefaultFont();
+    }
+
+    void TearDown() override
+    {
+        for (HWND document : documents_)
+            CloseTestDocument(document);
+        SetFontDialogForTesting(nullptr);
+    }
+
+    HWND Document(const char* text)
+    {
+        HWND document = CreateTestDocument(text);
+        documents_.push_back(document);
+        return document;
+    }
+
+    void Close(HWND document)
+    {
+        CloseTestDocument(document);
+        documents_.erase(std::find(documents_.begin(), documents_.end(), document));
+    }
+
+    // An edit as the user makes it: the edit control's own modified flag is set.
+    static void Type(HWND document, const char* text)
+    {
+        SendMessageA(EditOf(document), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+    }
+
+    std::vector<HWND> documents_;
+};
+
+TEST_F(FontsTest, DocumentsStartInTwelvePointLucidaConsole)
+{
+    HWND document = Document("text");
+    EXPECT_EQ(FontOf(document), hEditorFont);
+    EXPECT_EQ(FaceOf(hEditorFont), "Lucida Console");
+    LOGFONTA logical = {};
+    GetObjectA(hEditorFont, sizeof(logical), &logical);
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(logical.lfHeight, -MulDiv(12, GetDeviceCaps(screen, LOGPIXELSY), 72));
+    ReleaseDC(nullptr, screen);
+}
+
+TEST_F(FontsTest, TimesNewRomanChangesOnlyTheActiveDocumentAndKeepsItsChanges)
+{
+    HWND older = Document("older");
+    HWND active = Document("active");
+    HFONT lucida = FontOf(older);
+    Type(active, " typed");
+    ASSERT_TRUE(IsModified(active));
+
+    SendMessageA(hMainWindow, WM_COMMAND, 40024, 0);
+    EXPECT_EQ(FaceOf(FontOf(active)), "Times New Roman");
+    EXPECT_EQ(FontOf(active), hEditorFont);
+    EXPECT_TRUE(IsModified(active));
+    EXPECT_EQ(DocumentText(active), " typedactive");
+    // The other document still shows the font it had, and that font is still alive.
+    EXPECT_EQ(FontOf(older), lucida);
+    EXPECT_TRUE(IsLiveFont(lucida));
+    EXPECT_FALSE(IsModified(older));
+    EXPECT_TRUE(RecordedMessages().empty());
+}
+
+TEST_F(FontsTest, DefaultGuiFontKeepsTheModifiedStateEitherWay)
+{
+    HWND clean = Document("clean");
+    SendMessageA(hMainWindow, WM_COMMAND, 40023, 0);
+    EXPECT_EQ(FontOf(clean), static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    EXPECT_FALSE(IsModified(clean));
+
+    Type(clean, "x");
+    SendMessageA(hMainWindow, WM_COMMAND, 40024, 0);
+    EXPECT_EQ(FaceOf(FontOf(clean)), "Times New Roman");
+    EXPECT_TRUE(IsModified(clean));
+    EXPECT_EQ(DocumentText(clean), "xclean");
+}
+
+TEST_F(FontsTest, AReplacedFontIsReleasedOnceNoDocumentShowsIt)
+{
+    HWND older = Document("older");
+    HWND active = Document("active");
+    HFONT lucida = FontOf(older);
+    SendMessageA(hMainWindow, WM_COMMAND, 40024, 0);
+    HFONT times = FontOf(active);
+    ASSERT_TRUE(IsLiveFont(lucida));
+
+    Close(older);
+    SendMessageA(hMainWindow, WM_COMMAND, 40023, 0);
+    EXPECT_FALSE(IsLiveFont(lucida));   // nobody shows it any more
+    EXPECT_FALSE(IsLiveFont(times));    // the active document moved on to the stock font
+    EXPECT_EQ(KeptFontCount(), 0);
+
+    // Many changes with one document open keep no more than the fonts in use.
+    for (int i = 0; i < 20; ++i)
+        SendMessageA(hMainWindow, WM_COMMAND, i % 2 == 0 ? 40024 : 40023, 0);
+    EXPECT_LE(KeptFontCount(), 1);
+}
+
+TEST_F(FontsTest, CancelInTheFontDialogChangesNothing)
+{
+    HWND document = Document("text");
+    Type(document, "more ");
+    fontColor = RGB(1, 2, 3);
+    HFONT before = hEditorFont;
+
+    SendMessageA(hMainWindow, WM_COMMAND, 40022, 0);
+    EXPECT_EQ(script.calls, 1);
+    EXPECT_EQ(script.owners[0], document);
+    EXPECT_EQ(script.flagsSeen, static_cast<DWORD>(CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS));
+    EXPECT_EQ(script.faceOffered, "Lucida Console");
+    EXPECT_EQ(hEditorFont, before);
+    EXPECT_EQ(FontOf(document), before);
+    EXPECT_EQ(fontColor, RGB(1, 2, 3));
+    EXPECT_TRUE(IsModified(document));
+}
+
+TEST_F(FontsTest, AChosenFontAndColourAreTakenAndOfferedAgain)
+{
+    HWND older = Document("older");
+    HWND document = Document("text");
+    HFONT lucida = FontOf(older);
+    Type(document, "more ");
+    fontColor = 0;
+    script.choose = true;
+
+    SendMessageA(hMainWindow, WM_COMMAND, 40022, 0);
+    EXPECT_EQ(FaceOf(FontOf(document)), "Courier New");
+    EXPECT_EQ(fontColor, RGB(200, 0, 0));
+    EXPECT_TRUE(IsModified(document));
+    EXPECT_EQ(FontOf(older), lucida);
+    EXPECT_TRUE(IsLiveFont(lucida));
+
+    script.choose = false;
+    SendMessageA(hMainWindow, WM_COMMAND, 40022, 0);
+    EXPECT_EQ(script.colourOffered, RGB(200, 0, 0));
+    EXPECT_EQ(script.faceOffered, "Courier New");
+}
+
+TEST_F(FontsTest, ADialogThatCannotAppearIsRetriedOnceOverTheMdiClient)
+{
+    HWND document = Document("text");
+    script.firstFailure = CDERR_DIALOGFAILURE;
+    script.choose = true;
+    SendMessageA(hMainWindow, WM_COMMAND, 40022, 0);
+    EXPECT_EQ(script.calls, 2);
+    EXPECT_EQ(script.owners[0], document);
+    EXPECT_EQ(script.owners[1], hMDIClient);
+    EXPECT_EQ(FaceOf(FontOf(document)), "Courier New");
+
+    // Any other failure is not retried.
+    script = FontDialogScript();
+    script.firstFailure = CDERR_STRUCTSIZE;
+    script.choose = true;
+    HFONT before = hEditorFont;
+    SendMessageA(hMainWindow, WM_COMMAND, 40022, 0);
+    EXPECT_EQ(script.calls, 1);
+    EXPECT_EQ(hEditorFont, before);
+}
+
+TEST_F(FontsTest, WithoutDocumentsTheNextDocumentGetsTheNewFont)
+{
+    ASSERT_EQ(SendMessageA(hMDIClient, WM_MDIGETACTIVE, 0, 0), 0);
+    script.choose = true;
+    SendMessageA(hMainWindow, WM_COMMAND, 40022, 0);
+    EXPECT_EQ(script.owners[0], hMainWindow);
+    HWND document = Document("new");
+    EXPECT_EQ(FaceOf(FontOf(document)), "Courier New");
+}
+
+TEST_F(FontsTest, ReleasingAtExitFreesEveryFontTheEditorMade)
+{
+    HWND older = Document("older");
+    Document("active");
+    HFONT lucida = FontOf(older);
+    SendMessageA(hMainWindow, WM_COMMAND, 40024, 0);
+    HFONT times = hEditorFont;
+    ReleaseEditorFonts();
+    EXPECT_FALSE(IsLiveFont(lucida));
+    EXPECT_FALSE(IsLiveFont(times));
+    EXPECT_EQ(hEditorFont, nullptr);
+    EXPECT_EQ(KeptFontCount(), 0);
+}
+
+} // namespace
