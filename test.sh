@@ -5,6 +5,7 @@ cd "$(dirname "$0")"
 root=$(pwd)
 bash cmake/install-deps.sh
 source cmake/wine-session.sh
+source cmake/print-spooler.sh
 
 echo "== Native build and tests"
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -23,6 +24,9 @@ else
   cmake -S . -B build/win64 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
   cmake --build build/win64
 fi
+
+echo "== Print spooler with the PDF printer"
+start_print_spooler
 
 echo "== Windows tests under Wine ($tested)"
 start_wine_session "$root/build/$tested" "$bits"
