@@ -232,18 +232,4 @@ TEST_F(FindReplaceTest, TheDialogSearchesTheDocumentThatOpenedIt)
     ExpectSelection(other, 0, 0);
 }
 
-TEST_F(FindReplaceTest, BothDialogsShareTheSearchText)
-{
-    Document("x");
-    std::strcpy(findWhat, "shared");
-    SendMessageA(hMainWindow, WM_COMMAND, 40020, 0);
-    ASSERT_TRUE(IsWindow(hFindDialog));
-    char shown[64] = "";
-    GetDlgItemTextA(hFindDialog, edt1, shown, sizeof(shown));
-    EXPECT_STREQ(shown, "shared");
-    // The dialogs offer no direction, case or whole-word choices.
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(hFindDialog, chx1)));
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(hFindDialog, chx2)));
-}
-
 } // namespace

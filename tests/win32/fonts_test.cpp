@@ -111,18 +111,6 @@ protected:
     std::vector<HWND> documents_;
 };
 
-TEST_F(FontsTest, DocumentsStartInTwelvePointLucidaConsole)
-{
-    HWND document = Document("text");
-    EXPECT_EQ(FontOf(document), hEditorFont);
-    EXPECT_EQ(FaceOf(hEditorFont), "Lucida Console");
-    LOGFONTA logical = {};
-    GetObjectA(hEditorFont, sizeof(logical), &logical);
-    HDC screen = GetDC(nullptr);
-    EXPECT_EQ(logical.lfHeight, -MulDiv(12, GetDeviceCaps(screen, LOGPIXELSY), 72));
-    ReleaseDC(nullptr, screen);
-}
-
 TEST_F(FontsTest, TimesNewRomanChangesOnlyTheActiveDocumentAndKeepsItsChanges)
 {
     HWND older = Document("older");
