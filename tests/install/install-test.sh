@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Installs the suite silently into a fresh Wine prefix and checks the result, an upgrade over a list of
+# user words, and the uninstaller. Usage: install-test.sh SOURCE_DIR BUILD_DIR x86|amd64
+set -uo pipefail
+source_dir=$1 build=$2 arch=$3
+work="$build/install-test"
+rm -rf "$work" && mkdir -p "$work"
+
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+if [ "$arch" = amd64 ]; then
+  wine=/usr/lib/wine/wine64
+  export WINELOADER=$wine WINESERVER=/usr/lib/wine/wineserver64
+else
+  wine=wine
+fi
+trap 'wineserver -k >/dev/null 2>&1' EXIT
+
+passed=0 failed=0
+check() {  # check DESCRIPTION COMMAND...
+  if "${@:2}"; then passed=$((passed + 1)); echo "ok: $1"; else failed=$((failed + 1)); echo "FAILED: $1"; fi
+}
+
+bash "$source_dir/cmake/make-installer.sh" "$source_dir" "$build/bin" "$arch" "$work/PenmarSetup.exe" || exit 1
+"$wine" wineboot -i >/dev/null 2>&1
+timeout 120 "$wine" cmd /c exit >/dev/null 2>&1
+
+zolt="$WINEPREFIX/drive_c/ZOLT"
+menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Penmar"
+probe="$build/bin/window_probe.exe"
+
+timeout 300 "$wine" "$work/PenmarSetup.exe" /S; wineserver -w
+check "programs installed" test -f "$zolt/Penmar.exe" -a -f "$zolt/lexmar.exe" -a -f "$zolt/Uninstall.exe"
+check "word lists installed" cmp -s "$zolt/SPELL/Spell.txt" "$source_dir/data/Spell.txt"
+check "misspellings and prefixes installed" \
+  bash -c "cmp -s '$zolt/SPELL/Misspell.txt' '$source_dir/data/Misspell.txt' && cmp -s '$zolt/SPELL/Prefix.txt' '$source_dir/data/Prefix.txt'"
+check "empty local list created" test -f "$zolt/SPELL/Local.txt" -a ! -s "$zolt/SPELL/Local.txt"
+check "licence texts installed" bash -c "ls '$zolt/Licenses/'*.txt >/dev/null"
+check "start-menu shortcuts" test -f "$menu/Penmar.lnk" -a -f "$menu/lexmar.lnk"
+
+"$wine" 'C:\ZOLT\Penmar.exe' & editor=$!
+out=$("$wine" "$probe" myWindowClass Penmar | tr -d '\r')
+check "the installed editor starts" grep -qx "title: Penmar" <<<"$out"
+wait $editor
+
+"$wine" 'C:\ZOLT\lexmar.exe' '"recieve"' & tool=$!
+out=$("$wine" "$probe" '#32770' Spellmar 1001 | tr -d '\r')
+echo "$out"
+check "lexmar \"recieve\" shows Incorrect" grep -qx "item: Incorrect" <<<"$out"
+check "lexmar \"recieve\" suggests receive" grep -qx "entry: receive" <<<"$out"
+wait $tool
+
+# An upgrade over an install whose local list holds the user's words keeps them.
+printf 'Zoltword\r\nqwertyish\r\n' > "$zolt/SPELL/Local.txt"
+cp "$zolt/SPELL/Local.txt" "$work/local-before.txt"
+timeout 300 "$wine" "$work/PenmarSetup.exe" /S; wineserver -w
+check "reinstall keeps Local.txt" cmp -s "$zolt/SPELL/Local.txt" "$work/local-before.txt"
+check "reinstall keeps the programs" test -f "$zolt/Penmar.exe"
+
+timeout 300 "$wine" 'C:\ZOLT\Uninstall.exe' /S; wineserver -w
+check "uninstall removes the programs" test ! -e "$zolt/Penmar.exe" -a ! -e "$zolt/lexmar.exe" -a ! -e "$zolt/Uninstall.exe"
+check "uninstall removes the shipped lists" test ! -e "$zolt/SPELL/Spell.txt"
+check "uninstall removes the shortcuts" test ! -e "$menu/Penmar.lnk" -a ! -e "$menu/lexmar.lnk"
+check "uninstall keeps Local.txt" cmp -s "$zolt/SPELL/Local.txt" "$work/local-before.txt"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,48 @@
+// Looks at the installed programs' windows from outside, for the installer test:
+//   window_probe CLASS|#32770 TITLE [ITEM_ID]   waits up to 30 s for the window, prints the text of the
+//                                               dialog item (or the window title), its list box entries
+//                                               (item 1002) one per line, then closes the window.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+int main(int argc, char** argv)
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: window_probe CLASS TITLE [ITEM_ID]\n");
+        return 2;
+    }
+    const char* windowClass = argv[1];
+    const char* title = argv[2];
+    HWND window = nullptr;
+    for (int tries = 0; tries < 300 && window == nullptr; tries++) {
+        window = FindWindowA(windowClass, title);
+        if (window == nullptr)
+            Sleep(100);
+    }
+    if (window == nullptr) {
+        std::printf("no window\n");
+        return 1;
+    }
+    Sleep(500);   // let the program finish its start-up work (the first check loads the word lists)
+    char text[512] = "";
+    if (argc > 3) {
+        GetDlgItemTextA(window, std::atoi(argv[3]), text, sizeof text);
+        std::printf("item: %s\n", text);
+        HWND list = GetDlgItem(window, 1002);
+        LRESULT count = list != nullptr ? SendMessageA(list, LB_GETCOUNT, 0, 0) : 0;
+        for (LRESULT i = 0; i < count && i < 20; i++) {
+            char entry[64] = "";
+            if (SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) < static_cast<LRESULT>(sizeof entry))
+                SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(entry));
+            std::printf("entry: %s\n", entry);
+        }
+    } else {
+        GetWindowTextA(window, text, sizeof text);
+        std::printf("title: %s\n", text);
+    }
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    return 0;
+}
