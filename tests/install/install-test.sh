@@ -42,7 +42,7 @@ out=$("$wine" "$probe" myWindowClass Penmar | tr -d '\r')
 check "the installed editor starts" grep -qx "title: Penmar" <<<"$out"
 wait $editor
 
-"$wine" 'C:\ZOLT\lexmar.exe' '"recieve"' & tool=$!
+"$wine" 'C:\ZOLT\lexmar.exe' recieve & tool=$!
 out=$("$wine" "$probe" '#32770' Spellmar 1001 | tr -d '\r')
 echo "$out"
 check "lexmar \"recieve\" shows Incorrect" grep -qx "item: Incorrect" <<<"$out"
