@@ -33,10 +33,13 @@ int main(int argc, char** argv)
         std::printf("item: %s\n", text);
         HWND list = GetDlgItem(window, 1002);
         LRESULT count = list != nullptr ? SendMessageA(list, LB_GETCOUNT, 0, 0) : 0;
+        // Across processes Wine hands list-box text over correctly only in the wide form.
         for (LRESULT i = 0; i < count && i < 20; i++) {
-            char entry[64] = "";
-            if (SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) < static_cast<LRESULT>(sizeof entry))
-                SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(entry));
+            wchar_t wide[64] = L"";
+            char entry[128] = "";
+            if (SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) < 64)
+                SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
+            WideCharToMultiByte(CP_ACP, 0, wide, -1, entry, sizeof entry, nullptr, nullptr);
             std::printf("entry: %s\n", entry);
         }
     } else {
