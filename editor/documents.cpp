@@ -55,7 +55,8 @@ void CloseActiveDocument()
     GrayClosingDocumentMenus();
     if (ActiveDocument() != nullptr)
         SendMessageA(hMDIClient, WM_MDINEXT, 0, 0);
-    // The MDI client destroys its own children, so that its Window menu list and active window stay right.
+    // The MDI client destroys its own children: a child destroyed behind its back stays its "active"
+    // window, and commands and counts would then go to a window that no longer exists.
     SendMessageA(hMDIClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(document), 0);
 }
 

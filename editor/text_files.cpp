@@ -75,6 +75,10 @@ static int WriteEditText(HWND edit, HANDLE file)
 int SaveTextFile(HWND edit, const char* fileName)
 {
     // The target must be writable before anything is written: a read-only or locked file fails here.
+    // The read-only attribute is looked at itself, because replacing a file bypasses it on some systems.
+    DWORD attributes = GetFileAttributesA(fileName);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return 0;
     HANDLE target = CreateFileA(fileName, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (target == INVALID_HANDLE_VALUE)

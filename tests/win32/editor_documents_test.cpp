@@ -1,0 +1,321 @@
+// Document windows: menu enabling, closing and exiting with unsaved changes, edit keys, Tools > Dictionary.
+#include "editor_harness.h"
+
+#include "dictionary_launch.h"
+#include "documents.h"
+#include "resource_ids.h"
+#include "shell_state.h"
+
+namespace {
+
+bool Grayed(HMENU menu, UINT item, UINT by)
+{
+    return (GetMenuState(menu, item, by) & MF_GRAYED) != 0;
+}
+
+// The document-related state of the menu bar, as one string for readable comparisons.
+std::string MenuState(HWND frame)
+{
+    HMENU menu = GetMenu(frame);
+    // Positions of the popups, found by their titles (a maximized document adds a menu in front).
+    std::string state;
+    int count = GetMenuItemCount(menu);
+    for (int position = 0; position < count; position++) {
+        char title[32] = "";
+        GetMenuStringA(menu, position, title, sizeof(title), MF_BYPOSITION);
+        std::string name = title;
+        if (name == "&Edit" || name == "&Window" || name == "&Tools")
+            state += name.substr(1) + (Grayed(menu, position, MF_BYPOSITION) ? "-" : "+") + " ";
+    }
+    state += std::string("SaveAs") + (Grayed(menu, IDM_FILE_SAVEAS, MF_BYCOMMAND) ? "-" : "+");
+    state += std::string(" Close") + (Grayed(menu, IDM_FILE_CLOSE, MF_BYCOMMAND) ? "-" : "+");
+    state += std::string(" Print") + (Grayed(menu, IDM_FILE_PRINT, MF_BYCOMMAND) ? "-" : "+");
+    state += std::string(" Spelling") + (Grayed(menu, IDM_TOOLS_SPELLING, MF_BYCOMMAND) ? "-" : "+");
+    return state;
+}
+
+// Spelling is enabled in the resource; its popup is what grays it at start.
+const char* const AtStart = "Edit- Window- Tools- SaveAs- Close- Print- Spelling+";
+const char* const AllEnabled = "Edit+ Window+ Tools+ SaveAs+ Close+ Print+ Spelling+";
+
+using DocumentTest = EditorTest;
+
+TEST_F(DocumentTest, MenuFollowsDocumentsAsTheyOpenSwitchAndClose)
+{
+    StartEditor(nullptr);
+    EXPECT_EQ(MenuState(frame), AtStart);
+
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
+    HWND first = ActiveDocumentWindow();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(MenuState(frame), AllEnabled);
+
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
+    HWND second = ActiveDocumentWindow();
+    ASSERT_NE(second, first);
+    EXPECT_EQ(MenuState(frame), AllEnabled);
+    EXPECT_EQ(CountDocuments(hMDIClient), 2);
+    EXPECT_EQ(ActiveDocumentWindow(), second) << "counting cycles back to the window it began with";
+
+    SendMessageA(hMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(first), 0);
+    EXPECT_EQ(ActiveDocumentWindow(), first);
+    EXPECT_EQ(MenuState(frame), AllEnabled);
+
+    // Closing one of two: the other becomes active and enables everything again.
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
+    EXPECT_EQ(CountDocumentWindows(), 1);
+    EXPECT_EQ(ActiveDocumentWindow(), second);
+    EXPECT_EQ(MenuState(frame), AllEnabled);
+    // The Window menu lists the one remaining document after Tile, Cascade and a separator.
+    HMENU windowMenu = GetSubMenu(GetMenu(frame), MENU_POSITION_WINDOW);
+    EXPECT_EQ(GetMenuItemCount(windowMenu), 4);
+
+    // Closing the last leaves no active document: every document command is grayed.
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
+    EXPECT_EQ(CountDocumentWindows(), 0);
+    EXPECT_EQ(CountDocuments(hMDIClient), 0);
+    EXPECT_EQ(GetMenuItemCount(windowMenu), 2);
+    EXPECT_EQ(MenuState(frame), "Edit- Window- Tools- SaveAs- Close- Print- Spelling-");
+    EXPECT_TRUE(seams.messages.empty());
+
+    // With no document the document commands do nothing.
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_SAVEAS, 0);
+    SendMessageA(frame, WM_COMMAND, IDM_EDIT_SELECTALL, 0);
+    EXPECT_TRUE(seams.saveCalls.empty());
+}
+
+TEST_F(DocumentTest, MenuEnablingHitsTheRightPopupsWhileADocumentIsMaximized)
+{
+    StartEditor(nullptr);
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
+    SendMessageA(hMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(ActiveDocumentWindow()), 0);
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
+    EXPECT_EQ(MenuState(frame), AllEnabled);
+    char title[32] = "";
+    GetMenuStringA(GetMenu(frame), 1, title, sizeof(title), MF_BYPOSITION);
+    EXPECT_FALSE(Grayed(GetMenu(frame), 1, MF_BYPOSITION)) << "the popup at position 1 is " << title;
+}
+
+TEST_F(DocumentTest, ClosingAnUnchangedDocumentAsksNothing)
+{
+    StartEditor(nullptr);
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
+    SendMessageA(ActiveDocumentWindow(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(CountDocumentWindows(), 0);
+    EXPECT_TRUE(seams.messages.empty());
+}
+
+TEST_F(DocumentTest, ClosingAChangedDocumentAnsweredNoClosesWithoutSaving)
+{
+    StartEditor(nullptr);
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
+    HWND document = ActiveDocumentWindow();
+    TypeText(document, "draft");
+    seams.messageAnswers.push_back(IDNO);
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
+    ASSERT_EQ(seams.messages.size(), 1u);
+    EXPECT_EQ(seams.messages[0].text, "Save current changes in [Untitled]?");
+    EXPECT_EQ(seams.messages[0].caption, "Penmar");
+    EXPECT_EQ(seams.messages[0].style, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(seams.messages[0].owner, document);
+    EXPECT_TRUE(seams.saveCalls.empty());
+    EXPECT_EQ(CountDocumentWindows(), 0);
+}
+
+TEST_F(DocumentTest, ClosingAChangedDocumentAnsweredYesSavesAndStaysOpenUntilTheNextClose)
+{
+    std::string path = PathOf("kept.txt");
+    WriteBytes(path, "old");
+    StartEditor(path.c_str());
+    HWND document = ActiveDocumentWindow();
+    TypeText(document, "new ");
+    seams.messageAnswers.push_back(IDYES);
+    seams.saveAnswers.push_back(path);
+    SendMessageA(document, WM_CLOSE, 0, 0);
+    ASSERT_EQ(seams.messages.size(), 1u);
+    EXPECT_EQ(seams.messages[0].text, "Save current changes in " + path + "?");
+    ASSERT_EQ(seams.saveCalls.size(), 1u);
+    EXPECT_EQ(seams.saveCalls[0].initialName, path);
+    EXPECT_EQ(ReadBytes(path), "new old");
+    EXPECT_EQ(CountDocumentWindows(), 1);
+    EXPECT_FALSE(IsModified(document));
+
+    SendMessageA(document, WM_CLOSE, 0, 0);
+    EXPECT_EQ(seams.messages.size(), 1u);
+    EXPECT_EQ(CountDocumentWindows(), 0);
+}
+
+TEST_F(DocumentTest, YesWithACancelledSaveKeepsTheDocumentAndItsChanges)
+{
+    StartEditor(nullptr);
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
+    HWND document = ActiveDocumentWindow();
+    TypeText(document, "unsaved");
+    seams.messageAnswers.push_back(IDYES);
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
+    ASSERT_EQ(seams.saveCalls.size(), 1u);
+    EXPECT_EQ(seams.saveCalls[0].initialName, " ");
+    EXPECT_EQ(CountDocumentWindows(), 1);
+    EXPECT_TRUE(IsModified(document));
+}
+
+TEST_F(DocumentTest, ExitWithTwoChangedDocumentsAsksForEachUntilAYes)
+{
+    StartEditor(nullptr);
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
+    HWND first = ActiveDocumentWindow();
+    SetWindowTextA(first, "first");
+    TypeText(first, "a");
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
+    HWND second = ActiveDocumentWindow();
+    SetWindowTextA(second, "second");
+    TypeText(second, "b");
+
+    // No, then Yes (with the Save dialog cancelled): the editor keeps running.
+    seams.messageAnswers = {IDNO, IDYES};
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_EXIT, 0);
+    ASSERT_EQ(seams.messages.size(), 2u);
+    EXPECT_EQ(seams.messages[0].text, "Save current changes in second?");
+    EXPECT_EQ(seams.messages[1].text, "Save current changes in first?");
+    EXPECT_EQ(seams.saveCalls.size(), 1u);
+    EXPECT_FALSE(QuitWasPosted());
+    EXPECT_EQ(CountDocumentWindows(), 2);
+
+    // No to both: the loop is told to end, without closing the documents one by one.
+    seams.messages.clear();
+    seams.messageAnswers = {IDNO, IDNO};
+    SendMessageA(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(seams.messages.size(), 2u);
+    EXPECT_TRUE(QuitWasPosted());
+    EXPECT_EQ(CountDocumentWindows(), 2);
+}
+
+TEST_F(DocumentTest, ExitWithoutChangesEndsAtOnce)
+{
+    StartEditor(nullptr);
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_EXIT, 0);
+    EXPECT_TRUE(seams.messages.empty());
+    EXPECT_TRUE(QuitWasPosted());
+}
+
+TEST_F(DocumentTest, DelAndCtrlAReachTheEditThroughTheAcceleratorTable)
+{
+    StartEditor(nullptr);
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
+    HWND document = ActiveDocumentWindow();
+    HWND edit = EditOf(document);
+    SetWindowTextA(edit, "one two three");
+
+    // Del with nothing selected deletes nothing: the key is the Delete command, not a key for the edit.
+    SendMessageA(edit, EM_SETSEL, 4, 4);
+    EXPECT_TRUE(PressAcceleratorKey(frame, accelerators, edit, VK_DELETE, 0));
+    EXPECT_EQ(WindowText(edit), "one two three");
+
+    SendMessageA(edit, EM_SETSEL, 3, 7);
+    EXPECT_TRUE(PressAcceleratorKey(frame, accelerators, edit, VK_DELETE, 0));
+    EXPECT_EQ(WindowText(edit), "one three");
+    EXPECT_TRUE(IsModified(document));
+
+    EXPECT_TRUE(PressAcceleratorKey(frame, accelerators, edit, 'A', VK_CONTROL));
+    DWORD start = 1, end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 9u);
+
+    // Alt+Backspace is Undo: the deleted word comes back.
+    EXPECT_TRUE(PressAcceleratorKey(frame, accelerators, edit, VK_BACK, VK_MENU));
+    EXPECT_EQ(WindowText(edit), "one two three");
+
+    // A plain letter is no command.
+    EXPECT_FALSE(PressAcceleratorKey(frame, accelerators, edit, 'A', 0));
+}
+
+TEST_F(DocumentTest, EditControlOutOfSpaceIsReported)
+{
+    StartEditor(nullptr);
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
+    HWND document = ActiveDocumentWindow();
+    HWND edit = EditOf(document);
+    SendMessageA(edit, EM_LIMITTEXT, 5, 0);
+    SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("more than five"));
+    ASSERT_EQ(seams.messages.size(), 1u);
+    EXPECT_EQ(seams.messages[0].text, "CHILD Edit control out of space.");
+    EXPECT_EQ(seams.messages[0].caption, "Penmar");
+    EXPECT_EQ(seams.messages[0].style, static_cast<UINT>(MB_ICONERROR));
+}
+
+struct ProgramStart {
+    std::string verb, program, parameters;
+    int showCommand;
+};
+std::vector<ProgramStart> programStarts;
+
+HINSTANCE RecordProgramStart(HWND, const char* verb, const char* program, const char* parameters, const char*,
+                             int showCommand)
+{
+    programStarts.push_back({verb, program, parameters, showCommand});
+    return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));
+}
+
+class DictionaryTest : public EditorTest {
+protected:
+    void SetUp() override
+    {
+        EditorTest::SetUp();
+        programStarts.clear();
+        SetProgramStartForTesting(RecordProgramStart);
+        StartEditor(nullptr);
+        SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
+        edit = EditOf(ActiveDocumentWindow());
+    }
+    void TearDown() override
+    {
+        SetProgramStartForTesting(nullptr);
+        EditorTest::TearDown();
+    }
+    std::string LookupArgument(const char* text, int start, int end)
+    {
+        SetWindowTextA(edit, text);
+        SendMessageA(edit, EM_SETSEL, start, end);
+        size_t before = programStarts.size();
+        SendMessageA(frame, WM_COMMAND, IDM_TOOLS_DICTIONARY, 0);
+        if (programStarts.size() != before + 1)
+            return "<not started>";
+        return programStarts.back().parameters;
+    }
+    HWND edit = nullptr;
+};
+
+TEST_F(DictionaryTest, StartsTheLookupToolWithTheSelectionInQuotes)
+{
+    EXPECT_EQ(LookupArgument("the colour red", 4, 10), "\"colour\"");
+    ASSERT_FALSE(programStarts.empty());
+    EXPECT_EQ(programStarts[0].program, "C:/ZOLT/lexmar.exe ");
+    EXPECT_EQ(programStarts[0].verb, "open");
+    EXPECT_EQ(programStarts[0].showCommand, SW_SHOWNORMAL);
+
+    EXPECT_EQ(LookupArgument("the colour red", 4, 4), "\"\"");
+    EXPECT_EQ(LookupArgument("first line\r\nsecond word", 14, 20), "\"cond w\"");
+    // A selection over the end of its line passes only the part on that line.
+    EXPECT_EQ(LookupArgument("ab cd\r\nef", 3, 9), "\"cd\"");
+    std::string sixty(60, 'q');
+    EXPECT_EQ(LookupArgument(sixty.c_str(), 0, 60), "\"" + std::string(54, 'q') + "\"");
+}
+
+TEST_F(DictionaryTest, LinesLongerThanTheLineBufferAreReadOnlyAsFarAsItGoes)
+{
+    // An edit control wide enough that a 1,500-character line is not wrapped.
+    SetWindowPos(edit, nullptr, 0, 0, 30000, 300, SWP_NOZORDER | SWP_NOMOVE);
+    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), 0);
+    std::string line(1000, 'a');
+    line += std::string(500, 'b');
+    SetWindowTextA(edit, line.c_str());
+    ASSERT_EQ(SendMessageA(edit, EM_GETLINECOUNT, 0, 0), 1) << "the line must not wrap for this test";
+
+    EXPECT_EQ(LookupArgument(line.c_str(), 998, 1010), "\"aabbbbbbbbbb\"");
+    EXPECT_EQ(LookupArgument(line.c_str(), 1020, 1030), "\"bbbb\"");
+    EXPECT_EQ(LookupArgument(line.c_str(), 1200, 1210), "\"\"");
+}
+
+} // namespace

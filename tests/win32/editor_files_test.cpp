@@ -1,0 +1,160 @@
+// Open and save: bytes kept as they are, titles and status texts, and saves that fail.
+#include "editor_harness.h"
+
+#include "resource_ids.h"
+#include "shell_state.h"
+#include "text_files.h"
+
+namespace {
+
+class FileTest : public EditorTest {
+protected:
+    void SetUp() override
+    {
+        EditorTest::SetUp();
+        StartEditor(nullptr);
+    }
+    // File > Open through the dialog, answered with the path; returns the new document window.
+    HWND Open(const std::string& path)
+    {
+        seams.openAnswers.push_back(path);
+        SendMessageA(frame, WM_COMMAND, IDM_FILE_OPEN, 0);
+        return ActiveDocumentWindow();
+    }
+    void SaveAs(const std::string& path)
+    {
+        seams.saveAnswers.push_back(path);
+        SendMessageA(frame, WM_COMMAND, IDM_FILE_SAVEAS, 0);
+    }
+};
+
+TEST_F(FileTest, LineEndsAndBytesSurviveOpenAndSave)
+{
+    const std::string bytes = "crlf\r\nbare lf\nlone cr\rtab\there \xE9\xFC end";
+    std::string source = PathOf("source.txt");
+    std::string copy = PathOf("copy.txt");
+    WriteBytes(source, bytes);
+    HWND document = Open(source);
+    EXPECT_EQ(WindowText(EditOf(document)), bytes);
+    EXPECT_EQ(WindowText(document), source);
+    EXPECT_EQ(StatusText(0), "Opened...");
+    EXPECT_EQ(StatusText(1), source);
+
+    SaveAs(copy);
+    EXPECT_EQ(ReadBytes(copy), bytes);
+    EXPECT_EQ(WindowText(document), copy);
+    EXPECT_EQ(StatusText(0), "Saved...");
+    EXPECT_EQ(StatusText(1), copy);
+    ASSERT_EQ(seams.saveCalls.size(), 1u);
+    EXPECT_EQ(seams.saveCalls[0].initialName, source);
+    EXPECT_EQ(seams.saveCalls[0].flags,
+              static_cast<DWORD>(OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT));
+    EXPECT_EQ(seams.saveCalls[0].filter, "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|");
+    EXPECT_EQ(seams.saveCalls[0].defaultExtension, "txt");
+    EXPECT_TRUE(seams.messages.empty());
+}
+
+TEST_F(FileTest, AZeroByteEndsTheText)
+{
+    std::string path = PathOf("zero.txt");
+    WriteBytes(path, std::string("before\0after", 12));
+    HWND document = Open(path);
+    EXPECT_EQ(WindowText(EditOf(document)), "before");
+    SaveAs(path);
+    EXPECT_EQ(ReadBytes(path), "before");
+}
+
+TEST_F(FileTest, EmptyFileOpensAndAnEmptyDocumentSavesAsAnEmptyFile)
+{
+    std::string empty = PathOf("empty.txt");
+    WriteBytes(empty, "");
+    HWND document = Open(empty);
+    EXPECT_EQ(WindowText(document), empty);
+    EXPECT_EQ(WindowText(EditOf(document)), "");
+    EXPECT_TRUE(seams.messages.empty());
+
+    // An emptied document over a file with content: the file becomes empty and the save counts.
+    std::string full = PathOf("full.txt");
+    WriteBytes(full, "content");
+    document = Open(full);
+    SendMessageA(EditOf(document), EM_SETSEL, 0, -1);
+    SendMessageA(EditOf(document), WM_CLEAR, 0, 0);
+    ASSERT_TRUE(IsModified(document));
+    SaveAs(full);
+    EXPECT_EQ(ReadBytes(full), "");
+    EXPECT_FALSE(IsModified(document));
+    EXPECT_EQ(StatusText(0), "Saved...");
+    EXPECT_EQ(WindowText(document), full);
+}
+
+TEST_F(FileTest, SavingOverAFileLeavesNoOtherFileBehind)
+{
+    std::string path = PathOf("notes.txt");
+    WriteBytes(path, "a much longer old content than the new one");
+    HWND document = Open(path);
+    SetWindowTextA(EditOf(document), "short");
+    SaveAs(path);
+    EXPECT_EQ(ReadBytes(path), "short");
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"notes.txt"});
+}
+
+TEST_F(FileTest, FailedSaveToAReadOnlyFileKeepsTheOldContentAndTheChanges)
+{
+    std::string path = PathOf("locked.txt");
+    WriteBytes(path, "old content");
+    HWND document = Open(path);
+    TypeText(document, "new ");
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    SaveAs(path);
+    EXPECT_EQ(ReadBytes(path), "old content");
+    EXPECT_TRUE(IsModified(document));
+    EXPECT_EQ(StatusText(0), "Opened...");
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"locked.txt"});
+
+    // Closing still asks, because the changes are not saved.
+    seams.messageAnswers.push_back(IDNO);
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
+    ASSERT_EQ(seams.messages.size(), 1u);
+    EXPECT_EQ(seams.messages[0].text, "Save current changes in " + path + "?");
+}
+
+TEST_F(FileTest, FailedSaveIntoAMissingFolderChangesNothing)
+{
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
+    HWND document = ActiveDocumentWindow();
+    TypeText(document, "text");
+    std::string path = PathOf("no such folder\\file.txt");
+    EXPECT_EQ(SaveTextFile(EditOf(document), path.c_str()), 0);
+    SaveAs(path);
+    EXPECT_FALSE(FileExists(path));
+    EXPECT_TRUE(IsModified(document));
+    EXPECT_EQ(WindowText(document), "[Untitled]");
+    EXPECT_EQ(StatusText(0), "Version 2.3");
+}
+
+TEST_F(FileTest, FailedSaveToAFileOpenElsewhereKeepsItsContent)
+{
+    std::string path = PathOf("busy.txt");
+    WriteBytes(path, "in use");
+    HWND document = Open(path);
+    TypeText(document, "changed ");
+    // Another program holds the file open and lets nobody write or replace it.
+    HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(SaveTextFile(EditOf(document), path.c_str()), 0);
+    CloseHandle(holder);
+    EXPECT_EQ(ReadBytes(path), "in use");
+    EXPECT_TRUE(IsModified(document));
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"busy.txt"});
+}
+
+TEST_F(FileTest, CancelledOpenLeavesAnEmptyUntitledDocument)
+{
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_OPEN, 0);
+    EXPECT_EQ(seams.openCalls.size(), 1u);
+    EXPECT_EQ(CountDocumentWindows(), 1);
+    EXPECT_EQ(WindowText(ActiveDocumentWindow()), "[Untitled]");
+    EXPECT_EQ(StatusText(0), "Version 2.3");
+}
+
+} // namespace

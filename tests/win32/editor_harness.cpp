@@ -1,0 +1,246 @@
+#include "editor_harness.h"
+
+#include <commctrl.h>
+#include <cstdio>
+
+#include "editor_main.h"
+#include "file_dialogs.h"
+#include "fonts.h"
+#include "shell_state.h"
+#include "ui_seam.h"
+#include "window_classes.h"
+
+SeamLog seams;
+
+namespace {
+
+int AnswerMessageBox(HWND owner, const char* text, const char* caption, UINT style)
+{
+    seams.messages.push_back({owner, text ? text : "", caption ? caption : "", style});
+    if (seams.messageAnswers.empty())
+        return IDOK;
+    int answer = seams.messageAnswers.front();
+    seams.messageAnswers.pop_front();
+    return answer;
+}
+
+FileDialogCall Describe(const OPENFILENAMEA* dialog)
+{
+    FileDialogCall call{dialog->hwndOwner, dialog->lpstrFile ? dialog->lpstrFile : "", dialog->Flags, "",
+                        dialog->lpstrDefExt ? dialog->lpstrDefExt : "", dialog->nFilterIndex};
+    for (const char* part = dialog->lpstrFilter; part && *part; part += lstrlenA(part) + 1)
+        call.filter += std::string(part) + "|";
+    return call;
+}
+
+BOOL Answer(OPENFILENAMEA* dialog, std::deque<std::string>& answers, std::vector<FileDialogCall>& calls)
+{
+    EXPECT_EQ(dialog->lStructSize, static_cast<DWORD>(OPENFILENAME_SIZE_VERSION_400A));
+    EXPECT_EQ(dialog->nMaxFile, 260u);
+    calls.push_back(Describe(dialog));
+    if (answers.empty())
+        return FALSE;
+    lstrcpynA(dialog->lpstrFile, answers.front().c_str(), dialog->nMaxFile);
+    answers.pop_front();
+    return TRUE;
+}
+
+BOOL AnswerOpen(OPENFILENAMEA* dialog) { return Answer(dialog, seams.openAnswers, seams.openCalls); }
+BOOL AnswerSave(OPENFILENAMEA* dialog) { return Answer(dialog, seams.saveAnswers, seams.saveCalls); }
+
+bool classesRegistered = false;
+int folderCounter = 0;
+
+void RemoveFolder(const std::string& folder)
+{
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &entry);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::string path = folder + entry.cFileName;
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(path.c_str());
+        } while (FindNextFileA(search, &entry));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+} // namespace
+
+void EditorTest::SetUp()
+{
+    seams = SeamLog();
+    SetMessageBoxForTesting(AnswerMessageBox);
+    SetFileDialogsForTesting(AnswerOpen, AnswerSave);
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    if (!classesRegistered) {
+        ASSERT_EQ(RegisterWindowClasses(instance), 1);
+        classesRegistered = true;
+    }
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof(temp), temp);
+    char name[64];
+    std::snprintf(name, sizeof(name), "pm%lu-%d\\", GetCurrentProcessId(), ++folderCounter);
+    folder = std::string(temp) + name;
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+}
+
+HWND EditorTest::StartEditor(const char* argument)
+{
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    frame = CreateFrameWindow(instance, SW_SHOWNORMAL);
+    EXPECT_NE(frame, nullptr);
+    accelerators = LoadAcceleratorsA(instance, "Penmar");
+    char name[CommandLineNameSize];
+    CommandLineName(argument, name);
+    OpenCommandLineFile(frame, name);
+    PumpMessages();
+    return frame;
+}
+
+void EditorTest::TearDown()
+{
+    if (frame != nullptr)
+        DestroyWindow(frame);
+    PumpMessages();
+    QuitWasPosted();
+    hMainWindow = hMDIClient = hFindDialog = nullptr;
+    openFromCommandLine = 0;
+    SetMessageBoxForTesting(nullptr);
+    SetFileDialogsForTesting(nullptr, nullptr);
+    RemoveFolder(folder);
+}
+
+std::vector<std::string> EditorTest::FolderEntries() const
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        std::string name = entry.cFileName;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+    return names;
+}
+
+void PumpMessages()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+        if (message.message == WM_QUIT)
+            return;
+        PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+bool QuitWasPosted()
+{
+    MSG message;
+    return PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
+}
+
+HWND ActiveDocumentWindow()
+{
+    return reinterpret_cast<HWND>(SendMessageA(hMDIClient, WM_MDIGETACTIVE, 0, 0));
+}
+
+HWND EditOf(HWND document)
+{
+    return GetDlgItem(document, DocumentEditId);
+}
+
+std::string WindowText(HWND window)
+{
+    int length = GetWindowTextLengthA(window);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    int copied = GetWindowTextA(window, &text[0], length + 1);
+    text.resize(static_cast<size_t>(copied));
+    return text;
+}
+
+std::string StatusText(int part)
+{
+    HWND statusBar = GetDlgItem(hMainWindow, FrameStatusBarId);
+    char text[512] = "";
+    SendMessageA(statusBar, SB_GETTEXTA, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+bool IsModified(HWND document)
+{
+    return SendMessageA(EditOf(document), EM_GETMODIFY, 0, 0) != 0;
+}
+
+void TypeText(HWND document, const char* text)
+{
+    SendMessageA(EditOf(document), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+}
+
+int CountDocumentWindows()
+{
+    int count = 0;
+    for (HWND child = GetWindow(hMDIClient, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[64] = "";
+        GetClassNameA(child, className, sizeof(className));
+        if (lstrcmpA(className, DOCUMENT_CLASS_NAME) == 0)
+            count++;
+    }
+    return count;
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+    DWORD written = 0;
+    ASSERT_TRUE(WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
+    ASSERT_EQ(written, bytes.size());
+    CloseHandle(file);
+}
+
+std::string ReadBytes(const std::string& path)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return "<missing>";
+    std::string bytes(GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    if (!bytes.empty())
+        ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    bytes.resize(read);
+    return bytes;
+}
+
+bool FileExists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool PressAcceleratorKey(HWND frame, HACCEL accelerators, HWND target, WPARAM key, int modifier)
+{
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    BYTE saved[256];
+    CopyMemory(saved, keys, sizeof(saved));
+    if (modifier != 0)
+        keys[modifier] = 0x80;
+    SetKeyboardState(keys);
+    MSG message = {};
+    message.hwnd = target;
+    message.message = modifier == VK_MENU ? WM_SYSKEYDOWN : WM_KEYDOWN;
+    message.wParam = key;
+    message.lParam = 1;
+    bool translated = TranslateAcceleratorA(frame, accelerators, &message) != 0;
+    SetKeyboardState(saved);
+    PumpMessages();
+    return translated;
+}

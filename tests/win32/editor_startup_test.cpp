@@ -1,0 +1,189 @@
+// Start-up of the editor: the command-line name, the frame and its children, the command-line file.
+#include "editor_harness.h"
+
+#include <commctrl.h>
+
+#include "editor_main.h"
+#include "resource_ids.h"
+#include "shell_state.h"
+
+namespace {
+
+std::string NameOf(const char* argument)
+{
+    char name[CommandLineNameSize];
+    CommandLineName(argument, name);
+    return name;
+}
+
+TEST(CommandLineName, KeepsAtMostEightyCharactersWithoutTrailingBlanks)
+{
+    EXPECT_EQ(NameOf(nullptr), "");
+    EXPECT_EQ(NameOf(""), "");
+    EXPECT_EQ(NameOf("     "), "");
+    EXPECT_EQ(NameOf("  a b.txt   "), "  a b.txt");
+    std::string eighty(80, 'x');
+    EXPECT_EQ(NameOf(eighty.c_str()), eighty);
+    EXPECT_EQ(NameOf((eighty + "yyyyy").c_str()), eighty);
+    // Blanks at the cut are trailing blanks of the 80-character field.
+    std::string blanksAtCut = std::string(75, 'x') + "      z";
+    EXPECT_EQ(NameOf(blanksAtCut.c_str()), std::string(75, 'x'));
+}
+
+using StartupTest = EditorTest;
+
+TEST_F(StartupTest, WithoutArgumentTheFrameHasNoDocumentAndShowsItsVersion)
+{
+    StartEditor(nullptr);
+    EXPECT_EQ(WindowText(frame), "Penmar");
+    EXPECT_EQ(CountDocumentWindows(), 0);
+    EXPECT_EQ(ActiveDocumentWindow(), nullptr);
+    EXPECT_EQ(StatusText(0), "Version 2.3");
+    EXPECT_EQ(StatusText(1), "");
+    EXPECT_TRUE(seams.messages.empty());
+    EXPECT_NE(accelerators, nullptr);
+
+    HWND toolbar = GetDlgItem(frame, FrameToolbarId);
+    ASSERT_NE(toolbar, nullptr);
+    ASSERT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 6);
+    const int commands[] = {IDM_FILE_NEW, IDM_FILE_OPEN, IDM_FILE_SAVEAS,
+                            IDM_FILE_PRINT, IDM_EDIT_FINDNEXT, IDM_EDIT_REPLACE};
+    const int images[] = {STD_FILENEW, STD_FILEOPEN, STD_FILESAVE, STD_PRINT, STD_FIND, STD_REPLACE};
+    for (int i = 0; i < 6; i++) {
+        TBBUTTON button = {};
+        SendMessageA(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+        EXPECT_EQ(button.idCommand, commands[i]);
+        EXPECT_EQ(button.iBitmap, images[i]);
+        EXPECT_TRUE(button.fsState & TBSTATE_ENABLED);
+    }
+    HWND statusBar = GetDlgItem(frame, FrameStatusBarId);
+    int edges[4] = {};
+    ASSERT_EQ(SendMessageA(statusBar, SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)), 2);
+    EXPECT_EQ(edges[0], 100);
+}
+
+TEST_F(StartupTest, LayoutPutsTheClientBetweenToolbarAndStatusBar)
+{
+    StartEditor(nullptr);
+    SetWindowPos(frame, nullptr, 0, 0, 900, 500, SWP_NOZORDER | SWP_NOMOVE);
+    RECT client, toolbar, statusBar, mdi;
+    GetClientRect(frame, &client);
+    GetWindowRect(GetDlgItem(frame, FrameToolbarId), &toolbar);
+    GetWindowRect(GetDlgItem(frame, FrameStatusBarId), &statusBar);
+    GetWindowRect(hMDIClient, &mdi);
+    MapWindowPoints(nullptr, frame, reinterpret_cast<POINT*>(&mdi), 2);
+    MapWindowPoints(nullptr, frame, reinterpret_cast<POINT*>(&statusBar), 2);
+    EXPECT_GT(toolbar.bottom - toolbar.top, 0);
+    EXPECT_EQ(mdi.top, toolbar.bottom - toolbar.top);
+    EXPECT_EQ(mdi.bottom, statusBar.top);
+    EXPECT_EQ(mdi.right - mdi.left, client.right);
+    EXPECT_EQ(statusBar.bottom, client.bottom);
+}
+
+TEST_F(StartupTest, ExistingFileOpensInOneDocumentTitledWithItsName)
+{
+    std::string path = PathOf("letter.txt");
+    WriteBytes(path, "Dear reader,\r\nhello.\r\n");
+    StartEditor(path.c_str());
+    ASSERT_EQ(CountDocumentWindows(), 1);
+    HWND document = ActiveDocumentWindow();
+    EXPECT_EQ(WindowText(document), path);
+    EXPECT_EQ(WindowText(EditOf(document)), "Dear reader,\r\nhello.\r\n");
+    EXPECT_FALSE(IsModified(document));
+    EXPECT_EQ(StatusText(0), "Opened...");
+    EXPECT_EQ(StatusText(1), path);
+    EXPECT_TRUE(seams.messages.empty());
+    EXPECT_TRUE(seams.openCalls.empty());
+    EXPECT_EQ(openFromCommandLine, 0);
+}
+
+TEST_F(StartupTest, MissingFileLeavesAnUntitledDocumentAndSaysSo)
+{
+    std::string path = PathOf("absent.txt");
+    StartEditor(path.c_str());
+    ASSERT_EQ(CountDocumentWindows(), 1);
+    HWND document = ActiveDocumentWindow();
+    EXPECT_EQ(WindowText(document), "[Untitled]");
+    ASSERT_EQ(seams.messages.size(), 1u);
+    EXPECT_EQ(seams.messages[0].text, "Could not open file.");
+    EXPECT_EQ(seams.messages[0].caption, path);
+    EXPECT_EQ(seams.messages[0].style, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_EQ(seams.messages[0].owner, document);
+    EXPECT_EQ(StatusText(0), "Version 2.3");
+    EXPECT_TRUE(seams.openCalls.empty());
+}
+
+TEST_F(StartupTest, LongArgumentCountsWithItsFirstEightyCharacters)
+{
+    // A file whose full name is exactly 80 characters, named by an argument of 100.
+    std::string path = folder;
+    path += std::string(80 - path.size() - 4, 'n') + ".txt";
+    ASSERT_EQ(path.size(), 80u);
+    WriteBytes(path, "eighty");
+    std::string argument = path + std::string(20, 'z');
+    StartEditor(argument.c_str());
+    ASSERT_EQ(CountDocumentWindows(), 1);
+    EXPECT_EQ(WindowText(ActiveDocumentWindow()), path);
+    EXPECT_EQ(WindowText(EditOf(ActiveDocumentWindow())), "eighty");
+    EXPECT_TRUE(seams.messages.empty());
+}
+
+TEST_F(StartupTest, LaterOpenStartsWithAnEmptyNameAndCancelLeavesAnUntitledDocument)
+{
+    std::string path = PathOf("first.txt");
+    WriteBytes(path, "one");
+    StartEditor(path.c_str());
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_OPEN, 0);
+    ASSERT_EQ(seams.openCalls.size(), 1u);
+    const FileDialogCall& call = seams.openCalls[0];
+    EXPECT_EQ(call.initialName, "");
+    EXPECT_EQ(call.flags, static_cast<DWORD>(OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY));
+    EXPECT_EQ(call.filter, "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|");
+    EXPECT_EQ(call.filterIndex, 1u);
+    EXPECT_EQ(call.defaultExtension, "txt");
+    EXPECT_EQ(call.owner, ActiveDocumentWindow());
+    EXPECT_EQ(CountDocumentWindows(), 2);
+    EXPECT_EQ(WindowText(ActiveDocumentWindow()), "[Untitled]");
+    EXPECT_TRUE(seams.messages.empty());
+}
+
+TEST_F(StartupTest, HelpSaysItIsNotAvailable)
+{
+    StartEditor(nullptr);
+    PressAcceleratorKey(frame, accelerators, frame, VK_F1, 0);
+    ASSERT_EQ(seams.messages.size(), 1u);
+    EXPECT_EQ(seams.messages[0].text, "Help not available");
+    EXPECT_EQ(seams.messages[0].caption, "Penmar");
+    EXPECT_EQ(seams.messages[0].style, static_cast<UINT>(MB_ICONEXCLAMATION));
+}
+
+// The About box is modal: a timer running inside its loop reads it and presses OK.
+std::string aboutTexts;
+bool escapeClosedAbout = false;
+
+void CALLBACK AnswerAboutBox(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND box = GetActiveWindow();
+    char text[128];
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        GetWindowTextA(child, text, sizeof(text));
+        aboutTexts += std::string(text) + "|";
+    }
+    SendMessageA(box, WM_COMMAND, IDCANCEL, 0);
+    escapeClosedAbout = !IsWindow(box);
+    KillTimer(nullptr, timer);
+    SendMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(StartupTest, AboutBoxShowsTheProductAndClosesOnlyWithOk)
+{
+    StartEditor(nullptr);
+    SetTimer(nullptr, 0, 200, AnswerAboutBox);
+    SendMessageA(frame, WM_COMMAND, IDM_HELP_ABOUT, 0);
+    EXPECT_NE(aboutTexts.find("Penmar|"), std::string::npos) << aboutTexts;
+    EXPECT_NE(aboutTexts.find("Penmar Editor for Windows|"), std::string::npos) << aboutTexts;
+    EXPECT_NE(aboutTexts.find("OK|"), std::string::npos) << aboutTexts;
+    EXPECT_FALSE(escapeClosedAbout);
+}
+
+} // namespace
