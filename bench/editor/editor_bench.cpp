@@ -1,0 +1,119 @@
+// Times the editor on one text file:
+//  - "launch": Penmar.exe started with the file on its command line, until its edit control holds
+//    the whole text (the time a user waits);
+//  - "open": the same start-up steps inside this process (frame, File > Open from the command line);
+//  - "save": writing the document back to a new file.
+// Usage: editor_bench FILE [PENMAR_EXE]
+#include <windows.h>
+#include <cstdio>
+#include <string>
+
+#include "editor_main.h"
+#include "shell_state.h"
+#include "text_files.h"
+#include "window_classes.h"
+
+namespace {
+
+double Seconds(LARGE_INTEGER start, LARGE_INTEGER end)
+{
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+LARGE_INTEGER Now()
+{
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now;
+}
+
+// Length of the text in the first document of a running editor, or -1 while there is none.
+LRESULT EditorTextLength(DWORD processId)
+{
+    HWND frame = nullptr;
+    while ((frame = FindWindowExA(nullptr, frame, FRAME_CLASS_NAME, nullptr)) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(frame, &owner);
+        if (owner == processId)
+            break;
+    }
+    HWND client = frame ? GetDlgItem(frame, FrameMDIClientId) : nullptr;
+    HWND document = client ? FindWindowExA(client, nullptr, DOCUMENT_CLASS_NAME, nullptr) : nullptr;
+    HWND edit = document ? GetDlgItem(document, DocumentEditId) : nullptr;
+    if (edit == nullptr)
+        return -1;
+    return SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0);
+}
+
+void TimeLaunch(const char* program, const char* file, LONGLONG expectedLength)
+{
+    std::string commandLine = std::string("\"") + program + "\" \"" + file + "\"";
+    STARTUPINFOA startup = {sizeof(startup)};
+    PROCESS_INFORMATION process = {};
+    LARGE_INTEGER start = Now();
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
+        std::printf("launch: could not start %s\n", program);
+        return;
+    }
+    LRESULT length = -1;
+    for (int i = 0; i < 120000 && length < expectedLength; i++) {
+        Sleep(1);
+        length = EditorTextLength(process.dwProcessId);
+    }
+    LARGE_INTEGER end = Now();
+    if (length >= expectedLength)
+        std::printf("launch: %.3f s until the text stood in the edit control\n", Seconds(start, end));
+    else
+        std::printf("launch: the text did not arrive (length %ld)\n", static_cast<long>(length));
+    HWND frame = FindWindowA(FRAME_CLASS_NAME, nullptr);
+    if (frame != nullptr)
+        PostMessageA(frame, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::printf("usage: editor_bench FILE [PENMAR_EXE]\n");
+        return 2;
+    }
+    const char* file = argv[1];
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(file, GetFileExInfoStandard, &data)) {
+        std::printf("no such file: %s\n", file);
+        return 2;
+    }
+    LONGLONG size = data.nFileSizeLow;
+    std::printf("file: %s, %lld bytes\n", file, size);
+
+    if (argc > 2)
+        TimeLaunch(argv[2], file, size);
+
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    RegisterWindowClasses(instance);
+    LARGE_INTEGER start = Now();
+    HWND frame = CreateFrameWindow(instance, SW_SHOWNORMAL);
+    OpenCommandLineFile(frame, file);
+    LARGE_INTEGER opened = Now();
+    HWND document = reinterpret_cast<HWND>(SendMessageA(hMDIClient, WM_MDIGETACTIVE, 0, 0));
+    HWND edit = GetDlgItem(document, DocumentEditId);
+    std::printf("open: %.3f s (frame created, file read, text set; %d characters in the edit control)\n",
+                Seconds(start, opened), GetWindowTextLengthA(edit));
+
+    std::string copy = std::string(file) + ".saved";
+    LARGE_INTEGER saveStart = Now();
+    int saved = SaveTextFile(edit, copy.c_str());
+    LARGE_INTEGER saveEnd = Now();
+    std::printf("save: %.3f s (%s)\n", Seconds(saveStart, saveEnd), saved ? "written" : "FAILED");
+    DeleteFileA(copy.c_str());
+    DestroyWindow(frame);
+    return saved ? 0 : 1;
+}

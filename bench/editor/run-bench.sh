@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Open and save times of the editor under Wine, for text files of 1 MB and 10 MB.
+# Usage: bench/editor/run-bench.sh   (builds what is missing, prints the figures)
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+root=$(pwd)
+bash cmake/install-deps.sh
+source cmake/wine-session.sh
+if wine_runs_32bit; then tested=win32; bits=32; toolchain=cmake/mingw-i686.cmake
+else tested=win64; bits=64; toolchain=cmake/mingw-x86_64.cmake; fi
+cmake -S . -B "build/$tested" -G Ninja -DCMAKE_TOOLCHAIN_FILE=$toolchain -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "build/$tested" --target Penmar editor_bench
+start_wine_session "$root/build/$tested" "$bits"
+
+folder="$WINEPREFIX/drive_c/bench"
+mkdir -p "$folder"
+# Lines of about 70 characters with CR LF ends, as a long plain text document has.
+make_text() {
+  local bytes=$1 out=$2
+  awk -v bytes="$bytes" 'BEGIN {
+    srand(1); n = 0; ORS = "\r\n";
+    split("the quick brown fox jumps over a lazy dog while seven wizards quietly judge boxing matches", w, " ");
+    while (n < bytes) { line = ""; while (length(line) < 68) line = line w[int(rand() * 16) + 1] " ";
+      print line; n += length(line) + 2 } }' | head -c "$bytes" > "$out"
+}
+cp "build/$tested/bin/Penmar.exe" "$folder/"
+make_text 1048576 "$folder/one-mb.txt"
+make_text 10485760 "$folder/ten-mb.txt"
+for name in one-mb ten-mb; do
+  echo "== $name.txt ($bits-bit build under Wine)"
+  "$PENMAR_WINE" "build/$tested/bin/editor_bench.exe" "C:\\bench\\$name.txt" "C:\\bench\\Penmar.exe" 2>/dev/null \
+    || true
+done
