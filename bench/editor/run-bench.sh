@@ -21,7 +21,8 @@ make_text() {
     srand(1); n = 0; ORS = "\r\n";
     split("the quick brown fox jumps over a lazy dog while seven wizards quietly judge boxing matches", w, " ");
     while (n < bytes) { line = ""; while (length(line) < 68) line = line w[int(rand() * 16) + 1] " ";
-      print line; n += length(line) + 2 } }' | head -c "$bytes" > "$out"
+      print line; n += length(line) + 2 } }' > "$out"
+  truncate -s "$bytes" "$out"
 }
 cp "build/$tested/bin/Penmar.exe" "$folder/"
 make_text 1048576 "$folder/one-mb.txt"
