@@ -9,7 +9,7 @@ packages=(
   wine wine32:i386 wine64 xvfb xauth x11-utils imagemagick
   wamerican codespell hunspell hunspell-en-us aspell aspell-en python3
   cups printer-driver-cups-pdf libcups2 libcups2:i386 poppler-utils
-  nsis zip unzip
+  nsis zip unzip fonts-liberation
 )
 
 missing=()

@@ -2,26 +2,44 @@
 //   window_probe CLASS|#32770 TITLE [ITEM_ID]   waits up to 30 s for the window, prints the text of the
 //                                               dialog item (or the window title), its list box entries
 //                                               (item 1002) one per line, then closes the window.
+//   window_probe --command CLASS TITLE ID       waits for the window and posts it the menu command ID.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-int main(int argc, char** argv)
+namespace {
+
+HWND WaitForWindow(const char* windowClass, const char* title)
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: window_probe CLASS TITLE [ITEM_ID]\n");
-        return 2;
-    }
-    const char* windowClass = argv[1];
-    const char* title = argv[2];
     HWND window = nullptr;
     for (int tries = 0; tries < 300 && window == nullptr; tries++) {
         window = FindWindowA(windowClass, title);
         if (window == nullptr)
             Sleep(100);
     }
+    return window;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 5 && std::strcmp(argv[1], "--command") == 0) {
+        HWND target = WaitForWindow(argv[2], argv[3]);
+        if (target == nullptr)
+            return 1;
+        PostMessageA(target, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[4])), 0);
+        return 0;
+    }
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: window_probe CLASS TITLE [ITEM_ID]\n");
+        return 2;
+    }
+    const char* windowClass = argv[1];
+    const char* title = argv[2];
+    HWND window = WaitForWindow(windowClass, title);
     if (window == nullptr) {
         std::printf("no window\n");
         return 1;
