@@ -17,5 +17,5 @@ cp data/Spell.txt data/Misspell.txt data/Prefix.txt data/Local.txt "$out/stage/Z
 cp data/licenses/* "$out/stage/ZOLT/Licenses/"
 bash cmake/make-installer.sh "$root" "$root/$build/bin" x86 "$root/$out/PenmarSetup.exe"
 (cd "$out/stage" && zip -qr ../Penmar-2.3-win32.zip ZOLT)
-rm -rf "$out/stage"
+rm -rf "$out/stage" "$out/licence-page.txt"
 ls -l "$out"
