@@ -2,11 +2,35 @@
 
 #include <cstring>
 
+#include "score_bound.h"
+
 namespace {
 
 int8_t EntryLengths[MainCapacity + 1];
 uint64_t EntryMasks[MainCapacity + 1];
 uint64_t EntriesWithCharacter[64][MainBlockCount];   // per character bit, the entries holding it
+uint64_t EntriesWithPair[64][MainBlockCount];        // per pair bit, the entries holding it
+
+int PairBit(char first, char second)
+{
+    uint32_t pair = static_cast<uint32_t>(static_cast<unsigned char>(first)) * 256u +
+                    static_cast<unsigned char>(second);
+    return static_cast<int>((pair * 0x9E3779B1u) >> 26);
+}
+
+void MarkEntry(uint64_t (*table)[MainBlockCount], uint64_t mask, int32_t k)
+{
+    for (; mask != 0; mask &= mask - 1)
+        table[LowestBitIndex(mask)][k / 64] |= uint64_t(1) << (k % 64);
+}
+
+uint64_t EntriesInAll(const uint64_t (*table)[MainBlockCount], uint64_t mask, int32_t block)
+{
+    uint64_t entries = ~uint64_t(0);
+    for (; mask != 0 && entries != 0; mask &= mask - 1)
+        entries &= table[LowestBitIndex(mask)][block];
+    return entries;
+}
 
 } // namespace
 
@@ -21,24 +45,33 @@ uint64_t CharacterMask(const char* text, int length)
 void BuildMainListProfile()
 {
     std::memset(EntriesWithCharacter, 0, sizeof EntriesWithCharacter);
+    std::memset(EntriesWithPair, 0, sizeof EntriesWithPair);
     for (int32_t k = 1; k <= SpellTables.MainCount; k++) {
         int16_t m = TrimmedLength(SpellTables.MainWords[k]);
         EntryLengths[k] = static_cast<int8_t>(m);
         uint64_t mask = CharacterMask(SpellTables.MainWords[k].ch, m);
         EntryMasks[k] = mask;
-        for (int bit = 0; bit < 64; bit++)
-            if ((mask >> bit) & 1)
-                EntriesWithCharacter[bit][k / 64] |= uint64_t(1) << (k % 64);
+        MarkEntry(EntriesWithCharacter, mask, k);
+        MarkEntry(EntriesWithPair, PairMask(SpellTables.MainWords[k].ch, m), k);
     }
 }
 
 uint64_t EntriesHoldingAll(uint64_t mask, int32_t block)
 {
-    uint64_t entries = ~uint64_t(0);
-    for (int bit = 0; mask != 0 && entries != 0; bit++, mask >>= 1)
-        if (mask & 1)
-            entries &= EntriesWithCharacter[bit][block];
-    return entries;
+    return EntriesInAll(EntriesWithCharacter, mask, block);
+}
+
+uint64_t PairMask(const char* text, int length)
+{
+    uint64_t mask = 0;
+    for (int i = 0; i + 1 < length; i++)
+        mask |= uint64_t(1) << PairBit(text[i], text[i + 1]);
+    return mask;
+}
+
+uint64_t EntriesHoldingAllPairs(uint64_t mask, int32_t block)
+{
+    return EntriesInAll(EntriesWithPair, mask, block);
 }
 
 int16_t MainEntryLength(int32_t k)

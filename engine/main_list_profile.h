@@ -20,3 +20,9 @@ uint64_t MainEntryMask(int32_t k);
 // stands for entry 64b + j). Bits of the entries in the block whose masks hold every bit of mask.
 const int32_t MainBlockCount = MainCapacity / 64 + 1;
 uint64_t EntriesHoldingAll(uint64_t mask, int32_t block);
+
+// One bit per pair of adjacent characters, hashed to 64: a text can occur in an entry only when the
+// mask of its pairs is within the entry's. A text of fewer than two characters has an empty mask.
+uint64_t PairMask(const char* text, int length);
+// Bits of the entries in the block whose pair masks hold every bit of mask.
+uint64_t EntriesHoldingAllPairs(uint64_t mask, int32_t block);

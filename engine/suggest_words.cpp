@@ -156,10 +156,15 @@ void ScanOtherInitial(const WordField& word)
         // TryMaskedInitial evaluates an entry only when it holds the word's tail or middle, which needs
         // at least their characters: only such entries are visited, in list order. Entries against
         // which the masked word (of length n too) cannot score enough are passed over as well.
+        // Holding a text needs its characters and its pairs of adjacent characters.
         int h = (n + 1) / 2;
-        uint64_t tailMask = CharacterMask(word.ch + h, TrimmedLength(word.ch + h, WordWidth - h));
+        int tailLength = TrimmedLength(word.ch + h, WordWidth - h);
+        uint64_t tailMask = CharacterMask(word.ch + h, tailLength);
+        uint64_t tailPairs = PairMask(word.ch + h, tailLength);
         int q = h / 2 + 1;
-        uint64_t midMask = CharacterMask(word.ch + q - 1, TrimmedLength(word.ch + q - 1, h));
+        int midLength = TrimmedLength(word.ch + q - 1, h);
+        uint64_t midMask = CharacterMask(word.ch + q - 1, midLength);
+        uint64_t midPairs = PairMask(word.ch + q - 1, midLength);
         WordField masked = word;
         masked.ch[0] = '_';
         WordProfile profile;
@@ -167,7 +172,13 @@ void ScanOtherInitial(const WordField& word)
         int threshold = KeptScore();
         int32_t lastBlock = SpellTables.MainCount / 64;
         for (int32_t block = 0; block <= lastBlock; block++) {
-            uint64_t entries = EntriesHoldingAll(tailMask, block) | EntriesHoldingAll(midMask, block);
+            uint64_t tailHolders = EntriesHoldingAll(tailMask, block);
+            if (tailHolders != 0)
+                tailHolders &= EntriesHoldingAllPairs(tailPairs, block);
+            uint64_t midHolders = EntriesHoldingAll(midMask, block);
+            if (midHolders != 0)
+                midHolders &= EntriesHoldingAllPairs(midPairs, block);
+            uint64_t entries = tailHolders | midHolders;
             for (; entries != 0; entries &= entries - 1) {
                 int32_t k = block * 64 + LowestBitIndex(entries);
                 if (k < 1 || k > SpellTables.MainCount)
