@@ -13,6 +13,9 @@ int16_t PoolTextIndex[IndexSize];   // 0: free, else a pool position
 int16_t IndexedCount;              // pool positions 1..IndexedCount are in the index
 uint16_t UsedSlots[PoolCapacity];  // the index slots in use, so that clearing costs what was filled
 int16_t UsedSlotCount;
+// Positions above this have stayed blank with score 0 since the last reset: the engine writes pool
+// entries only up to the count.
+int16_t HighestWritten = PoolCapacity;
 
 void ClearIndex()
 {
@@ -64,11 +67,13 @@ void SyncIndex()
 void ResetCandidatePool()
 {
     CandidatePoolTable& pool = SpellTables.CandidatePool;
+    int16_t last = HighestWritten > pool.count ? HighestWritten : pool.count;
     pool.count = 0;
-    for (int16_t k = 1; k <= PoolCapacity; k++) {
+    for (int16_t k = 1; k <= last; k++) {
         FillBlanks(pool.texts[k]);
         pool.scores[k] = 0;
     }
+    HighestWritten = 1;   // the selection writes the score of position 1 even in an empty pool
     ClearIndex();
 }
 
@@ -95,6 +100,8 @@ void AppendCandidate(const WordField& text, int16_t score)
         return;
     SyncIndex();
     pool.count++;
+    if (pool.count > HighestWritten)
+        HighestWritten = pool.count;
     pool.texts[pool.count] = text;
     pool.scores[pool.count] = score;
     SyncIndex();

@@ -61,7 +61,7 @@ int16_t HeldCharacters(const WordField& word, int16_t n, uint64_t entryMask)
 // The entry is the word with its lower-case first letter capitalised ("london" and "London").
 bool IsCapitalisedWord(const WordField& word, const WordField& entry)
 {
-    if (!IsLowerLetter(word.ch[0]))
+    if (!IsLowerLetter(word.ch[0]) || entry.ch[0] != word.ch[0] - 'a' + 'A')
         return false;
     WordField capitalised = word;
     ChangeCase(1, capitalised.ch, 1);
@@ -87,20 +87,33 @@ void EvaluateCandidate(const WordField& word, int16_t n, WordField& entry, int16
     ScoreCandidate(word, n, entry, m);
 }
 
+namespace {
+
+// PositionOf the character within the entry's first m characters once its first `cleared` ones have
+// been used up (overwritten with underscores), without writing that copy.
+int PositionInRest(char ch, const WordField& entry, int m, int cleared)
+{
+    if (ch == '_' && cleared > 0)
+        return 1;
+    for (int k = cleared; k < m; k++)
+        if (entry.ch[k] == ch)
+            return k + 1;
+    return 0;
+}
+
+} // namespace
+
 void AlignWord(const WordField& word, int16_t n, const WordField& entry, int16_t m,
                WordField& aligned, int16_t& placed)
 {
-    WordField rest;
     FillBlanks(aligned);
-    FillBlanks(rest);
-    for (int i = 0; i < m; i++) {
+    for (int i = 0; i < m; i++)
         aligned.ch[i] = '_';
-        rest.ch[i] = entry.ch[i];
-    }
+    int cleared = 0;   // the entry's letters 1..cleared are used up
     placed = 0;
     for (int i = 1; i <= n; i++) {
         char ch = CharAt(word, i);
-        int p = PositionOf(ch, rest.ch, m);
+        int p = PositionInRest(ch, entry, m, cleared);
         if (p == 0)
             continue;
         int distance = p > i ? p - i : i - p;
@@ -111,16 +124,15 @@ void AlignWord(const WordField& word, int16_t n, const WordField& entry, int16_t
             placed++;
             continue;   // the entry's letters stay available
         } else {
-            int q = i < n ? PositionOf(CharAt(word, i + 1), rest.ch, m) : p;
+            int q = i < n ? PositionInRest(CharAt(word, i + 1), entry, m, cleared) : p;
             int spread = q > p ? q - p : p - q;
             if (spread > 2 && q != 0)
                 continue;
             aligned.ch[p - 1] = ch;
         }
         placed++;
-        if (i < m)
-            for (int k = 0; k < p; k++)
-                rest.ch[k] = '_';   // these letters of the entry are used up
+        if (i < m && p > cleared)
+            cleared = p;
     }
 }
 

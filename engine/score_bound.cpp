@@ -45,10 +45,16 @@ void ProfileWord(const WordField& word, int16_t n, WordProfile& profile)
     profile.mask = CharacterMask(word.ch, n);
     profile.underscores = 0;
     profile.first = word.ch[0];
-    for (int b = 0; b < 64; b++)
-        profile.perBit[b] = 0;
+    profile.layerCount = 0;
     for (int i = 0; i < n; i++) {
-        profile.perBit[static_cast<unsigned char>(word.ch[i]) & 63]++;
+        // The character's bit goes into the first layer that does not hold it yet.
+        uint64_t bit = uint64_t(1) << (static_cast<unsigned char>(word.ch[i]) & 63);
+        int k = 0;
+        while (k < profile.layerCount && (profile.layers[k] & bit) != 0)
+            k++;
+        if (k == profile.layerCount)
+            profile.layers[profile.layerCount++] = 0;
+        profile.layers[k] |= bit;
         profile.underscores += word.ch[i] == '_';
     }
 }
@@ -65,8 +71,8 @@ bool MayReachScore(const WordProfile& word, int16_t m, uint64_t entryMask, char 
 
     // Word positions whose character the entry may hold.
     int held = 0;
-    for (uint64_t common = word.mask & entryMask; common != 0; common &= common - 1)
-        held += word.perBit[LowestBitIndex(common)];
+    for (int k = 0; k < word.layerCount; k++)
+        held += CountBits(word.layers[k] & entryMask);
 
     // Capital match: the entry is the word with its lower-case first letter raised.
     bool mayDouble = IsLowerLetter(word.first) && entryFirst == word.first - 'a' + 'A';

@@ -9,7 +9,8 @@
 struct WordProfile {
     int16_t n;               // trimmed length
     uint64_t mask;           // CharacterMask of the word's n characters
-    int8_t perBit[64];       // how many of the word's characters fall on each mask bit
+    uint64_t layers[32];     // layer k: the bits on which more than k of the word's characters fall
+    int16_t layerCount;
     int16_t underscores;     // underscores in the word
     char first;
 };
