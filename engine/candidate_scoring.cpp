@@ -1,28 +1,56 @@
+#include <cstring>
+
 #include "main_list_profile.h"
+#include "score_bound.h"
 #include "spell_tables.h"
 #include "suggestion_rules.h"
 #include "suggestions.h"
 
 namespace {
 
+// Bit i set when a[i] == b[i], for the 32 characters from a and b.
+uint32_t EqualPositions(const char* a, const char* b)
+{
+    const uint64_t low7 = 0x7F7F7F7F7F7F7F7Full;
+    uint32_t equal = 0;
+    for (int chunk = 0; chunk < 4; chunk++) {
+        uint64_t x, y;
+        std::memcpy(&x, a + 8 * chunk, 8);
+        std::memcpy(&y, b + 8 * chunk, 8);
+        x ^= y;                                    // zero bytes where the characters agree
+        uint64_t zero = ~(((x & low7) + low7) | x | low7);   // 0x80 in exactly those bytes
+        uint32_t bits = static_cast<uint32_t>(((zero >> 7) * 0x0102040810204080ull) >> 56);
+        equal |= bits << (8 * chunk);
+    }
+    return equal;
+}
+
+// Bits 0 .. count - 1 (positions 1 .. count); none for count <= 0.
+uint32_t FirstPositions(int count)
+{
+    if (count <= 0)
+        return 0;
+    return count >= 32 ? ~0u : (1u << count) - 1;
+}
+
+// Per word position: 6 points (7 for the first) for the entry's letter in the same place, the near
+// bonus for it one place off, 2 for two places off. The five comparisons run on all 32 positions at
+// once; each position counts only its best.
 int16_t PositionScore(const WordField& word, int16_t n, const WordField& entry, int16_t m)
 {
-    int16_t score = 0;
-    int16_t nearBonus = n <= 4 ? 3 : 5;
-    for (int i = 1; i <= n; i++) {
-        char ch = CharAt(word, i);
-        if (ch == CharAt(entry, i))
-            score += i == 1 ? 7 : 6;
-        else if (i + 1 <= m && ch == CharAt(entry, i + 1))
-            score += nearBonus;
-        else if (i - 1 >= 1 && ch == CharAt(entry, i - 1))
-            score += nearBonus;
-        else if (i + 2 <= m && ch == CharAt(entry, i + 2))
-            score += 2;
-        else if (i - 2 >= 1 && ch == CharAt(entry, i - 2))
-            score += 2;
-    }
-    return score;
+    char shifted[WordWidth + 16];   // the entry with two spare characters on either side
+    std::memset(shifted, 0, sizeof shifted);
+    std::memcpy(shifted + 8, entry.ch, WordWidth);
+    const char* at = shifted + 8;
+    uint32_t inWord = FirstPositions(n);
+    uint32_t same = EqualPositions(word.ch, at) & inWord;
+    uint32_t near = ((EqualPositions(word.ch, at + 1) & FirstPositions(m - 1)) |
+                     (EqualPositions(word.ch, at - 1) & ~1u)) & inWord & ~same;
+    uint32_t far = ((EqualPositions(word.ch, at + 2) & FirstPositions(m - 2)) |
+                    (EqualPositions(word.ch, at - 2) & ~3u)) & inWord & ~same & ~near;
+    int nearBonus = n <= 4 ? 3 : 5;
+    return static_cast<int16_t>(6 * CountBits(same) + (same & 1) + nearBonus * CountBits(near) +
+                                2 * CountBits(far));
 }
 
 // Two points off for each entry letter the word lacks, never below 0.
