@@ -8,19 +8,24 @@
 
 namespace {
 
-// Bit i set when a[i] == b[i], for the 32 characters from a and b.
-uint32_t EqualPositions(const char* a, const char* b)
+const uint64_t Low7 = 0x7F7F7F7F7F7F7F7Full;
+
+// Bit i (0..7) set when byte i of x is zero.
+uint32_t ZeroBytes(uint64_t x)
 {
-    const uint64_t low7 = 0x7F7F7F7F7F7F7F7Full;
+    uint64_t zero = ~(((x & Low7) + Low7) | x | Low7);   // 0x80 in exactly the zero bytes
+    return static_cast<uint32_t>(((zero >> 7) * 0x0102040810204080ull) >> 56);
+}
+
+// Bit i set when a[i] == b[i], for the first 8 * chunks characters from a and b.
+uint32_t EqualPositions(const char* a, const char* b, int chunks)
+{
     uint32_t equal = 0;
-    for (int chunk = 0; chunk < 4; chunk++) {
+    for (int chunk = 0; chunk < chunks; chunk++) {
         uint64_t x, y;
         std::memcpy(&x, a + 8 * chunk, 8);
         std::memcpy(&y, b + 8 * chunk, 8);
-        x ^= y;                                    // zero bytes where the characters agree
-        uint64_t zero = ~(((x & low7) + low7) | x | low7);   // 0x80 in exactly those bytes
-        uint32_t bits = static_cast<uint32_t>(((zero >> 7) * 0x0102040810204080ull) >> 56);
-        equal |= bits << (8 * chunk);
+        equal |= ZeroBytes(x ^ y) << (8 * chunk);
     }
     return equal;
 }
@@ -42,12 +47,13 @@ int16_t PositionScore(const WordField& word, int16_t n, const WordField& entry, 
     std::memset(shifted, 0, sizeof shifted);
     std::memcpy(shifted + 8, entry.ch, WordWidth);
     const char* at = shifted + 8;
+    int chunks = (n + 7) / 8;   // only the word's first n positions count
     uint32_t inWord = FirstPositions(n);
-    uint32_t same = EqualPositions(word.ch, at) & inWord;
-    uint32_t near = ((EqualPositions(word.ch, at + 1) & FirstPositions(m - 1)) |
-                     (EqualPositions(word.ch, at - 1) & ~1u)) & inWord & ~same;
-    uint32_t far = ((EqualPositions(word.ch, at + 2) & FirstPositions(m - 2)) |
-                    (EqualPositions(word.ch, at - 2) & ~3u)) & inWord & ~same & ~near;
+    uint32_t same = EqualPositions(word.ch, at, chunks) & inWord;
+    uint32_t near = ((EqualPositions(word.ch, at + 1, chunks) & FirstPositions(m - 1)) |
+                     (EqualPositions(word.ch, at - 1, chunks) & ~1u)) & inWord & ~same;
+    uint32_t far = ((EqualPositions(word.ch, at + 2, chunks) & FirstPositions(m - 2)) |
+                    (EqualPositions(word.ch, at - 2, chunks) & ~3u)) & inWord & ~same & ~near;
     int nearBonus = n <= 4 ? 3 : 5;
     return static_cast<int16_t>(6 * CountBits(same) + (same & 1) + nearBonus * CountBits(near) +
                                 2 * CountBits(far));
@@ -89,11 +95,8 @@ int16_t HeldCharacters(const WordField& word, int16_t n, uint64_t entryMask)
 // The entry is the word with its lower-case first letter capitalised ("london" and "London").
 bool IsCapitalisedWord(const WordField& word, const WordField& entry)
 {
-    if (!IsLowerLetter(word.ch[0]) || entry.ch[0] != word.ch[0] - 'a' + 'A')
-        return false;
-    WordField capitalised = word;
-    ChangeCase(1, capitalised.ch, 1);
-    return SameWord(capitalised, entry);
+    return IsLowerAscii(word.ch[0]) && entry.ch[0] == word.ch[0] - 'a' + 'A' &&
+           std::memcmp(word.ch + 1, entry.ch + 1, WordWidth - 1) == 0;
 }
 
 } // namespace
@@ -185,7 +188,7 @@ void ScoreCandidate(const WordField& word, int16_t n, WordField& entry, int16_t 
     const CandidatePoolTable& pool = SpellTables.CandidatePool;
     bool kept = score >= 15 && pool.count <= PoolCapacity - 1 && (pool.scanPass == 1 || score >= 16);
     // A capitalised query gets capitalised suggestions; the score stays that of the stored entry.
-    bool capitalise = IsUpperLetter(SpellTables.QueryWord.ch[0]) && IsLowerLetter(entry.ch[0]);
+    bool capitalise = IsUpperAscii(SpellTables.QueryWord.ch[0]) && IsLowerAscii(entry.ch[0]);
     if (!kept && !capitalise)
         return;
 

@@ -11,6 +11,17 @@ inline char CharAt(const WordField& word, int i)
     return word.ch[i - 1];
 }
 
+// The letter tests of the text rules, inline for the scans' inner loops.
+inline bool IsUpperAscii(char c)
+{
+    return c >= 'A' && c <= 'Z';
+}
+
+inline bool IsLowerAscii(char c)
+{
+    return c >= 'a' && c <= 'z';
+}
+
 // 1-based position of the first ch within the first length characters of text; 0 when absent.
 int PositionOf(char ch, const char* text, int length);
 
