@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "main_list_profile.h"
+#include "position_match.h"
 #include "score_bound.h"
 #include "spell_tables.h"
 #include "suggestion_rules.h"
@@ -8,55 +9,9 @@
 
 namespace {
 
-const uint64_t Low7 = 0x7F7F7F7F7F7F7F7Full;
-
-// Bit i (0..7) set when byte i of x is zero.
-uint32_t ZeroBytes(uint64_t x)
-{
-    uint64_t zero = ~(((x & Low7) + Low7) | x | Low7);   // 0x80 in exactly the zero bytes
-    return static_cast<uint32_t>(((zero >> 7) * 0x0102040810204080ull) >> 56);
-}
-
-// Bit i set when a[i] == b[i], for the first 8 * chunks characters from a and b.
-uint32_t EqualPositions(const char* a, const char* b, int chunks)
-{
-    uint32_t equal = 0;
-    for (int chunk = 0; chunk < chunks; chunk++) {
-        uint64_t x, y;
-        std::memcpy(&x, a + 8 * chunk, 8);
-        std::memcpy(&y, b + 8 * chunk, 8);
-        equal |= ZeroBytes(x ^ y) << (8 * chunk);
-    }
-    return equal;
-}
-
-// Bits 0 .. count - 1 (positions 1 .. count); none for count <= 0.
-uint32_t FirstPositions(int count)
-{
-    if (count <= 0)
-        return 0;
-    return count >= 32 ? ~0u : (1u << count) - 1;
-}
-
-// Per word position: 6 points (7 for the first) for the entry's letter in the same place, the near
-// bonus for it one place off, 2 for two places off. The five comparisons run on all 32 positions at
-// once; each position counts only its best.
 int16_t PositionScore(const WordField& word, int16_t n, const WordField& entry, int16_t m)
 {
-    char shifted[WordWidth + 16];   // the entry with two spare characters on either side
-    std::memset(shifted, 0, sizeof shifted);
-    std::memcpy(shifted + 8, entry.ch, WordWidth);
-    const char* at = shifted + 8;
-    int chunks = (n + 7) / 8;   // only the word's first n positions count
-    uint32_t inWord = FirstPositions(n);
-    uint32_t same = EqualPositions(word.ch, at, chunks) & inWord;
-    uint32_t near = ((EqualPositions(word.ch, at + 1, chunks) & FirstPositions(m - 1)) |
-                     (EqualPositions(word.ch, at - 1, chunks) & ~1u)) & inWord & ~same;
-    uint32_t far = ((EqualPositions(word.ch, at + 2, chunks) & FirstPositions(m - 2)) |
-                    (EqualPositions(word.ch, at - 2, chunks) & ~3u)) & inWord & ~same & ~near;
-    int nearBonus = n <= 4 ? 3 : 5;
-    return static_cast<int16_t>(6 * CountBits(same) + (same & 1) + nearBonus * CountBits(near) +
-                                2 * CountBits(far));
+    return PositionPoints(MatchPositions(word, n, entry, m), n);
 }
 
 // Two points off for each entry letter the word lacks, never below 0.
