@@ -208,6 +208,58 @@ TEST(SpeedUps, PreChecksNeverSkipAPairThatWouldBeKept)
     EXPECT_GT(kept, 1000);
 }
 
+TEST(SpeedUps, LongWordsScoreAsWordForWord)
+{
+    // Words past one 8-character chunk against entries that differ by a mistake or two, so that the
+    // chunk-wise position comparison and the alignment meet every length and many kept pairs.
+    ListFolder folder;
+    Generator g{5150};
+    int kept = 0;
+    for (int k = 0; k < 40000; k++) {
+        std::string w = g.Word(6, 31, k % 3 == 0 ? "abcdeA-" : "abcdefghij");
+        std::string e = Misspell(g, w);
+        if (k % 2 == 0)
+            e = Misspell(g, e);
+        e = e.substr(0, 32);
+        int16_t pass = static_cast<int16_t>(1 + k % 2);
+        SpellTables.QueryWord = Word(k % 5 == 0 ? "Q" : "q");
+
+        EmptySmallPool(pass);
+        WordField word = Word(w), entry = Word(e);
+        int16_t n = TrimmedLength(word), m = TrimmedLength(entry);
+        EvaluateCandidate(word, n, entry, m);
+        Snapshot fast = Take();
+
+        EmptySmallPool(pass);
+        entry = Word(e);
+        literal::EvaluateCandidate(word, n, entry, m);
+        ASSERT_TRUE(fast == Take()) << w << " / " << e;
+        kept += PoolCount() > 0;
+    }
+    EXPECT_GT(kept, 10000);
+}
+
+TEST(SpeedUps, ATextsPairsLieWithinThePairsOfEveryEntryHoldingIt)
+{
+    // The second scan visits only entries whose pairs of adjacent characters include the tail's or
+    // the middle's; an entry holding the text must never be passed over.
+    Generator g{8080};
+    int held = 0;
+    for (int k = 0; k < 200000; k++) {
+        std::string entry = g.Word(1, 32, "abcd -");
+        int start = g.Below(static_cast<int>(entry.size()));
+        std::string text = k % 2 ? entry.substr(start, 1 + g.Below(6)) : g.Word(0, 5, "abcd -");
+        bool holds = entry.find(text) != std::string::npos;
+        uint64_t textPairs = PairMask(text.c_str(), static_cast<int>(text.size()));
+        uint64_t entryPairs = PairMask(entry.c_str(), static_cast<int>(entry.size()));
+        if (holds) {
+            held++;
+            ASSERT_EQ(textPairs & ~entryPairs, 0u) << text << " in " << entry;
+        }
+    }
+    EXPECT_GT(held, 100000);
+}
+
 class WholeFlow : public ::testing::Test {
 protected:
     ListFolder folder;
@@ -265,6 +317,26 @@ TEST_F(WholeFlow, SuggestionsEqualTheWordForWordGeneration)
     EXPECT_GT(nonEmpty, 300);
     for (const char* pattern : {"*", "a*", "?", "*e*e*", "k?t*", "un*s", "*a*a*a*a*a*a*a*a*a*a*a*a*a*a*z"})
         CompareOn(pattern);
+}
+
+TEST_F(WholeFlow, PoolPositionsPastTheCountStayEmptyAfterAFullPool)
+{
+    // The reset clears only the positions written since the last one: a full pool followed by
+    // small ones must still leave every later position blank with score 0.
+    WriteLists(40000);
+    CompareOn("*");
+    ASSERT_EQ(PoolCount(), PoolCapacity);
+    for (const char* query : {"tesd", "a", "se*", "ab"}) {
+        SuggestWords(Word(query));
+        const CandidatePoolTable& pool = SpellTables.CandidatePool;
+        int dirty = 0;
+        for (int k = pool.count + 1; k <= PoolCapacity; k++)
+            dirty += pool.scores[k] != 0 || TrimmedLength(pool.texts[k]) != 0;
+        EXPECT_EQ(dirty, 0) << query;
+        Snapshot fast = Take();
+        literal::SuggestWords(Word(query));
+        EXPECT_TRUE(Take() == fast) << query;
+    }
 }
 
 TEST_F(WholeFlow, LoneStarOnMoreEntriesThanThePoolHolds)
