@@ -14,24 +14,44 @@ int16_t PositionScore(const WordField& word, int16_t n, const WordField& entry, 
     return PositionPoints(MatchPositions(word, n, entry, m), n);
 }
 
+// The characters of the word last scored: a scan scores one word against many entries.
+struct WordCharacterSet {
+    WordField word;
+    int16_t n;
+    uint64_t bits[4];   // one bit per character value
+};
+WordCharacterSet LastScored = {{}, -1, {0, 0, 0, 0}};
+
+const uint64_t* CharactersOf(const WordField& word, int16_t n)
+{
+    WordCharacterSet& set = LastScored;
+    if (set.n == n && std::memcmp(set.word.ch, word.ch, WordWidth) == 0)
+        return set.bits;
+    set.word = word;
+    set.n = n;
+    for (int b = 0; b < 4; b++)
+        set.bits[b] = 0;
+    for (int i = 1; i <= n; i++) {
+        unsigned char c = static_cast<unsigned char>(CharAt(word, i));
+        set.bits[c >> 6] |= uint64_t(1) << (c & 63);
+    }
+    return set.bits;
+}
+
 // Two points off for each entry letter the word lacks, never below 0.
 int16_t DeductMissingLetters(const WordField& word, int16_t n, const WordField& entry, int16_t m,
                              int16_t score)
 {
-    uint64_t inWord[4] = {0, 0, 0, 0};
-    for (int i = 1; i <= n; i++) {
-        unsigned char c = static_cast<unsigned char>(CharAt(word, i));
-        inWord[c >> 6] |= uint64_t(1) << (c & 63);
-    }
+    const uint64_t* inWord = CharactersOf(word, n);
+    int missing = 0;
     for (int j = 1; j <= m; j++) {
         unsigned char c = static_cast<unsigned char>(CharAt(entry, j));
-        if ((inWord[c >> 6] & (uint64_t(1) << (c & 63))) == 0) {
-            score -= 2;
-            if (score < 0)
-                score = 0;
-        }
+        missing += static_cast<int>(((inWord[c >> 6] >> (c & 63)) & 1) ^ 1);
     }
-    return score;
+    if (missing == 0)
+        return score;
+    int left = score - 2 * missing;   // each deduction stops at 0, so together they do
+    return static_cast<int16_t>(left < 0 ? 0 : left);
 }
 
 // How many of the word's first n characters the entry may hold (by character mask; an underscore
