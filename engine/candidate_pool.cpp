@@ -53,9 +53,11 @@ void InsertIntoIndex(int16_t position)
 
 // The pool can be emptied behind the index's back (the tables are cleared as a whole in tests), so
 // the index follows the pool's count: rebuilt when the pool shrank, extended when it grew.
-void SyncIndex()
+inline void SyncIndex()
 {
     int16_t count = SpellTables.CandidatePool.count;
+    if (count == IndexedCount)
+        return;
     if (count < IndexedCount)
         ClearIndex();
     while (IndexedCount < count)

@@ -35,8 +35,8 @@ PositionMatch MatchPositions(const WordField& word, int n, const WordField& entr
         uint32_t before1 = ZeroBytes(w ^ ((cur << 8) | (prev >> 56)));
         uint32_t after2 = ZeroBytes(w ^ ((cur >> 16) | (next << 48)));
         uint32_t before2 = ZeroBytes(w ^ ((cur << 16) | (prev >> 48)));
-        near |= (after1 << shift & FirstPositions(m - 1)) | (before1 << shift & ~1u);
-        far |= (after2 << shift & FirstPositions(m - 2)) | (before2 << shift & ~3u);
+        near |= ((after1 << shift) & FirstPositions(m - 1)) | ((before1 << shift) & ~1u);
+        far |= ((after2 << shift) & FirstPositions(m - 2)) | ((before2 << shift) & ~3u);
     }
     uint32_t inWord = FirstPositions(n);
     PositionMatch match;
