@@ -50,6 +50,33 @@ void LoadMainWords(int16_t& status)
     CloseListFile(file);
 }
 
+// Reads the file's lines, in order, into entries 1.. of a word table. Status: 0 at the end of the file,
+// 1 when a line was left over for want of room, or the error number of a failed open.
+void LoadWordTable(const char* path, WordField* table, int32_t capacity, int32_t& count, int16_t& status)
+{
+    count = 0;
+    ListFile file;
+    OpenListFile(path, file, status);
+    if (status != 0)
+        return;
+    for (;;) {
+        WordField line;
+        int16_t readStatus = 0;
+        ReadListLine(file, line.ch, WordWidth, readStatus);
+        if (readStatus != 0) {
+            status = 0;
+            break;
+        }
+        if (count >= capacity) {
+            status = 1;
+            break;
+        }
+        count++;
+        table[count] = line;
+    }
+    CloseListFile(file);
+}
+
 } // namespace
 
 void ResetSpellTablesForTesting()
@@ -78,52 +105,19 @@ void LoadSpellTables(int16_t& status)
 
 void ReloadLocalWords(int16_t& status)
 {
-    SpellTables.LocalCount = 0;
-    status = 0;
     char path[ListPathWidth];
     LocalListPath(path);
-    ListFile file;
-    int16_t openStatus = 0;
-    OpenListFile(path, file, openStatus);
-    if (openStatus != 0)
-        return;
-    for (;;) {
-        WordField line;
-        int16_t readStatus = 0;
-        ReadListLine(file, line.ch, WordWidth, readStatus);
-        if (readStatus != 0 || SpellTables.LocalCount >= LocalCapacity)
-            break;
-        SpellTables.LocalCount++;
-        SpellTables.LocalWords[SpellTables.LocalCount] = line;
-    }
-    CloseListFile(file);
+    int16_t loadStatus = 0;
+    LoadWordTable(path, SpellTables.LocalWords, LocalCapacity, SpellTables.LocalCount, loadStatus);
+    // A missing or overlong local list is not a failure.
+    status = 0;
 }
 
 void LoadMisspellings(int16_t& status)
 {
-    SpellTables.MisspellCount = 0;
     char path[ListPathWidth];
     MisspellListPath(path);
-    ListFile file;
-    OpenListFile(path, file, status);
-    if (status != 0)
-        return;
-    for (;;) {
-        WordField line;
-        int16_t readStatus = 0;
-        ReadListLine(file, line.ch, WordWidth, readStatus);
-        if (readStatus != 0) {
-            status = 0;
-            break;
-        }
-        if (SpellTables.MisspellCount >= MisspellCapacity) {
-            status = 1;
-            break;
-        }
-        SpellTables.MisspellCount++;
-        SpellTables.MisspellLines[SpellTables.MisspellCount] = line;
-    }
-    CloseListFile(file);
+    LoadWordTable(path, SpellTables.MisspellLines, MisspellCapacity, SpellTables.MisspellCount, status);
 }
 
 void LoadPrefixTable(int16_t& status)
