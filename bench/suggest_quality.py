@@ -65,8 +65,8 @@ def run(name, command, pairs):
 def main():
     pairs = [tuple(l.rstrip("\n").split("\t")[:2]) for l in open(sys.argv[1]) if "\t" in l]
     rows = []
-    for spec in sys.argv[2:]:
-        name, command = spec.split("=", 1)
+    for system in sys.argv[2:]:
+        name, command = system.split("=", 1)
         times, ranks = run(name, command, pairs)
         times.sort()
         n = len(pairs)

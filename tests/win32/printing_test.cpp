@@ -123,17 +123,17 @@ std::string PredictedPages(int lines, int copies, bool collate)
 {
     PageGeometry pages = script.geometry;
     int count = (lines + pages.linesPerPage - 1) / pages.linesPerPage;
-    std::string spec;
+    std::string ranges;
     auto addPage = [&](int page) {
         int first = page * pages.linesPerPage;
         int last = first + pages.linesPerPage - 1 < lines - 1 ? first + pages.linesPerPage - 1 : lines - 1;
-        spec += (spec.empty() ? "" : ",") + std::to_string(first) + "-" + std::to_string(last);
+        ranges += (ranges.empty() ? "" : ",") + std::to_string(first) + "-" + std::to_string(last);
     };
     for (int run = 0; run < (collate ? copies : 1); ++run)
         for (int page = 0; page < count; ++page)
             for (int repeat = 0; repeat < (collate ? 1 : copies); ++repeat)
                 addPage(page);
-    return spec;
+    return ranges;
 }
 
 class PrintingTest : public testing::Test {
