@@ -7,7 +7,7 @@ packages=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine32:i386 wine64 xvfb xauth x11-utils imagemagick
-  wamerican codespell hunspell hunspell-en-us aspell aspell-en python3
+  wamerican scowl codespell hunspell hunspell-en-us aspell aspell-en python3
   cups printer-driver-cups-pdf libcups2 libcups2:i386 poppler-utils
   nsis zip unzip fonts-liberation
 )
