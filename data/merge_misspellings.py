@@ -4,7 +4,8 @@
 usage: merge_misspellings.py pairs SPELL.txt LEVELS.tsv SOURCE... > pairs.tsv
        merge_misspellings.py table MAX_LINES pairs.tsv > Misspell.txt
   "pairs" merges the sources into "misspelling<TAB>correction" lines, the most common first; "table"
-  groups such lines, in their order, into at most MAX_LINES lines of the table. SOURCE is codespell:FILE (lines "wrong->right") or cspell:FILE (a cspell dictionary in JSON, entries
+  groups such lines, in their order, into at most MAX_LINES lines of the table. SOURCE is
+  codespell:FILE (lines "wrong->right") or cspell:FILE (a cspell dictionary in JSON, entries
   "wrong->right"); LEVELS.tsv holds "word<TAB>level", the smallest SCOWL size that has the word.
 
 Kept: misspellings of lower-case ASCII letters and apostrophes with one correction, the same in every
