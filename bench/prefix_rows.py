@@ -43,9 +43,9 @@ def main():
     print("|---|---:|---:|---:|")
     scratch = tempfile.mkdtemp()
     try:
-        for spec in sys.argv[4:]:
-            for row in (tuple(spec.split()), tuple(t.capitalize() for t in spec.split())):
-                pairs = [(w, r) for w, r in tuning if w.startswith(spec.split()[0])]
+        for row_text in sys.argv[4:]:
+            for row in (tuple(row_text.split()), tuple(t.capitalize() for t in row_text.split())):
+                pairs = [(w, r) for w, r in tuning if w.startswith(row_text.split()[0])]
                 if row[0][0].isupper():
                     pairs = [(w.capitalize(), r.capitalize()) for w, r in pairs]
                 if not pairs:

@@ -110,8 +110,8 @@ def main():
 
     words = read_pairs(args.pairs, False) + read_pairs(args.synthetic, True)
     systems = []
-    for spec in args.folders:
-        name, _, folder = spec.rpartition("=")
+    for argument in args.folders:
+        name, _, folder = argument.rpartition("=")
         systems.append((System(name or folder, [args.engine, "--dict", folder], True), folder))
     systems.append((System("aspell -a", ASPELL, False), None))
 
