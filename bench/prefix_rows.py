@@ -27,11 +27,11 @@ def ranks(engine, folder, pairs):
 
 def with_row(folder, work, row):
     os.makedirs(work, exist_ok=True)
-    for name in ("Spell.txt", "Local.txt", "Misspell.txt"):
+    for name in ("Spell.txt", "Local.txt", "Misspell.txt", "Prefix.txt"):
         if os.path.exists(os.path.join(folder, name)):
             shutil.copy(os.path.join(folder, name), work)
     from_text, to_text = row
-    with open(os.path.join(work, "Prefix.txt"), "w") as f:
+    with open(os.path.join(work, "Prefix.txt"), "a") as f:
         f.write("     %-12s  %s\n" % (from_text, to_text))
     return work
 
