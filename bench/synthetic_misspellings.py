@@ -7,7 +7,7 @@ sound-alike spelling (ph/f, ie/ei, -ance/-ence, a vowel heard as another, ...). 
 itself a word of a large reference list is thrown away and the next error tried. The pairs are split
 by the correct word into a tuning half and a check half, so that no word is in both.
 
-usage: synthetic_misspellings.py COMMON_WORDS REFERENCE_WORDS COUNT SEED > pairs.tsv
+usage: synthetic_misspellings.py COMMON_WORDS REFERENCE_WORDS COUNT SHUFFLE > pairs.tsv
 Output lines: misspelling<TAB>correct word<TAB>half ("tune" or "check")<TAB>kind
 """
 import hashlib
@@ -84,12 +84,12 @@ def half_of(word):
 
 
 def main():
-    common_file, reference_file, count, seed = sys.argv[1], sys.argv[2], int(sys.argv[3]), sys.argv[4]
+    common_file, reference_file, count, shuffle = sys.argv[1], sys.argv[2], int(sys.argv[3]), sys.argv[4]
     reference = {w.strip().lower() for w in open(reference_file, encoding="latin-1")}
     common = sorted({w.strip() for w in open(common_file, encoding="latin-1")
                      if w.strip().isalpha() and w.strip().islower() and w.strip().isascii()
                      and 4 <= len(w.strip()) <= 14})
-    rng = random.Random(seed)
+    rng = random.Random(shuffle)
     rng.shuffle(common)
     made = 0
     for word in common:
