@@ -17,12 +17,11 @@ PRINTDLGA printRecord;
 DOCINFOA printJob;
 char printJobName[324];
 
-// What the page loop needs to put one document line on the printer.
+// What the page loop needs to put printed lines on the printer.
 struct PrinterPage {
     HDC printer;
-    HWND edit;
-    char* line;
-    int charsPerLine;
+    int width;             // of the printable area, in printer units
+    int averageChars;      // characters of average width across it, when measuring fails
 };
 
 int StartPrinterPage(void* context)
@@ -35,21 +34,26 @@ int EndPrinterPage(void* context)
     return EndPage(static_cast<PrinterPage*>(context)->printer);
 }
 
-int UserCancelled(void*)
+bool UserCancelled(void*)
 {
-    return userAbort;
+    return userAbort != 0;
 }
 
-void PrintDocumentLine(void* context, int documentLine, int y)
+int FittingChars(void* context, const char* text, int length)
 {
     auto* page = static_cast<PrinterPage*>(context);
-    // EM_GETLINE reads the buffer size from the buffer's first 16-bit word.
-    WORD size = page->charsPerLine > 0xFFFF ? 0xFFFF : static_cast<WORD>(page->charsPerLine);
-    CopyMemory(page->line, &size, sizeof(size));
-    int count = static_cast<int>(SendMessageA(page->edit, EM_GETLINE, static_cast<WPARAM>(documentLine),
-                                              reinterpret_cast<LPARAM>(page->line)));
-    if (count > 0)
-        TextOutA(page->printer, 0, y, page->line, count);
+    // No character is narrower than one printer unit: more than the width in units never fits.
+    int measured = length < page->width + 1 ? length : page->width + 1;
+    int fit = 0;
+    SIZE size;
+    if (!GetTextExtentExPointA(page->printer, text, measured, page->width, &fit, nullptr, &size))
+        return length < page->averageChars ? length : page->averageChars;
+    return fit;
+}
+
+void PrintText(void* context, const char* text, int length, int y)
+{
+    TextOutA(static_cast<PrinterPage*>(context)->printer, 0, y, text, length);
 }
 
 void FillPrintRecord(HWND frame)
@@ -72,11 +76,11 @@ void ReleasePrinterSettings()
     printRecord.hDevNames = nullptr;
 }
 
-int StartPrintJob(HDC printer, HWND frame)
+// The job is named after the document, as the spooler lists it and a PDF printer names its file.
+int StartPrintJob(HDC printer, const char* name)
 {
     ZeroMemory(&printJob, sizeof(printJob));
-    printJobName[0] = '\0';
-    GetWindowTextA(GetDlgItem(frame, FrameMDIClientId), printJobName, sizeof(printJobName));
+    lstrcpynA(printJobName, name, sizeof(printJobName));
     printJob.cbSize = sizeof(printJob);
     printJob.lpszDocName = printJobName;
     return StartDocA(printer, &printJob);
@@ -85,21 +89,17 @@ int StartPrintJob(HDC printer, HWND frame)
 // Sends every page to the printer with the printing box up; 1 when printed, 0 otherwise.
 int SendPages(HINSTANCE instance, HWND frame, HWND edit, HDC printer, const char* name)
 {
-    int lines = static_cast<int>(SendMessageA(edit, EM_GETLINECOUNT, 0, 0));
-    if (lines == 0)
-        return 1;
+    int length = GetWindowTextLengthA(edit);
+    char* text = static_cast<char*>(GlobalAlloc(GPTR, static_cast<SIZE_T>(length) + 1));
+    if (text == nullptr)
+        return 0;
+    length = GetWindowTextA(edit, text, length + 1);
     TEXTMETRICA metrics;
     ZeroMemory(&metrics, sizeof(metrics));
     GetTextMetricsA(printer, &metrics);
-    PageGeometry pages = MeasurePages(metrics.tmHeight, metrics.tmExternalLeading, metrics.tmAveCharWidth,
-                                      GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES), lines);
-    // At least room for the 16-bit size word that EM_GETLINE reads.
-    SIZE_T bufferSize = static_cast<SIZE_T>(pages.charsPerLine) + 1;
-    if (bufferSize < sizeof(WORD))
-        bufferSize = sizeof(WORD);
-    char* line = static_cast<char*>(GlobalAlloc(GPTR, bufferSize));
-    if (line == nullptr)
-        return 0;
+    PageGeometry pages = MeasurePages(metrics.tmHeight, metrics.tmExternalLeading, GetDeviceCaps(printer, VERTRES));
+    int width = GetDeviceCaps(printer, HORZRES);
+    PrinterPage page = {printer, width, width / (metrics.tmAveCharWidth > 0 ? metrics.tmAveCharWidth : 1)};
 
     EnableWindow(frame, FALSE);
     int success = 1;
@@ -108,13 +108,12 @@ int SendPages(HINSTANCE instance, HWND frame, HWND edit, HDC printer, const char
     SetDlgItemTextA(hPrintDialog, PRINT_BOX_NAME_ID, name);
     SetAbortProc(printer, PrintAbortProc);
 
-    if (StartPrintJob(printer, frame) <= 0) {
+    if (StartPrintJob(printer, name) <= 0) {
         success = 0;
     } else {
-        PrinterPage page = {printer, edit, line, pages.charsPerLine};
-        PageSink sink = {&page, StartPrinterPage, PrintDocumentLine, EndPrinterPage, UserCancelled};
+        PageSink sink = {&page, StartPrinterPage, FittingChars, PrintText, EndPrinterPage, UserCancelled};
         bool collate = (printRecord.Flags & PD_COLLATE) != 0;
-        success = PrintPages(pages, lines, printRecord.nCopies, collate, sink);
+        success = PrintPages(pages, text, length, printRecord.nCopies, collate, sink) ? 1 : 0;
     }
     if (success == 1)
         EndDoc(printer);
@@ -124,7 +123,7 @@ int SendPages(HINSTANCE instance, HWND frame, HWND edit, HDC printer, const char
         DestroyWindow(hPrintDialog);
         hPrintDialog = nullptr;
     }
-    GlobalFree(line);
+    GlobalFree(text);
     return success == 1 && !userAbort ? 1 : 0;
 }
 

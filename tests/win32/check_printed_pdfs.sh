@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs the printing test program, then checks the PDFs that the PDF printer wrote for its jobs:
-# page count and, page by page, the first and last document line printed on it.
+# page count and, page by page, the first and last document line printed on it; or, for a job
+# with lines wider than the page, that every character is on paper and every page but the last
+# is full.
 # Usage: check_printed_pdfs.sh PROGRAM RUNNER...   (RUNNER: the Wine runner and its arguments)
 set -u
 program=$1; shift
@@ -43,6 +45,17 @@ page_lines() {
   echo "$(echo "$numbers" | head -1)-$(echo "$numbers" | tail -1)"
 }
 
+# The PDF's text without blanks and line ends; some printer fonts map '-' to the soft-hyphen
+# glyph, which pdftotext gives back as U+00AD.
+printed_text() {
+  pdftotext "$@" - 2>/dev/null | sed 's/\xC2\xAD/-/g' | tr -d ' \t\r\n\f'
+}
+
+# Printed lines on page $2 of PDF $1.
+page_line_count() {
+  pdftotext -f "$2" -l "$2" "$1" - 2>/dev/null | tr -d '\f' | grep -c '[^[:space:]]'
+}
+
 expected=0
 unprinted=()
 while read -r kind job pages; do
@@ -56,16 +69,30 @@ while read -r kind job pages; do
       got=$(page_lines "$pdf" $((i + 1)))
       [ "$got" = "${want[$i]}" ] || fail "$job: page $((i + 1)) holds lines $got, expected ${want[$i]}"
     done
-    # Some printer fonts map '-' to the soft-hyphen glyph, which pdftotext gives back as U+00AD.
-    if [ "$pages" != empty ] && ! pdftotext "$pdf" - | sed 's/\xC2\xAD/-/g' | grep -q "$job line 000"; then
+    if [ "$pages" != empty ] && ! printed_text "$pdf" | grep -q "${job}line000"; then
       fail "$job: the text of the document is not in $pdf"
     fi
     echo "checked $pdf: $count pages ($pages)"
     rm -f "$pdf"
+  elif [ "$kind" = PDF-TEXT ]; then
+    # "PDF-TEXT job lines-per-page text": the text is the document's without blanks and line ends.
+    expected=$((expected + 1))
+    read -r per_page text <<< "$pages"
+    if ! pdf=$(wait_for_pdf "$job"); then fail "$job: no PDF in $out"; continue; fi
+    [ "$(printed_text "$pdf")" = "$text" ] || fail "$job: the PDF does not hold every character of the document"
+    count=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
+    for page in $(seq "$count"); do
+      lines=$(page_line_count "$pdf" "$page")
+      if [ "$page" -lt "$count" ] && [ "$lines" != "$per_page" ]; then
+        fail "$job: page $page holds $lines printed lines, expected $per_page"
+      fi
+    done
+    echo "checked $pdf: $count pages, the text and the printed lines a page"
+    rm -f "$pdf"
   elif [ "$kind" = PDF-NONE ]; then
     unprinted+=("$job")
   fi
-done < <(tr -d '\r' < "$log" | grep -E '^PDF-(EXPECT|NONE) ')
+done < <(tr -d '\r' < "$log" | grep -E '^PDF-(EXPECT|TEXT|NONE) ')
 
 # The spooler works through the jobs in order: with every later job's PDF there, a PDF of an
 # unprinted job would be there too.

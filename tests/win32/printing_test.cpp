@@ -100,8 +100,7 @@ BOOL AnswerPrintDialog(PRINTDLGA* record)
 
     TEXTMETRICA metrics = {};
     GetTextMetricsA(record->hDC, &metrics);
-    script.geometry = MeasurePages(metrics.tmHeight, metrics.tmExternalLeading, metrics.tmAveCharWidth,
-                                   GetDeviceCaps(record->hDC, HORZRES), GetDeviceCaps(record->hDC, VERTRES), 0);
+    script.geometry = MeasurePages(metrics.tmHeight, metrics.tmExternalLeading, GetDeviceCaps(record->hDC, VERTRES));
     RunFromMessagePump(script.cancel ? PressCancelInPrintingBox : LookAtPrintingBox);
     return record->hDC != nullptr;
 }
@@ -151,18 +150,17 @@ protected:
 
     void TearDown() override
     {
-        SetWindowTextA(hMDIClient, "");
         if (document_ != nullptr)
             CloseTestDocument(document_);
         SetPrintDialogForTesting(nullptr);
     }
 
-    // Prints a document through File > Print; the job is named after `job` (the print job takes
-    // the MDI client's text as its name), which ties the PDF to this job.
+    // Prints a document titled Job(job) through File > Print; the print job takes the document's
+    // title as its name, which ties the PDF to this job.
     void Print(const std::string& job, const std::string& text)
     {
         document_ = CreateTestDocument(text.c_str());
-        SetWindowTextA(hMDIClient, (runTag + "-" + job).c_str());
+        SetWindowTextA(document_, Job(job.c_str()).c_str());
         SendMessageA(hMainWindow, WM_COMMAND, 40006, 0);
         PumpMessages();
     }
@@ -178,12 +176,12 @@ protected:
         std::fflush(stdout);
     }
 
-    void ExpectPrintedCleanly()
+    void ExpectPrintedCleanly(const std::string& job)
     {
         EXPECT_EQ(script.calls, 1);
         EXPECT_TRUE(RecordedMessages().empty());
         EXPECT_TRUE(box.shown);
-        EXPECT_EQ(box.name, "[Untitled]");
+        EXPECT_EQ(box.name, job);
         EXPECT_FALSE(box.frameEnabled);
         EXPECT_EQ(hPrintDialog, nullptr);
         EXPECT_TRUE(IsWindowEnabled(hMainWindow));
@@ -211,7 +209,7 @@ TEST_F(PrintingTest, ThePrintDialogIsOfferedForTheFrame)
 TEST_F(PrintingTest, OneHundredThirtyLinesOnSixtyLinePages)
 {
     Print("single", Lines(Job("single"), 130));
-    ExpectPrintedCleanly();
+    ExpectPrintedCleanly(Job("single"));
     EXPECT_EQ(script.geometry.linesPerPage, 60);
     EXPECT_EQ(PredictedPages(130, 1, true), "0-59,60-119,120-129");
     ExpectPdf(Job("single"), PredictedPages(130, 1, true));
@@ -222,7 +220,7 @@ TEST_F(PrintingTest, CollatedCopiesAreCompleteRuns)
     script.copies = 2;
     script.collate = true;
     Print("collated", Lines(Job("collated"), 130));
-    ExpectPrintedCleanly();
+    ExpectPrintedCleanly(Job("collated"));
     ExpectPdf(Job("collated"), PredictedPages(130, 2, true));
 }
 
@@ -231,14 +229,14 @@ TEST_F(PrintingTest, UncollatedCopiesRepeatEachPage)
     script.copies = 2;
     script.collate = false;
     Print("uncollated", Lines(Job("uncollated"), 130));
-    ExpectPrintedCleanly();
+    ExpectPrintedCleanly(Job("uncollated"));
     ExpectPdf(Job("uncollated"), PredictedPages(130, 2, false));
 }
 
 TEST_F(PrintingTest, AnEmptyDocumentPrintsOneEmptyPage)
 {
     Print("empty", "");
-    ExpectPrintedCleanly();
+    ExpectPrintedCleanly(Job("empty"));
     ExpectPdf(Job("empty"), "empty");
 }
 
@@ -251,7 +249,7 @@ TEST_F(PrintingTest, CancelInThePrintingBoxEndsPrintingWithAMessage)
     EXPECT_EQ(hPrintDialog, nullptr);
     EXPECT_TRUE(IsWindowEnabled(hMainWindow));
     ASSERT_EQ(RecordedMessages().size(), 1u);
-    EXPECT_EQ(RecordedMessages()[0].text, "Unable to print file [Untitled]");
+    EXPECT_EQ(RecordedMessages()[0].text, "Unable to print file " + Job("cancelled"));
     EXPECT_EQ(RecordedMessages()[0].caption, "Penmar");
     EXPECT_EQ(RecordedMessages()[0].owner, hMainWindow);
     std::printf("PDF-NONE %s\n", Job("cancelled").c_str());
@@ -261,9 +259,37 @@ TEST_F(PrintingTest, ThePrinterDefaultPaperGivesItsOwnPageBreaks)
 {
     script.paper = nullptr;
     Print("default", Lines(Job("default"), 130));
-    ExpectPrintedCleanly();
+    ExpectPrintedCleanly(Job("default"));
     EXPECT_GT(script.geometry.linesPerPage, 0);
     ExpectPdf(Job("default"), PredictedPages(130, 1, true));
+}
+
+TEST_F(PrintingTest, LinesWiderThanThePageGoOnInTheNextPrintedLines)
+{
+    // On the printer's default paper: a 313-character line of words, and a word of 150
+    // characters that must be cut.
+    script.paper = nullptr;
+    std::string text = Lines(Job("wide"), 130);
+    std::string words = Job("wide") + " line 005";
+    const char* const vocabulary[] = {"every", "character", "reaches", "the", "paper", "continued", "below"};
+    for (int i = 0; words.size() < 310; ++i)
+        words += std::string(" ") + vocabulary[i % 7];
+    words.resize(310);
+    words += "end";
+    std::string longWord = Job("wide") + " line 077 ";
+    for (int i = 0; i < 150; ++i)
+        longWord += static_cast<char>('a' + i % 26);
+    size_t lineLength = Job("wide").size() + 9;   // "<job> line NNN"
+    text.replace(text.find(Job("wide") + " line 005"), lineLength, words);
+    text.replace(text.find(Job("wide") + " line 077"), lineLength, longWord);
+
+    Print("wide", text);
+    ExpectPrintedCleanly(Job("wide"));
+    std::string printable;
+    for (char c : text)
+        if (c != ' ' && c != '\r' && c != '\n')
+            printable += c;
+    std::printf("PDF-TEXT %s %d %s\n", Job("wide").c_str(), script.geometry.linesPerPage, printable.c_str());
 }
 
 } // namespace
