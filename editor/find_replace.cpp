@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "replace_all_text.h"
 #include "shell_state.h"
 #include "show_message.h"
 #include "texts.h"
@@ -50,18 +51,9 @@ void SelectAndShow(HWND edit, int start, int end)
     SendMessageA(edit, EM_SCROLLCARET, 0, 0);
 }
 
-// Replace All goes on after the text just inserted, so a replacement that holds the search
-// text is not found again (and replaced again without end). ReplaceInEdit steps back by the
-// search text's length, hence the position is set that much beyond the inserted text.
-void ContinueAfterReplacement(int& position, const FINDREPLACEA& record)
+const char* ReplacementOf(const FINDREPLACEA& record)
 {
-    position = lastFoundPos + TextLength(record.lpstrReplaceWith) + TextLength(record.lpstrFindWhat);
-}
-
-void ReplaceAll(HWND edit, int& position, const FINDREPLACEA& record)
-{
-    while (ReplaceInEdit(edit, position, record) == 1)
-        ContinueAfterReplacement(position, record);
+    return record.lpstrReplaceWith != nullptr ? record.lpstrReplaceWith : "";
 }
 
 } // namespace
@@ -125,10 +117,41 @@ int ReplaceInEdit(HWND edit, int& position, const FINDREPLACEA& record)
         position = 0;
     if (FindInEdit(edit, position, record) == 0)
         return 0;
-    const char* replacement = record.lpstrReplaceWith != nullptr ? record.lpstrReplaceWith : "";
+    const char* replacement = ReplacementOf(record);
     SendMessageA(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(replacement));
     SelectAndShow(edit, lastFoundPos, lastFoundPos + TextLength(replacement));
     return 1;
+}
+
+int ReplaceAllInEdit(HWND edit, int& position, const FINDREPLACEA& record)
+{
+    const char* wanted = record.lpstrFindWhat;
+    const char* replacement = ReplacementOf(record);
+    position -= TextLength(wanted);
+    if (position < 0)
+        position = 0;
+    if (TextLength(wanted) == 0)
+        return 0;
+    int length = GetWindowTextLengthA(edit);
+    char* text = static_cast<char*>(GlobalAlloc(GPTR, static_cast<SIZE_T>(length) + 1));
+    if (text == nullptr)
+        return 0;
+    length = GetWindowTextA(edit, text, length + 1);
+    ReplacedSpan span = FindReplacedSpan(text, length, position, wanted, replacement);
+    char* newText = nullptr;
+    if (span.count > 0)
+        newText = static_cast<char*>(GlobalAlloc(GPTR, static_cast<SIZE_T>(span.newLength) + 1));
+    if (newText != nullptr) {
+        WriteReplacedSpan(text, span, wanted, replacement, newText);
+        SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(span.start), static_cast<LPARAM>(span.end));
+        SendMessageA(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(newText));
+        GlobalFree(newText);
+        lastFoundPos = span.lastStart;
+        position = span.lastStart + TextLength(replacement);
+        SelectAndShow(edit, lastFoundPos, position);
+    }
+    GlobalFree(text);
+    return newText != nullptr ? 1 : 0;
 }
 
 void FindCommand(HWND document)
@@ -162,13 +185,16 @@ LRESULT HandleFindRequest(HWND document, LPARAM recordParameter)
         if (FindInEdit(edit, searchPos, record) == 0)
             ShowMessage(edit, TEXT_FIND_NOT_FOUND, "");
     }
-    if (record.Flags & (FR_REPLACE | FR_REPLACEALL)) {
+    if (record.Flags & FR_REPLACEALL) {
+        if (ReplaceAllInEdit(edit, searchPos, record) == 0) {
+            ShowMessage(edit, TEXT_REPLACE_NOT_FOUND, "");
+            // As Replace pressed once more would: the search steps back again by the search
+            // text's length and replaces from there.
+            ReplaceAllInEdit(edit, searchPos, record);
+        }
+    } else if (record.Flags & FR_REPLACE) {
         if (ReplaceInEdit(edit, searchPos, record) == 0)
             ShowMessage(edit, TEXT_REPLACE_NOT_FOUND, "");
-        else if (record.Flags & FR_REPLACEALL)
-            ContinueAfterReplacement(searchPos, record);
     }
-    if (record.Flags & FR_REPLACEALL)
-        ReplaceAll(edit, searchPos, record);
     return 0;
 }

@@ -27,4 +27,7 @@ HWND ShowReplaceDialog(HWND document);
 int FindInEdit(HWND edit, int& position, const FINDREPLACEA& record);
 int FindNextInEdit(HWND edit, int& position);
 int ReplaceInEdit(HWND edit, int& position, const FINDREPLACEA& record);
+// Every match from the position (stepped back as ReplaceInEdit does) to the end, replaced in one
+// change of the text; the last replacement is selected and the position stands after it.
+int ReplaceAllInEdit(HWND edit, int& position, const FINDREPLACEA& record);
 int HasFindText();

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Open and save times of the editor under Wine, for text files of 1 MB and 10 MB.
+# Open and save times of the editor under Wine, for text files of 1 MB and 10 MB, and the time of
+# Replace All with 2,277 replacements in a 1 MB document next to the same replacements one by one.
 # Usage: bench/editor/run-bench.sh   (builds what is missing, prints the figures)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -9,7 +10,7 @@ source cmake/wine-session.sh
 if wine_runs_32bit; then tested=win32; bits=32; toolchain=cmake/mingw-i686.cmake
 else tested=win64; bits=64; toolchain=cmake/mingw-x86_64.cmake; fi
 cmake -S . -B "build/$tested" -G Ninja -DCMAKE_TOOLCHAIN_FILE=$toolchain -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "build/$tested" --target Penmar editor_bench
+cmake --build "build/$tested" --target Penmar editor_bench replace_all_bench
 start_wine_session "$root/build/$tested" "$bits"
 
 folder="$WINEPREFIX/drive_c/bench"
@@ -32,3 +33,5 @@ for name in one-mb ten-mb; do
   "$PENMAR_WINE" "build/$tested/bin/editor_bench.exe" "C:\\bench\\$name.txt" "C:\\bench\\Penmar.exe" 2>/dev/null \
     || true
 done
+echo "== Replace All in a 1 MB document ($bits-bit build under Wine)"
+"$PENMAR_WINE" "build/$tested/bin/replace_all_bench.exe" 1048576 2277 --one-by-one 2>/dev/null || true

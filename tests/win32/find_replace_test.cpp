@@ -4,12 +4,24 @@
 #include <dlgs.h>
 
 #include <cstring>
+#include <string>
 
 #include "find_replace.h"
 #include "shell_state.h"
 #include "test_editor.h"
 
 namespace {
+
+// Counts the messages that change the text of the edit control it is installed on.
+WNDPROC editProcedure = nullptr;
+int textChanges = 0;
+
+LRESULT CALLBACK CountingEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == EM_REPLACESEL || message == WM_SETTEXT)
+        ++textChanges;
+    return CallWindowProcA(editProcedure, edit, message, wParam, lParam);
+}
 
 class FindReplaceTest : public testing::Test {
 protected:
@@ -212,6 +224,37 @@ TEST_F(FindReplaceTest, ReplaceAllEndsWhenTheReplacementHoldsTheSearchText)
     searchPos = 0;
     HandleFindRequest(doubled, reinterpret_cast<LPARAM>(&grow));
     EXPECT_EQ(DocumentText(doubled), "aaXaa");
+    EXPECT_TRUE(RecordedMessages().empty());
+}
+
+TEST_F(FindReplaceTest, ReplaceAllChangesTheTextOnceAndSelectsTheLastReplacement)
+{
+    std::string text;
+    for (int i = 0; i < 300; ++i)
+        text += "cat and dog\r\n";
+    HWND document = Document(text.c_str());
+    HWND edit = EditOf(document);
+    SelectText(document, 13, 13);   // the caret at the start of the second line
+    SendMessageA(hMainWindow, WM_COMMAND, 40020, 0);
+    TypeInDialog(edt1, "cat");
+    TypeInDialog(edt2, "lion");
+    ASSERT_EQ(SendMessageA(edit, EM_GETMODIFY, 0, 0), FALSE);
+
+    textChanges = 0;
+    editProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingEditProc)));
+    PressInDialog(psh2);
+    SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProcedure));
+
+    std::string replaced = "cat and dog\r\n";
+    for (int i = 1; i < 300; ++i)
+        replaced += "lion and dog\r\n";
+    EXPECT_EQ(DocumentText(document), replaced);
+    EXPECT_EQ(textChanges, 1);
+    const int lastLion = 13 + 298 * 14;
+    ExpectSelection(document, lastLion, lastLion + 4);
+    EXPECT_EQ(searchPos, lastLion + 4);
+    EXPECT_NE(SendMessageA(edit, EM_GETMODIFY, 0, 0), FALSE);
     EXPECT_TRUE(RecordedMessages().empty());
 }
 

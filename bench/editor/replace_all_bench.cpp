@@ -1,0 +1,145 @@
+// Times Replace All on a long document: a text of plain lines in which one word stands a given
+// number of times, evenly spread, replaced by a longer word through the Replace dialog's request.
+// With --one-by-one it also times the same replacements made one after another with Replace, as
+// Replace All used to make them, on the same text.
+// Usage: replace_all_bench [BYTES [COUNT]] [--one-by-one]   (defaults: 1 MB, 2,277)
+#include <windows.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "documents.h"
+#include "editor_main.h"
+#include "find_replace.h"
+#include "shell_state.h"
+
+namespace {
+
+const char Wanted[] = "zebra";
+const char Replacement[] = "giraffe";
+
+double Seconds(LARGE_INTEGER start, LARGE_INTEGER end)
+{
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+LARGE_INTEGER Now()
+{
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now;
+}
+
+// Lines of about 70 characters with CR LF ends; `count` of them, evenly spread, hold the word.
+std::string MakeText(size_t bytes, int count)
+{
+    static const char* const words[] = {"the", "quick", "brown", "fox", "jumps", "over", "a", "lazy",
+                                        "dog", "while", "seven", "wizards", "quietly", "judge", "boxing",
+                                        "matches"};
+    std::vector<std::string> lines;
+    size_t size = 0;
+    unsigned next = 1;
+    while (size < bytes) {
+        std::string line;
+        while (line.size() < 68) {
+            next = next * 1103515245u + 12345u;
+            line += words[(next >> 16) % 16];
+            line += ' ';
+        }
+        size += line.size() + 2;
+        lines.push_back(line);
+    }
+    for (int i = 0; i < count && !lines.empty(); ++i)
+        lines[static_cast<size_t>(i) * lines.size() / static_cast<size_t>(count)] += Wanted;
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+int Occurrences(const std::string& text, const char* word)
+{
+    int count = 0;
+    for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1))
+        ++count;
+    return count;
+}
+
+std::string TextOf(HWND edit)
+{
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(edit)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(edit, &text[0], static_cast<int>(text.size()))));
+    return text;
+}
+
+HWND NewDocument(const std::string& text)
+{
+    HWND document = CreateDocumentWindow(hMDIClient);
+    SetWindowTextA(GetDlgItem(document, DocumentEditId), text.c_str());
+    SendDlgItemMessageA(document, DocumentEditId, EM_SETSEL, 0, 0);
+    return document;
+}
+
+FINDREPLACEA ReplaceAllRequest()
+{
+    FINDREPLACEA record;
+    ZeroMemory(&record, sizeof(record));
+    record.lStructSize = sizeof(record);
+    record.Flags = FR_REPLACEALL;
+    record.lpstrFindWhat = const_cast<char*>(Wanted);
+    record.lpstrReplaceWith = const_cast<char*>(Replacement);
+    return record;
+}
+
+void Report(const char* how, HWND document, LARGE_INTEGER start, LARGE_INTEGER end)
+{
+    std::string text = TextOf(GetDlgItem(document, DocumentEditId));
+    std::printf("%s: %d replacements in %.3f s (%d left unreplaced)\n", how, Occurrences(text, Replacement),
+                Seconds(start, end), Occurrences(text, Wanted));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    bool oneByOne = argc > 1 && std::strcmp(argv[argc - 1], "--one-by-one") == 0;
+    int numbers = oneByOne ? argc - 2 : argc - 1;
+    size_t bytes = numbers >= 1 ? std::strtoul(argv[1], nullptr, 10) : 1048576;
+    int count = numbers >= 2 ? std::atoi(argv[2]) : 2277;
+    std::string text = MakeText(bytes, count);
+    std::printf("document: %u bytes, \"%s\" %d times, replaced by \"%s\"\n", static_cast<unsigned>(text.size()),
+                Wanted, Occurrences(text, Wanted), Replacement);
+
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    RegisterWindowClasses(instance);
+    HWND frame = CreateFrameWindow(instance, SW_SHOWNORMAL);
+
+    LARGE_INTEGER setStart = Now();
+    HWND document = NewDocument(text);
+    LARGE_INTEGER setEnd = Now();
+    std::printf("text set: %.3f s (a new document window given the whole text once)\n", Seconds(setStart, setEnd));
+    FINDREPLACEA request = ReplaceAllRequest();
+    searchPos = 0;
+    LARGE_INTEGER start = Now();
+    HandleFindRequest(document, reinterpret_cast<LPARAM>(&request));
+    LARGE_INTEGER end = Now();
+    Report("replace all", document, start, end);
+
+    if (oneByOne) {
+        HWND peer = NewDocument(text);
+        HWND edit = GetDlgItem(peer, DocumentEditId);
+        int position = 0;
+        start = Now();
+        // Each Replace steps back by the search text's length: go on after the inserted text.
+        while (ReplaceInEdit(edit, position, request) == 1)
+            position = lastFoundPos + lstrlenA(Replacement) + lstrlenA(Wanted);
+        end = Now();
+        Report("one by one", peer, start, end);
+    }
+    DestroyWindow(frame);
+    return 0;
+}
