@@ -50,7 +50,9 @@ LRESULT EditorTextLength(DWORD processId)
 void TimeLaunch(const char* program, const char* file, LONGLONG expectedLength)
 {
     std::string commandLine = std::string("\"") + program + "\" \"" + file + "\"";
-    STARTUPINFOA startup = {sizeof(startup)};
+    STARTUPINFOA startup;
+    ZeroMemory(&startup, sizeof(startup));
+    startup.cb = sizeof(startup);
     PROCESS_INFORMATION process = {};
     LARGE_INTEGER start = Now();
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
