@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "handle_holders.h"
 #include "replace_all_text.h"
 #include "shell_state.h"
 #include "show_message.h"
@@ -58,9 +59,9 @@ const char* ReplacementOf(const FINDREPLACEA& record)
 
 } // namespace
 
-int HasFindText()
+bool HasFindText()
 {
-    return findWhat[0] != '\0' ? 1 : 0;
+    return findWhat[0] != '\0';
 }
 
 HWND ShowFindDialog(HWND document)
@@ -75,33 +76,31 @@ HWND ShowReplaceDialog(HWND document)
     return ReplaceTextA(&replaceRecord);
 }
 
-int FindInEdit(HWND edit, int& position, const FINDREPLACEA& record)
+bool FindInEdit(HWND edit, int& position, const FINDREPLACEA& record)
 {
     const char* wanted = record.lpstrFindWhat;
     int wantedLength = TextLength(wanted);
     // An empty search text would match everywhere without moving on.
     if (wantedLength == 0)
-        return 0;
+        return false;
     int length = GetWindowTextLengthA(edit);
-    char* text = static_cast<char*>(GlobalAlloc(GPTR, static_cast<SIZE_T>(length) + 1));
-    if (text == nullptr)
-        return 0;
-    length = GetWindowTextA(edit, text, length + 1);
+    GlobalMemoryHolder text(static_cast<SIZE_T>(length) + 1);
+    if (!text.IsValid())
+        return false;
+    length = GetWindowTextA(edit, text.Text(), length + 1);
     // A position beyond the text (the text was shortened since) finds nothing.
     const char* match = nullptr;
     if (position >= 0 && position <= length)
-        match = std::strstr(text + position, wanted);
-    int found = match != nullptr ? static_cast<int>(match - text) : -1;
-    GlobalFree(text);
-    if (found < 0)
-        return 0;
-    lastFoundPos = found;
-    position = found + wantedLength;
-    SelectAndShow(edit, found, position);
-    return 1;
+        match = std::strstr(text.Text() + position, wanted);
+    if (match == nullptr)
+        return false;
+    lastFoundPos = static_cast<int>(match - text.Text());
+    position = lastFoundPos + wantedLength;
+    SelectAndShow(edit, lastFoundPos, position);
+    return true;
 }
 
-int FindNextInEdit(HWND edit, int& position)
+bool FindNextInEdit(HWND edit, int& position)
 {
     FINDREPLACEA record;
     ZeroMemory(&record, sizeof(record));
@@ -109,21 +108,21 @@ int FindNextInEdit(HWND edit, int& position)
     return FindInEdit(edit, position, record);
 }
 
-int ReplaceInEdit(HWND edit, int& position, const FINDREPLACEA& record)
+bool ReplaceInEdit(HWND edit, int& position, const FINDREPLACEA& record)
 {
     // After Find Next the position is the end of the selected match: step back onto it.
     position -= TextLength(record.lpstrFindWhat);
     if (position < 0)
         position = 0;
-    if (FindInEdit(edit, position, record) == 0)
-        return 0;
+    if (!FindInEdit(edit, position, record))
+        return false;
     const char* replacement = ReplacementOf(record);
     SendMessageA(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(replacement));
     SelectAndShow(edit, lastFoundPos, lastFoundPos + TextLength(replacement));
-    return 1;
+    return true;
 }
 
-int ReplaceAllInEdit(HWND edit, int& position, const FINDREPLACEA& record)
+bool ReplaceAllInEdit(HWND edit, int& position, const FINDREPLACEA& record)
 {
     const char* wanted = record.lpstrFindWhat;
     const char* replacement = ReplacementOf(record);
@@ -131,27 +130,25 @@ int ReplaceAllInEdit(HWND edit, int& position, const FINDREPLACEA& record)
     if (position < 0)
         position = 0;
     if (TextLength(wanted) == 0)
-        return 0;
+        return false;
     int length = GetWindowTextLengthA(edit);
-    char* text = static_cast<char*>(GlobalAlloc(GPTR, static_cast<SIZE_T>(length) + 1));
-    if (text == nullptr)
-        return 0;
-    length = GetWindowTextA(edit, text, length + 1);
-    ReplacedSpan span = FindReplacedSpan(text, length, position, wanted, replacement);
-    char* newText = nullptr;
-    if (span.count > 0)
-        newText = static_cast<char*>(GlobalAlloc(GPTR, static_cast<SIZE_T>(span.newLength) + 1));
-    if (newText != nullptr) {
-        WriteReplacedSpan(text, span, wanted, replacement, newText);
-        SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(span.start), static_cast<LPARAM>(span.end));
-        SendMessageA(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(newText));
-        GlobalFree(newText);
-        lastFoundPos = span.lastStart;
-        position = span.lastStart + TextLength(replacement);
-        SelectAndShow(edit, lastFoundPos, position);
-    }
-    GlobalFree(text);
-    return newText != nullptr ? 1 : 0;
+    GlobalMemoryHolder text(static_cast<SIZE_T>(length) + 1);
+    if (!text.IsValid())
+        return false;
+    length = GetWindowTextA(edit, text.Text(), length + 1);
+    ReplacedSpan span = FindReplacedSpan(text.Text(), length, position, wanted, replacement);
+    if (span.count == 0)
+        return false;
+    GlobalMemoryHolder newText(static_cast<SIZE_T>(span.newLength) + 1);
+    if (!newText.IsValid())
+        return false;
+    WriteReplacedSpan(text.Text(), span, wanted, replacement, newText.Text());
+    SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(span.start), static_cast<LPARAM>(span.end));
+    SendMessageA(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(newText.Text()));
+    lastFoundPos = span.lastStart;
+    position = span.lastStart + TextLength(replacement);
+    SelectAndShow(edit, lastFoundPos, position);
+    return true;
 }
 
 void FindCommand(HWND document)
@@ -182,18 +179,18 @@ LRESULT HandleFindRequest(HWND document, LPARAM recordParameter)
     if (record.Flags & FR_DIALOGTERM)
         hFindDialog = nullptr;
     if (record.Flags & FR_FINDNEXT) {
-        if (FindInEdit(edit, searchPos, record) == 0)
+        if (!FindInEdit(edit, searchPos, record))
             ShowMessage(edit, TEXT_FIND_NOT_FOUND, "");
     }
     if (record.Flags & FR_REPLACEALL) {
-        if (ReplaceAllInEdit(edit, searchPos, record) == 0) {
+        if (!ReplaceAllInEdit(edit, searchPos, record)) {
             ShowMessage(edit, TEXT_REPLACE_NOT_FOUND, "");
             // As Replace pressed once more would: the search steps back again by the search
             // text's length and replaces from there.
             ReplaceAllInEdit(edit, searchPos, record);
         }
     } else if (record.Flags & FR_REPLACE) {
-        if (ReplaceInEdit(edit, searchPos, record) == 0)
+        if (!ReplaceInEdit(edit, searchPos, record))
             ShowMessage(edit, TEXT_REPLACE_NOT_FOUND, "");
     }
     return 0;

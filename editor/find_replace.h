@@ -23,11 +23,11 @@ LRESULT HandleFindRequest(HWND document, LPARAM record);
 HWND ShowFindDialog(HWND document);
 HWND ShowReplaceDialog(HWND document);
 
-// Each returns 1 when it found (and selected, or replaced) a match, otherwise 0.
-int FindInEdit(HWND edit, int& position, const FINDREPLACEA& record);
-int FindNextInEdit(HWND edit, int& position);
-int ReplaceInEdit(HWND edit, int& position, const FINDREPLACEA& record);
+// Each returns true when it found (and selected, or replaced) a match.
+bool FindInEdit(HWND edit, int& position, const FINDREPLACEA& record);
+bool FindNextInEdit(HWND edit, int& position);
+bool ReplaceInEdit(HWND edit, int& position, const FINDREPLACEA& record);
 // Every match from the position (stepped back as ReplaceInEdit does) to the end, replaced in one
 // change of the text; the last replacement is selected and the position stands after it.
-int ReplaceAllInEdit(HWND edit, int& position, const FINDREPLACEA& record);
-int HasFindText();
+bool ReplaceAllInEdit(HWND edit, int& position, const FINDREPLACEA& record);
+bool HasFindText();

@@ -43,7 +43,7 @@ int PrintedLength(const char* text, int start, int fit)
 bool PrintOnePage(const PageGeometry& pages, const char* text, int length, int& position,
                   const PageSink& sink)
 {
-    if (sink.startPage(sink.context) < 0)
+    if (!sink.startPage(sink.context))
         return false;
     for (int i = 0; i < pages.linesPerPage && position <= length; ++i) {
         PrintedLine line = NextPrintedLine(text, length, position, sink);
@@ -51,7 +51,7 @@ bool PrintOnePage(const PageGeometry& pages, const char* text, int length, int& 
             sink.printText(sink.context, text + line.start, line.length, i * pages.lineHeight);
         position = line.next;
     }
-    return sink.endPage(sink.context) >= 0;
+    return sink.endPage(sink.context);
 }
 
 } // namespace

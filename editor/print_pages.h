@@ -14,11 +14,11 @@ PageGeometry MeasurePages(int textHeight, int externalLeading, int verticalResol
 // The printer side of the page loop, as plain function pointers over one context.
 struct PageSink {
     void* context;
-    int (*startPage)(void* context);                                   // below 0 means failure
+    bool (*startPage)(void* context);                                  // false when it failed
     // How many of the first `length` characters fit across the page (it may look at fewer).
     int (*fittingChars)(void* context, const char* text, int length);
     void (*printText)(void* context, const char* text, int length, int y);
-    int (*endPage)(void* context);                                     // below 0 means failure
+    bool (*endPage)(void* context);                                    // false when it failed
     bool (*userAborted)(void* context);
 };
 

@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "dialog_seam.h"
+#include "handle_holders.h"
 #include "print_box_ids.h"
 #include "print_pages.h"
 #include "shell_state.h"
@@ -24,14 +25,15 @@ struct PrinterPage {
     int averageChars;      // characters of average width across it, when measuring fails
 };
 
-int StartPrinterPage(void* context)
+// A page step fails when the printer gives a value below 0.
+bool StartPrinterPage(void* context)
 {
-    return StartPage(static_cast<PrinterPage*>(context)->printer);
+    return StartPage(static_cast<PrinterPage*>(context)->printer) >= 0;
 }
 
-int EndPrinterPage(void* context)
+bool EndPrinterPage(void* context)
 {
-    return EndPage(static_cast<PrinterPage*>(context)->printer);
+    return EndPage(static_cast<PrinterPage*>(context)->printer) >= 0;
 }
 
 bool UserCancelled(void*)
@@ -77,23 +79,23 @@ void ReleasePrinterSettings()
 }
 
 // The job is named after the document, as the spooler lists it and a PDF printer names its file.
-int StartPrintJob(HDC printer, const char* name)
+bool StartPrintJob(HDC printer, const char* name)
 {
     ZeroMemory(&printJob, sizeof(printJob));
     lstrcpynA(printJobName, name, sizeof(printJobName));
     printJob.cbSize = sizeof(printJob);
     printJob.lpszDocName = printJobName;
-    return StartDocA(printer, &printJob);
+    return StartDocA(printer, &printJob) > 0;
 }
 
-// Sends every page to the printer with the printing box up; 1 when printed, 0 otherwise.
-int SendPages(HINSTANCE instance, HWND frame, HWND edit, HDC printer, const char* name)
+// Sends every page to the printer with the printing box up; false when not all was printed.
+bool SendPages(HINSTANCE instance, HWND frame, HWND edit, HDC printer, const char* name)
 {
     int length = GetWindowTextLengthA(edit);
-    char* text = static_cast<char*>(GlobalAlloc(GPTR, static_cast<SIZE_T>(length) + 1));
-    if (text == nullptr)
-        return 0;
-    length = GetWindowTextA(edit, text, length + 1);
+    GlobalMemoryHolder text(static_cast<SIZE_T>(length) + 1);
+    if (!text.IsValid())
+        return false;
+    length = GetWindowTextA(edit, text.Text(), length + 1);
     TEXTMETRICA metrics;
     ZeroMemory(&metrics, sizeof(metrics));
     GetTextMetricsA(printer, &metrics);
@@ -102,20 +104,18 @@ int SendPages(HINSTANCE instance, HWND frame, HWND edit, HDC printer, const char
     PrinterPage page = {printer, width, width / (metrics.tmAveCharWidth > 0 ? metrics.tmAveCharWidth : 1)};
 
     EnableWindow(frame, FALSE);
-    int success = 1;
     userAbort = 0;
     hPrintDialog = CreateDialogParamA(instance, TEXT_PRINT_BOX_NAME, frame, PrintAbortDialogProc, 0);
     SetDlgItemTextA(hPrintDialog, PRINT_BOX_NAME_ID, name);
     SetAbortProc(printer, PrintAbortProc);
 
-    if (StartPrintJob(printer, name) <= 0) {
-        success = 0;
-    } else {
+    bool printed = StartPrintJob(printer, name);
+    if (printed) {
         PageSink sink = {&page, StartPrinterPage, FittingChars, PrintText, EndPrinterPage, UserCancelled};
         bool collate = (printRecord.Flags & PD_COLLATE) != 0;
-        success = PrintPages(pages, text, length, printRecord.nCopies, collate, sink) ? 1 : 0;
+        printed = PrintPages(pages, text.Text(), length, printRecord.nCopies, collate, sink);
     }
-    if (success == 1)
+    if (printed)
         EndDoc(printer);
     // After a Cancel the box's procedure has enabled the frame and destroyed the box already.
     if (!userAbort) {
@@ -123,26 +123,22 @@ int SendPages(HINSTANCE instance, HWND frame, HWND edit, HDC printer, const char
         DestroyWindow(hPrintDialog);
         hPrintDialog = nullptr;
     }
-    GlobalFree(text);
-    return success == 1 && !userAbort ? 1 : 0;
+    return printed && !userAbort;
 }
 
 } // namespace
 
-int PrintDocument(HINSTANCE instance, HWND frame, HWND document, const char* name)
+bool PrintDocument(HINSTANCE instance, HWND frame, HWND document, const char* name)
 {
     FillPrintRecord(frame);
     if (!ShowPrintDialog(&printRecord))
-        return 1;
-    HDC printer = printRecord.hDC;
-    int result = 0;
-    if (printer != nullptr) {
-        result = SendPages(instance, frame, GetDlgItem(document, DocumentEditId), printer, name);
-        DeleteDC(printer);
-    }
+        return true;
+    PrinterDCHolder printer(printRecord.hDC);
     printRecord.hDC = nullptr;
+    bool printed = printer.IsValid() && SendPages(instance, frame, GetDlgItem(document, DocumentEditId),
+                                                  printer.Get(), name);
     ReleasePrinterSettings();
-    return result;
+    return printed;
 }
 
 INT_PTR CALLBACK PrintAbortDialogProc(HWND box, UINT message, WPARAM, LPARAM)

@@ -135,7 +135,7 @@ int main(int argc, char** argv)
         int position = 0;
         start = Now();
         // Each Replace steps back by the search text's length: go on after the inserted text.
-        while (ReplaceInEdit(edit, position, request) == 1)
+        while (ReplaceInEdit(edit, position, request))
             position = lastFoundPos + lstrlenA(Replacement) + lstrlenA(Wanted);
         end = Now();
         Report("one by one", peer, start, end);

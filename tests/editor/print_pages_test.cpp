@@ -21,14 +21,14 @@ struct RecordingPrinter {
     int ended = 0;
 };
 
-int StartPage(void* context)
+bool StartPage(void* context)
 {
     auto* printer = static_cast<RecordingPrinter*>(context);
     if (printer->started++ == printer->failStartAt)
-        return -1;
+        return false;
     printer->pages.emplace_back();
     printer->yOfLine.emplace_back();
-    return 1;
+    return true;
 }
 
 int FittingChars(void* context, const char*, int length)
@@ -44,10 +44,10 @@ void PrintText(void* context, const char* text, int length, int y)
     printer->yOfLine.back().push_back(y);
 }
 
-int EndPage(void* context)
+bool EndPage(void* context)
 {
     auto* printer = static_cast<RecordingPrinter*>(context);
-    return printer->ended++ == printer->failEndAt ? -1 : 1;
+    return printer->ended++ != printer->failEndAt;
 }
 
 bool UserAborted(void* context)

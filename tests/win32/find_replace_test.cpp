@@ -119,29 +119,29 @@ TEST_F(FindReplaceTest, MatchesExactBytesAnywhere)
 {
     HWND onlyLower = Document("one");
     int position = 0;
-    EXPECT_EQ(FindInEdit(EditOf(onlyLower), position, Record("One", nullptr, 0)), 0);
+    EXPECT_FALSE(FindInEdit(EditOf(onlyLower), position, Record("One", nullptr, 0)));
     EXPECT_EQ(position, 0);
 
     HWND done = Document("done");
     position = 0;
-    EXPECT_EQ(FindInEdit(EditOf(done), position, Record("on", nullptr, 0)), 1);
+    EXPECT_TRUE(FindInEdit(EditOf(done), position, Record("on", nullptr, 0)));
     EXPECT_EQ(lastFoundPos, 1);
     EXPECT_EQ(position, 3);
     ExpectSelection(done, 1, 3);
 
     // An empty search text finds nothing rather than matching in place.
     position = 0;
-    EXPECT_EQ(FindInEdit(EditOf(done), position, Record("", nullptr, 0)), 0);
+    EXPECT_FALSE(FindInEdit(EditOf(done), position, Record("", nullptr, 0)));
 }
 
 TEST_F(FindReplaceTest, SearchPositionBeyondTheTextFindsNothing)
 {
     HWND document = Document("one two one");
     int position = 500;
-    EXPECT_EQ(FindInEdit(EditOf(document), position, Record("one", nullptr, 0)), 0);
+    EXPECT_FALSE(FindInEdit(EditOf(document), position, Record("one", nullptr, 0)));
     EXPECT_EQ(position, 500);
     position = 11;   // exactly at the end
-    EXPECT_EQ(FindInEdit(EditOf(document), position, Record("one", nullptr, 0)), 0);
+    EXPECT_FALSE(FindInEdit(EditOf(document), position, Record("one", nullptr, 0)));
 
     searchPos = 500;
     FINDREPLACEA request = Record("one", "two", FR_FINDNEXT);
