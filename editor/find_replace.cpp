@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "edit_text_copy.h"
 #include "handle_holders.h"
 #include "replace_all_text.h"
 #include "shell_state.h"
@@ -83,14 +84,12 @@ bool FindInEdit(HWND edit, int& position, const FINDREPLACEA& record)
     // An empty search text would match everywhere without moving on.
     if (wantedLength == 0)
         return false;
-    int length = GetWindowTextLengthA(edit);
-    GlobalMemoryHolder text(static_cast<SIZE_T>(length) + 1);
+    EditTextCopy text(edit);
     if (!text.IsValid())
         return false;
-    length = GetWindowTextA(edit, text.Text(), length + 1);
     // A position beyond the text (the text was shortened since) finds nothing.
     const char* match = nullptr;
-    if (position >= 0 && position <= length)
+    if (position >= 0 && position <= text.Length())
         match = std::strstr(text.Text() + position, wanted);
     if (match == nullptr)
         return false;
@@ -131,12 +130,10 @@ bool ReplaceAllInEdit(HWND edit, int& position, const FINDREPLACEA& record)
         position = 0;
     if (TextLength(wanted) == 0)
         return false;
-    int length = GetWindowTextLengthA(edit);
-    GlobalMemoryHolder text(static_cast<SIZE_T>(length) + 1);
+    EditTextCopy text(edit);
     if (!text.IsValid())
         return false;
-    length = GetWindowTextA(edit, text.Text(), length + 1);
-    ReplacedSpan span = FindReplacedSpan(text.Text(), length, position, wanted, replacement);
+    ReplacedSpan span = FindReplacedSpan(text.Text(), text.Length(), position, wanted, replacement);
     if (span.count == 0)
         return false;
     GlobalMemoryHolder newText(static_cast<SIZE_T>(span.newLength) + 1);

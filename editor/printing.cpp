@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "dialog_seam.h"
+#include "edit_text_copy.h"
 #include "handle_holders.h"
 #include "print_box_ids.h"
 #include "print_pages.h"
@@ -91,11 +92,9 @@ bool StartPrintJob(HDC printer, const char* name)
 // Sends every page to the printer with the printing box up; false when not all was printed.
 bool SendPages(HINSTANCE instance, HWND frame, HWND edit, HDC printer, const char* name)
 {
-    int length = GetWindowTextLengthA(edit);
-    GlobalMemoryHolder text(static_cast<SIZE_T>(length) + 1);
+    EditTextCopy text(edit);
     if (!text.IsValid())
         return false;
-    length = GetWindowTextA(edit, text.Text(), length + 1);
     TEXTMETRICA metrics;
     ZeroMemory(&metrics, sizeof(metrics));
     GetTextMetricsA(printer, &metrics);
@@ -113,7 +112,7 @@ bool SendPages(HINSTANCE instance, HWND frame, HWND edit, HDC printer, const cha
     if (printed) {
         PageSink sink = {&page, StartPrinterPage, FittingChars, PrintText, EndPrinterPage, UserCancelled};
         bool collate = (printRecord.Flags & PD_COLLATE) != 0;
-        printed = PrintPages(pages, text.Text(), length, printRecord.nCopies, collate, sink);
+        printed = PrintPages(pages, text.Text(), text.Length(), printRecord.nCopies, collate, sink);
     }
     if (printed)
         EndDoc(printer);

@@ -8,26 +8,14 @@
 #include <cstdio>
 #include <string>
 
+#include "bench_clock.h"
+
 #include "editor_main.h"
 #include "shell_state.h"
 #include "text_files.h"
 #include "window_classes.h"
 
 namespace {
-
-double Seconds(LARGE_INTEGER start, LARGE_INTEGER end)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-LARGE_INTEGER Now()
-{
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now;
-}
 
 // Length of the text in the first document of a running editor, or -1 while there is none.
 LRESULT EditorTextLength(DWORD processId)

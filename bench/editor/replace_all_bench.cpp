@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_clock.h"
 #include "documents.h"
 #include "editor_main.h"
 #include "find_replace.h"
@@ -19,20 +20,6 @@ namespace {
 
 const char Wanted[] = "zebra";
 const char Replacement[] = "giraffe";
-
-double Seconds(LARGE_INTEGER start, LARGE_INTEGER end)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-LARGE_INTEGER Now()
-{
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now;
-}
 
 // Lines of about 70 characters with CR LF ends; `count` of them, evenly spread, hold the word.
 std::string MakeText(size_t bytes, int count)

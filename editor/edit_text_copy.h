@@ -1,0 +1,25 @@
+// A terminated copy of an edit control's whole text, released at scope end.
+#pragma once
+#include <windows.h>
+
+#include "handle_holders.h"
+
+class EditTextCopy {
+public:
+    explicit EditTextCopy(HWND edit)
+        : length_(GetWindowTextLengthA(edit)), memory_(static_cast<SIZE_T>(length_) + 1)
+    {
+        if (memory_.IsValid())
+            length_ = GetWindowTextA(edit, memory_.Text(), length_ + 1);
+    }
+    EditTextCopy(const EditTextCopy&) = delete;
+    EditTextCopy& operator=(const EditTextCopy&) = delete;
+
+    bool IsValid() const { return memory_.IsValid(); }   // false when no memory could be had
+    const char* Text() const { return memory_.Text(); }
+    int Length() const { return length_; }
+
+private:
+    int length_;
+    GlobalMemoryHolder memory_;
+};
