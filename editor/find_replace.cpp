@@ -180,12 +180,10 @@ LRESULT HandleFindRequest(HWND document, LPARAM recordParameter)
             ShowMessage(edit, TEXT_FIND_NOT_FOUND, "");
     }
     if (record.Flags & FR_REPLACEALL) {
-        if (!ReplaceAllInEdit(edit, searchPos, record)) {
+        // Once the user is told nothing was found, nothing is replaced: a second search
+        // stepping back further would change text before the caret after that message.
+        if (!ReplaceAllInEdit(edit, searchPos, record))
             ShowMessage(edit, TEXT_REPLACE_NOT_FOUND, "");
-            // As Replace pressed once more would: the search steps back again by the search
-            // text's length and replaces from there.
-            ReplaceAllInEdit(edit, searchPos, record);
-        }
     } else if (record.Flags & FR_REPLACE) {
         if (!ReplaceInEdit(edit, searchPos, record))
             ShowMessage(edit, TEXT_REPLACE_NOT_FOUND, "");

@@ -209,6 +209,16 @@ TEST_F(FindReplaceTest, ReplaceAllReplacesEveryMatchAfterTheCaret)
     EXPECT_EQ(DocumentText(other), "no such word");
     ASSERT_EQ(RecordedMessages().size(), 1u);
     EXPECT_EQ(RecordedMessages()[0].text, "Text not found!");
+
+    // With the caret after the last match the search steps back less than a whole match: the
+    // user is told nothing was found, and then nothing may change.
+    HWND after = Document("cat  ");
+    SendMessageA(GetDlgItem(after, DocumentEditId), EM_SETSEL, 5, 5);
+    SendMessageA(hMainWindow, WM_COMMAND, 40020, 0);
+    PressInDialog(psh2);
+    EXPECT_EQ(DocumentText(after), "cat  ");
+    ASSERT_EQ(RecordedMessages().size(), 2u);
+    EXPECT_EQ(RecordedMessages()[1].text, "Text not found!");
 }
 
 TEST_F(FindReplaceTest, ReplaceAllEndsWhenTheReplacementHoldsTheSearchText)
