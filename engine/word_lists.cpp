@@ -15,6 +15,9 @@ char RememberedInitial = ' ';
 
 const int PrefixLineWidth = 80;
 
+// The list whose failure ended the last load that failed.
+char FailedList[ListPathWidth];
+
 void LoadMainWords(int16_t& status)
 {
     char path[ListPathWidth];
@@ -99,8 +102,15 @@ void LoadSpellTables(int16_t& status)
     LoadPrefixTable(ignored);
 
     LoadMainWords(status);
+    if (status != 0)
+        SpellListPath(FailedList);
     BuildMainListIndex();
     BuildMainListProfile();
+}
+
+void FailedListPath(char* field)
+{
+    std::memcpy(field, FailedList, ListPathWidth);
 }
 
 void ReloadLocalWords(int16_t& status)

@@ -5,6 +5,9 @@
 // 0 on success; 1 when Spell.txt is too long or holds a line without a letter slot;
 // the system's error number when Spell.txt cannot be opened.
 void LoadSpellTables(int16_t& status);
+// After a LoadSpellTables that failed: the path field (ListPathWidth bytes) of the list that could
+// not be loaded.
+void FailedListPath(char* field);
 void ReloadLocalWords(int16_t& status);
 void LoadMisspellings(int16_t& status);
 void LoadPrefixTable(int16_t& status);

@@ -135,6 +135,8 @@
 #define TEXT_CAPTION_WORD_NOT_ADDED "Unable to Add this word"
 #define TEXT_LOCAL_WORD_RECORD "%s\r\n"
 #define TEXT_SPELL_DIALOG_FAILED "Unable to open the spelling dialog."
+// Any check when the word lists cannot be loaded (%s: the list's path).
+#define TEXT_WORD_LIST_NOT_LOADED "Could not load the word list %s"
 
 // ---- Lookup tool ---------------------------------------------------------------------------
 #define TEXT_REMOVE_BUTTON "&Remove"

@@ -1,7 +1,9 @@
 // Change All: replaces a word everywhere in the document.
 #pragma once
 #include <windows.h>
+#include <cstdint>
 
-// Replaces every whole word of the document that equals SpellRunState.typedText exactly (case
-// included) with SpellRunState.replacement, from the first line to the last.
-void ChangeAllInDocument(HWND window, int editId);
+// Replaces every whole word of the document that equals word exactly (case included) with
+// replacement, from the first line to the last. Gives the character index at which the text that
+// began at index mark begins afterwards.
+int32_t ChangeAllInDocument(HWND window, int editId, const char* word, const char* replacement, int32_t mark);

@@ -1,27 +1,54 @@
 #include "document_lines.h"
 
-int32_t ReadDocumentLine(HWND window, int editId, int32_t lineNumber, char* line)
+namespace {
+
+LRESULT SendToEdit(HWND window, int editId, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    return SendDlgItemMessageA(window, editId, message, wParam, lParam);
+}
+
+void ReadLine(HWND window, int editId, int32_t number, DocumentLine& line)
+{
+    line.number = number;
+    line.firstChar = static_cast<int32_t>(SendToEdit(window, editId, EM_LINEINDEX, static_cast<WPARAM>(number), 0));
     // EM_GETLINE takes the buffer's capacity in its first 16-bit word.
-    *reinterpret_cast<WORD*>(line) = static_cast<WORD>(LineCapacity);
-    LRESULT got = SendDlgItemMessageA(window, editId, EM_GETLINE, static_cast<WPARAM>(lineNumber),
-                                      reinterpret_cast<LPARAM>(line));
+    *reinterpret_cast<WORD*>(line.text) = static_cast<WORD>(LineCapacity);
+    LRESULT got = SendToEdit(window, editId, EM_GETLINE, static_cast<WPARAM>(number),
+                             reinterpret_cast<LPARAM>(line.text));
     int32_t n = static_cast<int32_t>(got);
     if (n < 0 || n > LineCapacity)
         n = 0;
-    line[n] = 0;
-    return n;
+    line.text[n] = 0;
+    line.length = n;
 }
 
-void SelectLineText(HWND window, int editId, int32_t lineNumber, int32_t position, int32_t length)
+} // namespace
+
+int32_t ReadLineAt(HWND window, int editId, int32_t charIndex, DocumentLine& line)
 {
-    LRESULT index = SendDlgItemMessageA(window, editId, EM_LINEINDEX, static_cast<WPARAM>(lineNumber), 0);
-    WPARAM start = static_cast<WPARAM>(index + position - 1);
-    SendDlgItemMessageA(window, editId, EM_SETSEL, start, static_cast<LPARAM>(start + length));
-    SendDlgItemMessageA(window, editId, EM_SCROLLCARET, 0, 0);
+    LRESULT number = SendToEdit(window, editId, EM_LINEFROMCHAR, static_cast<WPARAM>(charIndex), 0);
+    ReadLine(window, editId, static_cast<int32_t>(number), line);
+    return charIndex - line.firstChar;
+}
+
+bool ReadNextLine(HWND window, int editId, DocumentLine& line)
+{
+    // The count is read afresh: a replacement may have added or removed lines.
+    int32_t count = static_cast<int32_t>(SendToEdit(window, editId, EM_GETLINECOUNT, 0, 0));
+    if (line.number + 1 >= count)
+        return false;
+    ReadLine(window, editId, line.number + 1, line);
+    return true;
+}
+
+void SelectDocumentText(HWND window, int editId, int32_t charIndex, int32_t length)
+{
+    WPARAM start = static_cast<WPARAM>(charIndex);
+    SendToEdit(window, editId, EM_SETSEL, start, static_cast<LPARAM>(start + length));
+    SendToEdit(window, editId, EM_SCROLLCARET, 0, 0);
 }
 
 void ReplaceSelection(HWND window, int editId, const char* text)
 {
-    SendDlgItemMessageA(window, editId, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+    SendToEdit(window, editId, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
 }

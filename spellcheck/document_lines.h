@@ -1,4 +1,5 @@
-// The document's text as the spell-check run sees it: lines of the edit control, read by number.
+// The document's text as the spell-check run sees it: the lines of the edit control, which wraps
+// long lines, so a replacement can move any word that follows it to another line.
 #pragma once
 #include <windows.h>
 #include <cstdint>
@@ -6,12 +7,22 @@
 // Characters of a line that the run reads; the rest of a longer line is not checked.
 const int32_t LineCapacity = 1024;
 
-// Reads line lineNumber (0-based) of edit control editId into line (room for LineCapacity + 1
-// bytes), terminated. Gives the number of characters read.
-int32_t ReadDocumentLine(HWND window, int editId, int32_t lineNumber, char* line);
+// One line of the edit control as read, with the document index of its first character.
+struct DocumentLine {
+    int32_t number;                  // 0-based line number
+    int32_t firstChar;               // character index of the line's start in the document
+    int32_t length;                  // characters read into text
+    char text[LineCapacity + 1];     // terminated
+};
 
-// Selects characters position .. position + length - 1 (1-based) of the line and scrolls them into view.
-void SelectLineText(HWND window, int editId, int32_t lineNumber, int32_t position, int32_t length);
+// Reads the line that holds character index charIndex; gives charIndex's column in it (0-based).
+int32_t ReadLineAt(HWND window, int editId, int32_t charIndex, DocumentLine& line);
+
+// Reads the line after line, as the text stands now; false when line is the document's last.
+bool ReadNextLine(HWND window, int editId, DocumentLine& line);
+
+// Selects length characters from character index charIndex and scrolls them into view.
+void SelectDocumentText(HWND window, int editId, int32_t charIndex, int32_t length);
 
 // Replaces the selection with text; the user can undo it.
 void ReplaceSelection(HWND window, int editId, const char* text);

@@ -2,17 +2,16 @@
 
 #include <cstring>
 
-#include "caret_column.h"
 #include "change_all.h"
-#include "document_lines.h"
+#include "document_words.h"
 #include "local_words.h"
 #include "spell_dialog.h"
 #include "spell_run_state.h"
 #include "texts.h"
+#include "typed_word_check.h"
 #include "ui_seam.h"
 #include "word_check.h"
 #include "word_dialog_ids.h"
-#include "word_scanner.h"
 
 namespace {
 
@@ -32,70 +31,61 @@ bool AskAboutWord(HWND window)
     return false;
 }
 
+// Carries out the user's choice for the word at character index wordIndex, then sets where the
+// walk goes on.
+void ActOnChoice(HWND window, int editId, int32_t wordIndex, DocumentWords& words)
+{
+    if (SpellRunState.action == ActionChange) {
+        ReplaceSelection(window, editId, SpellRunState.replacement);
+        // Behind the first character of the replacement: its first word is not checked again.
+        WalkWordsFrom(window, editId, wordIndex + 1, words);
+    } else if (SpellRunState.action == ActionChangeAll) {
+        int32_t moved = ChangeAllInDocument(window, editId, SpellRunState.typedText, SpellRunState.replacement,
+                                            wordIndex);
+        WalkWordsFrom(window, editId, moved + 1, words);
+        SpellRunState.action = ActionNone;
+    } else if (SpellRunState.action == ActionAddWord) {
+        // After No the same word is found, checked and shown again.
+        if (!OfferLocalWord(window))
+            words.start = words.foundFrom;
+        SpellRunState.action = ActionNone;
+    }
+}
+
 } // namespace
 
 void SpellCheckRun(HWND window, int editId)
 {
-    char line[LineCapacity + 1];
-    int32_t caretColumn = CaretColumn(window, editId);
-    int32_t lineCount = static_cast<int32_t>(SendDlgItemMessageA(window, editId, EM_GETLINECOUNT, 0, 0));
-    bool allKnown = true;
-
     DWORD selectionStart = 0, selectionEnd = 0;
     SendDlgItemMessageA(window, editId, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart),
                         reinterpret_cast<LPARAM>(&selectionEnd));
-    int32_t firstLine = static_cast<int32_t>(
-        SendDlgItemMessageA(window, editId, EM_LINEFROMCHAR, selectionStart, 0));
+    // NextWord passes over a word the caret is in.
+    DocumentWords words;
+    WalkWordsFrom(window, editId, static_cast<int32_t>(selectionStart), words);
+    bool allKnown = true;
+    int32_t position = 0, length = 0;
+    WordField word;
+    while (NextDocumentWord(window, editId, words, position, word, length)) {
+        int16_t status = 0;
+        CheckWord(word, status);
+        if (status <= 0)
+            continue;
+        // Without word lists every word would be unknown: say so and leave the document alone.
+        if (ReportWordListFailure(window))
+            return;
 
-    for (int32_t lineNumber = firstLine; lineNumber < lineCount; lineNumber++) {
-        int32_t n = ReadDocumentLine(window, editId, lineNumber, line);
-        // Only the first line starts at the caret; NextWord passes over a word the caret is in.
-        int32_t start = 0;
-        if (caretColumn > 0) {
-            start = caretColumn;
-            caretColumn = 0;
-        }
-        for (;;) {
-            int32_t position = 0;
-            WordField word;
-            NextWord(line, n, start, position, word, SpellRunState.currentLength);
-            int32_t length = SpellRunState.currentLength;
-            if (length == 0)
-                break;
-            int32_t searchStart = start;
-            start = position + length;
-
-            int16_t status = 0;
-            CheckWord(word, status);
-            if (status <= 0)
-                continue;
-
-            allKnown = false;
-            SelectLineText(window, editId, lineNumber, position, length);
-            std::memcpy(SpellRunState.currentWord, word.ch, WordWidth);
-            SpellRunState.currentWord[length] = 0;
-            std::strcpy(SpellRunState.replacement, "  ");
-            if (!AskAboutWord(window))
-                return;
-
-            if (SpellRunState.action == ActionChange) {
-                ReplaceSelection(window, editId, SpellRunState.replacement);
-                n = ReadDocumentLine(window, editId, lineNumber, line);
-                start = position;
-            } else if (SpellRunState.action == ActionChangeAll) {
-                ChangeAllInDocument(window, editId);
-                n = ReadDocumentLine(window, editId, lineNumber, line);
-                start = position;
-                SpellRunState.action = ActionNone;
-            } else if (SpellRunState.action == ActionAddWord) {
-                // After No the same word is found, checked and shown again.
-                if (!OfferLocalWord(window))
-                    start = searchStart;
-                SpellRunState.action = ActionNone;
-            }
-            if (SpellRunState.stopRun == 1)
-                return;
-        }
+        allKnown = false;
+        int32_t wordIndex = DocumentIndexOf(words, position);
+        SelectDocumentText(window, editId, wordIndex, length);
+        std::memcpy(SpellRunState.currentWord, word.ch, WordWidth);
+        SpellRunState.currentWord[length] = 0;
+        SpellRunState.currentLength = length;
+        std::strcpy(SpellRunState.replacement, "  ");
+        if (!AskAboutWord(window))
+            return;
+        ActOnChoice(window, editId, wordIndex, words);
+        if (SpellRunState.stopRun == 1)
+            return;
     }
     ShowMessageBox(nullptr, TEXT_SPELL_COMPLETE, allKnown ? TEXT_CAPTION_NO_MISTAKES : TEXT_CAPTION_MISTAKES, MB_OK);
 }

@@ -8,6 +8,7 @@
 #include "ui_seam.h"
 #include "word_check.h"
 #include "word_dialog_ids.h"
+#include "word_list_failure.h"
 #include "word_scanner.h"
 
 namespace {
@@ -48,6 +49,8 @@ int CheckTypedWord(HWND dialog, char* typedText, WordField& typedField, WordFiel
 
     int16_t status = 0;
     CheckWord(typedField, status);
+    if (ReportWordListFailure(dialog))
+        return 0;
     SendDlgItemMessageA(dialog, IDC_SUGGESTION_LIST, LB_RESETCONTENT, 0, 0);
     if (status <= 0) {
         SetDlgItemTextA(dialog, IDC_WORD_STATUS, TEXT_WORD_KNOWN);
@@ -61,4 +64,13 @@ int CheckTypedWord(HWND dialog, char* typedText, WordField& typedField, WordFiel
     else
         ListSuggestions(dialog, typedField, suggestField, outputText);
     return 1;
+}
+
+bool ReportWordListFailure(HWND owner)
+{
+    char message[ListFailureMessageSize];
+    if (!WordListFailure(message))
+        return false;
+    ShowMessageBox(owner, message, TEXT_CAPTION_ERROR, MB_ICONERROR);
+    return true;
 }

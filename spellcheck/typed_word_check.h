@@ -11,7 +11,11 @@ const int TypedTextSize = 32;
 // status text reads "OK" and the list holds the word. Unknown: "Incorrect", and the list holds the
 // correction from the misspellings table or else the engine's suggestions, best first.
 // outputText (room for 32 bytes) receives the correction or the suggestions on the way.
-// Gives 1 when the word was checked, 0 when the Word box was empty or too long (a warning was shown,
-// and the status text, the list and typedText are left as they were).
+// Gives 1 when the word was checked, 0 when the Word box was empty or too long, or when the word lists
+// could not be loaded (a message was shown, and the status text and the list are left as they were).
 int CheckTypedWord(HWND dialog, char* typedText, WordField& typedField, WordField& suggestField,
                    char* outputText);
+
+// When the last CheckWord could not load the word lists: shows which list (a message box owned by
+// owner) and gives true.
+bool ReportWordListFailure(HWND owner);

@@ -25,34 +25,27 @@ void NextWord(const char* line, const int32_t& n, const int32_t& start,
               int32_t& position, WordField& word, int32_t& length)
 {
     const unsigned char* text = reinterpret_cast<const unsigned char*>(line);
-    // A negative start would read before the line; it counts as the line's beginning.
+    // p: 0-based index of the next character to look at. A negative start would read before the
+    // line; it counts as the line's beginning.
     int32_t p = start < 0 ? 0 : start;
     FillBlanks(word);
     length = 0;
     position = 0;
+    // A start at or behind the end finds nothing; from here on p < n, so stepping on cannot overflow.
+    if (p >= n)
+        return;
 
     // A start inside a word passes over the rest of that word.
-    if (p > 0 && p <= n && IsWordChar(text[p - 1])) {
-        for (;;) {
-            if (n <= 0)
-                return;
+    if (p > 0 && IsWordChar(text[p - 1])) {
+        while (p < n && IsWordChar(text[p]))
             p++;
-            if (p > n)
-                return;
-            if (!IsWordChar(text[p - 1]))
-                break;
-        }
     }
     // Search for a letter; an apostrophe never begins a word.
-    for (;;) {
-        if (n <= 0)
-            return;
+    while (p < n && !IsLetter(text[p]))
         p++;
-        if (p > n)
-            return;
-        if (IsLetter(text[p - 1]))
-            break;
-    }
+    if (p >= n)
+        return;
+    p++;   // the letter's 1-based position
     int32_t l = 0;
     for (int32_t i = p; i <= n && l < WordWidth && IsWordChar(text[i - 1]); i++)
         word.ch[l++] = static_cast<char>(text[i - 1]);

@@ -99,8 +99,11 @@ TEST(NextWord, OverlongWordsGiveTheirFirst32LettersOnce)
     EXPECT_EQ(Next(std::string(40, 'k'), 33).position, 0);
 }
 
-TEST(NextWord, ANegativeStartCountsAsTheBeginning)
+TEST(NextWord, StartsOutsideTheLineReadNothingOutsideIt)
 {
+    EXPECT_EQ(Next("Hello", INT32_MAX).position, 0);
+    EXPECT_EQ(Next("Hello", INT32_MAX - 1).length, 0);
+
     // Letters stand before the line in memory: a scan that reached back would find them.
     const char memory[] = "xyzab cd";
     const char* line = memory + 3;

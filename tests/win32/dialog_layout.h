@@ -13,6 +13,18 @@ struct ControlLayout {
     RECT place;          // x, y, width, height in dialog units (held as left, top, right, bottom)
 };
 
+// Width in pixels of text in the control's font.
+inline int TextWidth(HWND control, const char* text)
+{
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text, static_cast<int>(std::string(text).size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return size.cx;
+}
+
 // selectedBoxId: the Selected Word box, which must not scroll horizontally (the Word box must).
 inline void ExpectLayout(HWND dialog, const std::vector<ControlLayout>& expected, int selectedBoxId)
 {
@@ -42,6 +54,10 @@ inline void ExpectLayout(HWND dialog, const std::vector<ControlLayout>& expected
         EXPECT_EQ(actual.right - actual.left, size.right) << i;
         if (want.id != 1002) {   // a list box rounds its height to whole entries
             EXPECT_EQ(actual.bottom - actual.top, size.bottom) << i;
+        }
+        if (std::string(kind) == "Static" && text[0] != 0) {
+            // A label narrower than its text wraps and shows only its first words.
+            EXPECT_LE(TextWidth(control, text), actual.right - actual.left) << text;
         }
         if (std::string(kind) == "Button") {
             EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & BS_DEFPUSHBUTTON, 0) << i;

@@ -46,7 +46,7 @@ TEST_F(LookupDialog, HasItsControlsInTabOrder)
                       {1009, "Button", "Canc&el", {150, 116, 50, 14}},
                       {-1, "Static", "Selected Word", {7, 139, 66, 8}},
                       {1006, "Edit", "", {57, 137, 120, 14}},
-                      {-1, "Static", "Ver 2.3", {181, 141, 22, 8}}},
+                      {-1, "Static", "Ver 2.3", {179, 141, 26, 8}}},
                      IDC_LOOKUP_SELECTED_WORD);
         EXPECT_EQ(GetWindow(d, GW_OWNER), nullptr);
         Press(d, IDC_LOOKUP_CANCEL);
@@ -102,6 +102,31 @@ TEST_F(LookupDialog, AnOverlongStartWordIsRefused)
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(messages.Shown()[0].text, "Please enter a shorter word!");
     EXPECT_EQ(messages.Shown()[0].caption, "Warning");
+}
+
+TEST_F(LookupDialog, WithoutItsWordListTheCheckNamesTheListAndTheDialogStaysOpen)
+{
+    folder.Remove("Spell.txt");
+    Seen opened, checkedAgain;
+    driver.Then([&](HWND d) {
+        opened = Look(d);
+        Press(d, IDC_LOOKUP_CHECK);
+        checkedAgain = Look(d);
+        Press(d, IDC_LOOKUP_CANCEL);
+    });
+    RunLookupTool(GetModuleHandleA(nullptr), "hello");
+
+    for (const Seen& seen : {opened, checkedAgain}) {
+        EXPECT_EQ(seen.word, "hello");
+        EXPECT_EQ(seen.status, " ");
+        EXPECT_TRUE(seen.entries.empty());
+    }
+    ASSERT_EQ(messages.Shown().size(), 2u);
+    for (const ShownMessage& m : messages.Shown()) {
+        EXPECT_EQ(m.text, "Could not load the word list C:\\ZOLT\\SPELL\\Spell.txt");
+        EXPECT_EQ(m.caption, "Error");
+        EXPECT_NE(m.owner, nullptr);
+    }
 }
 
 TEST_F(LookupDialog, RemoveDeletesTheSelectedEntriesAndKeepsTheOrderOfTheRest)

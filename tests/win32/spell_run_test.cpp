@@ -151,6 +151,73 @@ TEST_F(SpellRun, ChangeAllEndsWhenTheReplacementHoldsTheWordAgain)
     EXPECT_EQ(driver.Opened(), 2);
 }
 
+std::string Repeated(const std::string& text, int times)
+{
+    std::string repeated;
+    for (int i = 0; i < times; i++)
+        repeated += text;
+    return repeated;
+}
+
+// The edit control wraps: each longer replacement pushes the text behind it onto further lines.
+TEST_F(SpellRun, ChecksToTheEndWhenChangesRewrapTheText)
+{
+    folder.WriteLines("Spell.txt", {"and", "counterrevolutionaries", "end", "the"});
+    folder.WriteLines("Misspell.txt", {"$counterrevolutionaries", "catt"});
+    TestDocument document("catt" + Repeated(" and catt", 30) + "\r\nthe end zzqx");
+    LRESULT linesBefore = SendDlgItemMessageA(document.Window(), TestEditId, EM_GETLINECOUNT, 0, 0);
+    std::vector<std::string> words;
+    for (int i = 0; i < 32; i++) {
+        driver.Then([&](HWND d) {
+            words.push_back(ControlText(d, IDC_WORD_BOX));
+            ClickEntry(d, IDC_SUGGESTION_LIST, 0);
+            Press(d, words.back() == "catt" ? IDC_CHANGE : IDC_IGNORE_ONCE);
+        });
+    }
+    SpellCheckRun(document.Window(), TestEditId);
+
+    std::vector<std::string> expected(31, "catt");
+    expected.push_back("zzqx");
+    EXPECT_EQ(words, expected);
+    EXPECT_EQ(document.Text(),
+              "counterrevolutionaries" + Repeated(" and counterrevolutionaries", 30) + "\r\nthe end zzqx");
+    EXPECT_GT(SendDlgItemMessageA(document.Window(), TestEditId, EM_GETLINECOUNT, 0, 0), linesBefore + 2);
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{Complete});
+}
+
+TEST_F(SpellRun, ChangeAllReplacesEveryOccurrenceWhenTheTextRewraps)
+{
+    folder.WriteLines("Spell.txt", {"and", "cattle", "end", "the"});
+    folder.WriteLines("Misspell.txt", {"$cattle", "catt"});
+    TestDocument document(Repeated("catt and ", 120) + "\r\nthe end zzqx");
+    std::vector<std::string> words;
+    driver.Then([&](HWND d) {
+        words.push_back(ControlText(d, IDC_WORD_BOX));
+        ClickEntry(d, IDC_SUGGESTION_LIST, 0);
+        Press(d, IDC_CHANGE_ALL);
+    });
+    driver.Then([&](HWND d) { words.push_back(ControlText(d, IDC_WORD_BOX)); Press(d, IDC_IGNORE_ONCE); });
+    SpellCheckRun(document.Window(), TestEditId);
+
+    EXPECT_EQ(words, (std::vector<std::string>{"catt", "zzqx"}));
+    EXPECT_EQ(document.Text(), Repeated("cattle and ", 120) + "\r\nthe end zzqx");
+}
+
+TEST_F(SpellRun, WithoutItsWordListTheRunNamesTheListAndLeavesTheDocumentAlone)
+{
+    folder.WriteLines("Spell.txt", {"and", "1st", "the"});   // a line that begins with a digit
+    TestDocument document("the cat and wrod");
+    SpellCheckRun(document.Window(), TestEditId);
+
+    EXPECT_EQ(driver.Opened(), 0);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text, "Could not load the word list C:\\ZOLT\\SPELL\\Spell.txt");
+    EXPECT_EQ(messages.Shown()[0].caption, "Error");
+    EXPECT_EQ(messages.Shown()[0].style, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_EQ(messages.Shown()[0].owner, document.Window());
+    EXPECT_EQ(document.Text(), "the cat and wrod");
+}
+
 TEST_F(SpellRun, IgnoreAllPassesTheWordInAnyCaseInLaterRuns)
 {
     TestDocument first("wrod here wrod");

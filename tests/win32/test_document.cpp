@@ -30,8 +30,7 @@ TestDocument::TestDocument(const std::string& text, HINSTANCE module)
     window_ = CreateWindowExA(0, ClassName, "Document", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 600,
                               400, nullptr, nullptr, module, nullptr);
     edit_ = CreateWindowExA(0, "EDIT", "",
-                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOHSCROLL |
-                                ES_AUTOVSCROLL | ES_NOHIDESEL,
+                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL,
                             0, 0, 580, 360, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(TestEditId)),
                             module, nullptr);
     SendMessageA(edit_, EM_SETLIMITTEXT, 0, 0);

@@ -1,4 +1,5 @@
-// A plain window with a multi-line edit control, id 101, standing in for a document window.
+// A plain window with a multi-line edit control, id 101, standing in for a document window: like the
+// editor's, it wraps long lines.
 #pragma once
 #include <windows.h>
 

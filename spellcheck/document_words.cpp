@@ -1,0 +1,31 @@
+#include "document_words.h"
+
+#include "word_scanner.h"
+
+void WalkWordsFrom(HWND window, int editId, int32_t charIndex, DocumentWords& words)
+{
+    words.start = ReadLineAt(window, editId, charIndex, words.line);
+    words.foundFrom = words.start;
+}
+
+bool NextDocumentWord(HWND window, int editId, DocumentWords& words, int32_t& position, WordField& word,
+                      int32_t& length)
+{
+    for (;;) {
+        int32_t from = words.start;
+        NextWord(words.line.text, words.line.length, from, position, word, length);
+        if (length > 0) {
+            words.foundFrom = from;
+            words.start = position + length;
+            return true;
+        }
+        if (!ReadNextLine(window, editId, words.line))
+            return false;
+        words.start = 0;
+    }
+}
+
+int32_t DocumentIndexOf(const DocumentWords& words, int32_t position)
+{
+    return words.line.firstChar + position - 1;
+}
