@@ -1,7 +1,8 @@
 // Looks up words read from standard input, one per line, as the dialogs' Spell Check does, and prints
 //   input<TAB>OK<TAB>word
 //   input<TAB>Incorrect<TAB>suggestion|suggestion|...     (the correction alone for a listed misspelling)
-//   input<TAB>Refused<TAB>message                         (an empty text or one longer than 31 characters)
+//   input<TAB>Refused<TAB>message                         (an empty text, one longer than 31 characters,
+//                                                          or a word list that cannot be loaded)
 // One engine serves the whole run, so "debugon" and "debugoff" carry over from word to word.
 //   lookup_words --dict DIR      (DIR holds Spell.txt, Local.txt, Misspell.txt and Prefix.txt)
 #include <cstdio>
@@ -14,10 +15,7 @@
 #include <unistd.h>
 
 #include "list_files.h"
-#include "spell_tables.h"
-#include "suggestions.h"
-#include "word_check.h"
-#include "word_scanner.h"
+#include "typed_text_check.h"
 
 namespace fs = std::filesystem;
 
@@ -68,43 +66,26 @@ bool MakeListRoot(const fs::path& dict, ListRoot& made)
     return true;
 }
 
-// The flow of the dialogs' Spell Check for one typed text.
+// The dialogs' Spell Check for one typed text.
 std::string LookUp(const std::string& input)
 {
-    if (input.size() > 31)
-        return "Refused\tPlease enter a shorter word!";
-    if (input.empty())
-        return "Refused\tPlese enter a word to check!";
+    // The Word box is read one character beyond the longest word, so that a longer text is refused.
+    std::string box = input.substr(0, TypedTextSize);
+    char typedText[TypedTextSize];
+    WordField typedField, suggestField;
+    TypedWordEntries entries;
+    char refusal[RefusalSize];
+    TypedTextVerdict verdict = CheckTypedText(box.c_str(), typedText, typedField, suggestField, entries, refusal);
+    if (verdict == TypedTextRefused || verdict == WordListsMissing)
+        return std::string("Refused\t") + refusal;
 
-    char typed[WordWidth + 1];
-    std::memcpy(typed, input.c_str(), input.size() + 1);
-    CleanTypedWord(typed);
-    WordField field;
-    ToWordField(typed, field);
-    int16_t status = 0;
-    CheckWord(field, status);
-    if (status <= 0)
-        return std::string("OK\t") + typed;
-
-    char replacement[WordWidth + 1];
-    replacement[WordWidth] = '\0';
-    LookupMisspelling(field, replacement, status);
-    if (status <= 0)
-        return std::string("Incorrect\t") + replacement;
-
-    WordField prepared;
-    PrepareSuggestionWord(field, prepared);
-    SuggestWords(prepared);
-    std::string list;
-    for (int16_t i = 1; i <= SuggestionSlots; i++) {
-        GetSuggestion(i, replacement);
-        if (replacement[0] == '\0')
-            continue;
-        if (!list.empty())
-            list += '|';
-        list += replacement;
+    std::string answer = verdict == TypedWordKnown ? "OK\t" : "Incorrect\t";
+    for (int16_t i = 0; i < entries.count; i++) {
+        if (i > 0)
+            answer += '|';
+        answer += entries.text[i];
     }
-    return "Incorrect\t" + list;
+    return answer;
 }
 
 } // namespace

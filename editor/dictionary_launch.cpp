@@ -2,14 +2,13 @@
 
 #include <shellapi.h>
 
-#include "caret_column.h"
+#include "document_lines.h"
 #include "texts.h"
 
 namespace {
 
 ProgramStartFunction TestProgramStart = nullptr;
 
-const int LineCapacity = 1024;
 const int LongestLookupWord = 54;
 
 HINSTANCE StartProgram(HWND owner, const char* verb, const char* program, const char* parameters)
@@ -28,21 +27,13 @@ void SetProgramStartForTesting(ProgramStartFunction function)
 
 void LaunchDictionary(HWND window, int editId)
 {
-    int column = CaretColumn(window, editId);
-    DWORD start = 0, end = 0;
-    SendDlgItemMessageA(window, editId, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                        reinterpret_cast<LPARAM>(&end));
-    LRESULT lineNumber = SendDlgItemMessageA(window, editId, EM_LINEFROMCHAR, start, 0);
+    DocumentLine line;
+    int32_t start = 0, end = 0;
+    ReadSelectionLine(window, editId, line, start, end);
+    int column = start - line.firstChar;
+    int lineLength = line.length;
 
-    // One more byte than the line may fill, so that a line of 1024 characters still gets its terminator.
-    char line[LineCapacity + 1];
-    *reinterpret_cast<WORD*>(line) = LineCapacity;
-    LRESULT copied = SendDlgItemMessageA(window, editId, EM_GETLINE, static_cast<WPARAM>(lineNumber),
-                                         reinterpret_cast<LPARAM>(line));
-    int lineLength = copied < 0 ? 0 : (copied > LineCapacity ? LineCapacity : static_cast<int>(copied));
-    line[lineLength] = '\0';
-
-    int count = static_cast<int>(end) - static_cast<int>(start);
+    int count = end - start;
     if (count > LongestLookupWord)
         count = LongestLookupWord;
     // The selection may begin beyond the part of the line that was read: then nothing is passed.
@@ -56,7 +47,7 @@ void LaunchDictionary(HWND window, int editId)
     int length = 0;
     parameters[length++] = '"';
     for (int i = 0; i < count; i++)
-        parameters[length++] = line[column + i];
+        parameters[length++] = line.text[column + i];
     parameters[length++] = '"';
     parameters[length] = '\0';
 

@@ -7,39 +7,40 @@
 #include "texts.h"
 #include "typed_word_check.h"
 #include "ui_seam.h"
+#include "word_dialog.h"
 #include "word_dialog_ids.h"
 
 namespace {
 
-void OnSpellCheck(HWND dialog)
+LookupRecord& LookupOf(HWND dialog)
 {
-    CheckTypedWord(dialog, LookupState.typedText, LookupState.typedField, LookupState.suggestField,
-                   LookupState.selectedText);
+    return *static_cast<LookupRecord*>(WordDialogRecord(dialog));
 }
 
-void OnInitDialog(HWND dialog)
+void OnSpellCheck(HWND dialog)
 {
-    if (LookupState.hasStartWord != 1) {
+    LookupRecord& lookup = LookupOf(dialog);
+    CheckTypedWord(dialog, lookup.typedText, lookup.typedField, lookup.suggestField);
+}
+
+void OnOpening(HWND dialog)
+{
+    LookupRecord& lookup = LookupOf(dialog);
+    if (lookup.hasStartWord != 1) {
         SetDlgItemTextA(dialog, IDC_WORD_BOX, "");
         return;
     }
-    LookupState.hasStartWord = 0;
-    SetDlgItemTextA(dialog, IDC_WORD_BOX, LookupState.selectedText);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_LOOKUP_CHECK, BN_CLICKED), 0);
+    lookup.hasStartWord = 0;
+    SetDlgItemTextA(dialog, IDC_WORD_BOX, lookup.startWord);
+    PressWordDialogButton(dialog, IDC_LOOKUP_CHECK);
 }
 
 // Deletes the selected entries from the last to the first, so that the indexes not yet used stay valid.
 void OnRemove(HWND dialog)
 {
-    LRESULT count = SendDlgItemMessageA(dialog, IDC_SUGGESTION_LIST, LB_GETSELCOUNT, 0, 0);
-    if (count == LB_ERR) {
-        ShowMessageBox(dialog, TEXT_ERROR_COUNTING_ITEMS, TEXT_CAPTION_WARNING, MB_OK);
+    int count = SelectedEntryCount(dialog);
+    if (count == 0)
         return;
-    }
-    if (count == 0) {
-        ShowMessageBox(dialog, TEXT_NO_ITEMS_SELECTED, TEXT_CAPTION_WARNING, MB_OK);
-        return;
-    }
     HGLOBAL block = GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, static_cast<SIZE_T>(count) * sizeof(int));
     if (block == nullptr) {
         ShowMessageBox(dialog, TEXT_NO_MEMORY_TO_REMOVE, TEXT_CAPTION_WARNING, MB_ICONEXCLAMATION);
@@ -64,13 +65,12 @@ void OnCommand(HWND dialog, int id, int notification)
 {
     switch (id) {
     case IDC_SUGGESTION_LIST:
-        PickListEntry(dialog, notification, IDC_LOOKUP_SELECTED_WORD, LookupState.selectedText,
-                      static_cast<int>(sizeof LookupState.selectedText));
+        PickListEntry(dialog, notification, IDC_LOOKUP_SELECTED_WORD, LookupOf(dialog).pickedText, TypedTextSize);
         break;
     case IDC_LOOKUP_CHECK: OnSpellCheck(dialog); break;
     case IDC_LOOKUP_REMOVE: OnRemove(dialog); break;
     case IDC_LOOKUP_CLEAR: OnClear(dialog); break;
-    case IDC_LOOKUP_CANCEL: SendMessageA(dialog, WM_CLOSE, 0, 0); break;
+    case IDC_LOOKUP_CANCEL: CloseWordDialog(dialog); break;
     default: break;   // Enter and Esc (IDOK, IDCANCEL) do nothing
     }
 }
@@ -81,25 +81,14 @@ INT_PTR RunLookupTool(HINSTANCE instance, const char* startWord)
 {
     if (startWord[0] != 0) {
         LookupState.hasStartWord = 1;
-        std::strncpy(LookupState.selectedText, startWord, StartWordWidth);
-        LookupState.selectedText[StartWordWidth] = 0;
+        std::strncpy(LookupState.startWord, startWord, StartWordWidth);
+        LookupState.startWord[StartWordWidth] = 0;
     }
-    return DialogBoxParamA(instance, MAKEINTRESOURCEA(WORD_DIALOG_ID), nullptr, LookupDialogProc, 0);
+    return DialogBoxParamA(instance, MAKEINTRESOURCEA(WORD_DIALOG_ID), nullptr, LookupDialogProc,
+                           reinterpret_cast<LPARAM>(&LookupState));
 }
 
-INT_PTR CALLBACK LookupDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK LookupDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_INITDIALOG:
-        OnInitDialog(dialog);
-        return TRUE;
-    case WM_CLOSE:
-        EndDialog(dialog, 0);
-        return TRUE;
-    case WM_COMMAND:
-        OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
-        return TRUE;
-    default:
-        return FALSE;
-    }
+    return HandleWordDialogMessage(dialog, message, wParam, lParam, OnOpening, OnCommand);
 }

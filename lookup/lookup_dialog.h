@@ -5,4 +5,5 @@
 // Runs the dialog, with startWord (possibly empty) already checked; gives DialogBoxParamA's result.
 INT_PTR RunLookupTool(HINSTANCE instance, const char* startWord);
 
+// The dialog procedure; its creation parameter is the LookupRecord it works on.
 INT_PTR CALLBACK LookupDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,3 +1,3 @@
 #include "lookup_state.h"
 
-LookupRecord LookupState = {0, {}, {}, {}, {}};
+LookupRecord LookupState = {0, {}, {}, {}, {}, {}};

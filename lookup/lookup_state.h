@@ -1,8 +1,8 @@
-// The lookup tool's process-wide record.
+// The lookup tool's process-wide record, handed to its dialog as the creation parameter.
 #pragma once
 #include <cstdint>
 
-#include "typed_word_check.h"
+#include "typed_text_check.h"
 #include "word_field.h"
 
 // Characters of the command-line argument that count as the start word.
@@ -13,7 +13,8 @@ struct LookupRecord {
     char typedText[TypedTextSize];         // Word box text as last checked, cleaned
     WordField typedField;
     WordField suggestField;
-    char selectedText[StartWordWidth + 1]; // the start word, then the engine's texts and the picked entry
+    char startWord[StartWordWidth + 1];    // the command line's word, checked as the dialog opens
+    char pickedText[TypedTextSize];        // the list entry picked last
 };
 
 extern LookupRecord LookupState;

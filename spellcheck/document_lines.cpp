@@ -31,6 +31,15 @@ int32_t ReadLineAt(HWND window, int editId, int32_t charIndex, DocumentLine& lin
     return charIndex - line.firstChar;
 }
 
+void ReadSelectionLine(HWND window, int editId, DocumentLine& line, int32_t& selectionStart, int32_t& selectionEnd)
+{
+    DWORD start = 0, end = 0;
+    SendToEdit(window, editId, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    selectionStart = static_cast<int32_t>(start);
+    selectionEnd = static_cast<int32_t>(end);
+    ReadLineAt(window, editId, selectionStart, line);
+}
+
 bool ReadNextLine(HWND window, int editId, DocumentLine& line)
 {
     // The count is read afresh: a replacement may have added or removed lines.

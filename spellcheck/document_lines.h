@@ -18,6 +18,9 @@ struct DocumentLine {
 // Reads the line that holds character index charIndex; gives charIndex's column in it (0-based).
 int32_t ReadLineAt(HWND window, int editId, int32_t charIndex, DocumentLine& line);
 
+// Reads the line in which the selection begins; gives the selection's start and end (character indexes).
+void ReadSelectionLine(HWND window, int editId, DocumentLine& line, int32_t& selectionStart, int32_t& selectionEnd);
+
 // Reads the line after line, as the text stands now; false when line is the document's last.
 bool ReadNextLine(HWND window, int editId, DocumentLine& line);
 

@@ -8,6 +8,14 @@ void WalkWordsFrom(HWND window, int editId, int32_t charIndex, DocumentWords& wo
     words.foundFrom = words.start;
 }
 
+void WalkWordsFromSelection(HWND window, int editId, DocumentWords& words)
+{
+    int32_t selectionStart = 0, selectionEnd = 0;
+    ReadSelectionLine(window, editId, words.line, selectionStart, selectionEnd);
+    words.start = selectionStart - words.line.firstChar;
+    words.foundFrom = words.start;
+}
+
 bool NextDocumentWord(HWND window, int editId, DocumentWords& words, int32_t& position, WordField& word,
                       int32_t& length)
 {

@@ -43,3 +43,15 @@ void PickListEntry(HWND dialog, int notification, int pickedBoxId, char* pickedT
                         reinterpret_cast<LPARAM>(pickedText));
     SetDlgItemTextA(dialog, pickedBoxId, pickedText);
 }
+
+int SelectedEntryCount(HWND dialog)
+{
+    LRESULT count = SendDlgItemMessageA(dialog, IDC_SUGGESTION_LIST, LB_GETSELCOUNT, 0, 0);
+    if (count == LB_ERR) {
+        ShowMessageBox(dialog, TEXT_ERROR_COUNTING_ITEMS, TEXT_CAPTION_WARNING, MB_OK);
+        return 0;
+    }
+    if (count == 0)
+        ShowMessageBox(dialog, TEXT_NO_ITEMS_SELECTED, TEXT_CAPTION_WARNING, MB_OK);
+    return static_cast<int>(count);
+}

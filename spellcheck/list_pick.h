@@ -6,3 +6,8 @@
 // of the entry that has the focus goes into pickedText (room for pickedSize bytes) and into the
 // dialog's box pickedBoxId. Entries too long for pickedText are not taken.
 void PickListEntry(HWND dialog, int notification, int pickedBoxId, char* pickedText, int pickedSize);
+
+// The number of selected entries of the suggestion list, for a button that works on them. When none
+// is selected, or the selection cannot be counted, a warning owned by the dialog says so and the
+// result is 0.
+int SelectedEntryCount(HWND dialog);

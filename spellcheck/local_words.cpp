@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "list_files.h"
-#include "spell_run_state.h"
+#include "typed_text_check.h"
 #include "texts.h"
 #include "ui_seam.h"
 #include "word_lists.h"
@@ -45,7 +45,7 @@ bool EndsWithoutLineBreak(const char* hostPath)
     return missing;
 }
 
-void AppendLocalWord(const char* path)
+void AppendLocalWord(const char* path, const char* word)
 {
     char hostPath[2 * ListPathWidth + 2];
     if (!HostLocalPath(path, hostPath, static_cast<int>(sizeof hostPath))) {
@@ -67,14 +67,14 @@ void AppendLocalWord(const char* path)
         record[1] = '\n';
         prefix = 2;
     }
-    wsprintfA(record + prefix, TEXT_LOCAL_WORD_RECORD, SpellRunState.wordToAdd);
+    wsprintfA(record + prefix, TEXT_LOCAL_WORD_RECORD, word);
     DWORD length = static_cast<DWORD>(std::strlen(record));
     DWORD written = 0;
     BOOL wrote = WriteFile(file, record, length, &written, nullptr);
     if (wrote && written == length)
-        ShowMessageBox(nullptr, SpellRunState.wordToAdd, TEXT_CAPTION_WORD_ADDED, MB_OK);
+        ShowMessageBox(nullptr, word, TEXT_CAPTION_WORD_ADDED, MB_OK);
     else
-        ShowMessageBox(nullptr, SpellRunState.wordToAdd, TEXT_CAPTION_WORD_NOT_ADDED, MB_ICONEXCLAMATION);
+        ShowMessageBox(nullptr, word, TEXT_CAPTION_WORD_NOT_ADDED, MB_ICONEXCLAMATION);
     CloseHandle(file);
     int16_t ignored = 0;
     ReloadLocalWords(ignored);
@@ -91,14 +91,14 @@ void LocalWordsPath(char* path)
     path[n] = 0;
 }
 
-int OfferLocalWord(HWND window)
+int OfferLocalWord(HWND window, const char* word)
 {
     char question[sizeof TEXT_CONFIRM_WORD_ADD + TypedTextSize];
-    wsprintfA(question, TEXT_CONFIRM_WORD_ADD, SpellRunState.wordToAdd);
+    wsprintfA(question, TEXT_CONFIRM_WORD_ADD, word);
     if (ShowMessageBox(window, question, TEXT_CAPTION_WORD_ADD, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return 0;
     char path[LocalPathSize];
     LocalWordsPath(path);
-    AppendLocalWord(path);
+    AppendLocalWord(path, word);
     return 1;
 }

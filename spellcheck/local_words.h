@@ -7,6 +7,6 @@ const int LocalPathSize = 128;
 // Fills path (LocalPathSize bytes) with the local word list's path, terminated, the rest blanks.
 void LocalWordsPath(char* path);
 
-// Asks whether to add SpellRunState.wordToAdd; on Yes appends it to the local word list and reloads
-// that list. Gives 1 when the user answered Yes (whether or not the word could be written), 0 otherwise.
-int OfferLocalWord(HWND window);
+// Asks whether to add word (at most 31 characters); on Yes appends it to the local word list and reloads that list. Gives 1
+// when the user answered Yes (whether or not the word could be written), 0 otherwise.
+int OfferLocalWord(HWND window, const char* word);

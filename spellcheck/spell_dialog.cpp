@@ -8,67 +8,66 @@
 #include "typed_word_check.h"
 #include "ui_seam.h"
 #include "word_check.h"
+#include "word_dialog.h"
 #include "word_dialog_ids.h"
 #include "word_scanner.h"
 
 namespace {
 
-const char NoReplacement[] = "  ";
-
-void CloseDialog(HWND dialog)
+SpellRunRecord& RunOf(HWND dialog)
 {
-    SendMessageA(dialog, WM_CLOSE, 0, 0);
+    return *static_cast<SpellRunRecord*>(WordDialogRecord(dialog));
 }
 
 void Finish(HWND dialog, int32_t action, int32_t stopRun)
 {
-    SpellRunState.action = action;
-    SpellRunState.stopRun = stopRun;
-    CloseDialog(dialog);
+    RunOf(dialog).action = action;
+    RunOf(dialog).stopRun = stopRun;
+    CloseWordDialog(dialog);
 }
 
 void OnSpellCheck(HWND dialog)
 {
-    CheckTypedWord(dialog, SpellRunState.typedText, SpellRunState.typedField, SpellRunState.suggestField,
-                   SpellRunState.replacement);
+    SpellRunRecord& run = RunOf(dialog);
+    CheckTypedWord(dialog, run.typedText, run.typedField, run.suggestField);
 }
 
-void OnInitDialog(HWND dialog)
+void OnOpening(HWND dialog)
 {
-    SpellRunState.action = ActionNone;
-    SpellRunState.stopRun = 1;
-    std::strcpy(SpellRunState.replacement, NoReplacement);
+    SpellRunRecord& run = RunOf(dialog);
+    run.action = ActionNone;
+    run.stopRun = 1;
+    std::strcpy(run.replacement, NoReplacement);
     // A document word too long for the check must not leave the previous dialog's word to Word Add:
     // until a check succeeds there is no checked word.
-    SpellRunState.typedText[0] = 0;
-    ToWordField(SpellRunState.typedText, SpellRunState.typedField);
+    run.typedText[0] = 0;
+    ToWordField(run.typedText, run.typedField);
 
-    SetDlgItemTextA(dialog, IDC_WORD_BOX, SpellRunState.currentWord);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_SPELL_CHECK, BN_CLICKED), 0);
-    std::strcpy(SpellRunState.wordToAdd, SpellRunState.typedText);
+    SetDlgItemTextA(dialog, IDC_WORD_BOX, run.currentWord);
+    PressWordDialogButton(dialog, IDC_SPELL_CHECK);
+    std::strcpy(run.wordToAdd, run.typedText);
 }
 
 void OnIgnoreOnce(HWND dialog)
 {
-    std::strcpy(SpellRunState.replacement, NoReplacement);
+    std::strcpy(RunOf(dialog).replacement, NoReplacement);
     Finish(dialog, ActionNone, 0);
 }
 
 void OnIgnoreAll(HWND dialog)
 {
-    int n = GetWindowTextLengthA(GetDlgItem(dialog, IDC_WORD_BOX));
-    if (n > TypedTextSize - 1) {
-        ShowMessageBox(dialog, TEXT_ENTER_SHORTER_WORD, TEXT_CAPTION_WARNING, MB_ICONEXCLAMATION);
+    SpellRunRecord& run = RunOf(dialog);
+    char box[WordBoxReadSize];
+    ReadWordBox(dialog, box);
+    const char* refusal = WordBoxRefusal(box, TEXT_ENTER_WORD_TO_IGNORE);
+    if (refusal != nullptr) {
+        ShowMessageBox(dialog, refusal, TEXT_CAPTION_WARNING, MB_ICONEXCLAMATION);
         return;
     }
-    if (n == 0) {
-        ShowMessageBox(dialog, TEXT_ENTER_WORD_TO_IGNORE, TEXT_CAPTION_WARNING, MB_ICONEXCLAMATION);
-        return;
-    }
-    GetDlgItemTextA(dialog, IDC_WORD_BOX, SpellRunState.typedText, TypedTextSize);
-    ToWordField(SpellRunState.typedText, SpellRunState.typedField);
+    std::strcpy(run.typedText, box);
+    ToWordField(run.typedText, run.typedField);
     int16_t status = 0;
-    AddIgnoredWord(SpellRunState.typedField, status);
+    AddIgnoredWord(run.typedField, status);
     if (status > 0) {
         ShowMessageBox(dialog, TEXT_NO_ROOM_TO_ADD, TEXT_CAPTION_WARNING, MB_OK);
         return;
@@ -78,7 +77,7 @@ void OnIgnoreAll(HWND dialog)
 
 void OnWordAdd(HWND dialog)
 {
-    if (SpellRunState.wordToAdd[0] == 0) {
+    if (RunOf(dialog).wordToAdd[0] == 0) {
         ShowMessageBox(dialog, TEXT_WORD_TOO_LONG, TEXT_CAPTION_WARNING, MB_ICONEXCLAMATION);
         return;
     }
@@ -86,35 +85,15 @@ void OnWordAdd(HWND dialog)
 }
 
 // Change and Change All need a picked suggestion.
-bool HasPickedSuggestion(HWND dialog)
+void OnChange(HWND dialog, int32_t action)
 {
-    LRESULT count = SendDlgItemMessageA(dialog, IDC_SUGGESTION_LIST, LB_GETSELCOUNT, 0, 0);
-    if (count == LB_ERR) {
-        ShowMessageBox(dialog, TEXT_ERROR_COUNTING_ITEMS, TEXT_CAPTION_WARNING, MB_OK);
-        return false;
-    }
-    if (count == 0) {
-        ShowMessageBox(dialog, TEXT_NO_ITEMS_SELECTED, TEXT_CAPTION_WARNING, MB_OK);
-        return false;
-    }
-    return true;
-}
-
-void OnChange(HWND dialog)
-{
-    if (HasPickedSuggestion(dialog))
-        Finish(dialog, ActionChange, 0);
-}
-
-void OnChangeAll(HWND dialog)
-{
-    if (HasPickedSuggestion(dialog))
-        Finish(dialog, ActionChangeAll, 0);
+    if (SelectedEntryCount(dialog) > 0)
+        Finish(dialog, action, 0);
 }
 
 void OnCancel(HWND dialog)
 {
-    std::strcpy(SpellRunState.replacement, NoReplacement);
+    std::strcpy(RunOf(dialog).replacement, NoReplacement);
     Finish(dialog, ActionNone, 1);
 }
 
@@ -122,14 +101,13 @@ void OnCommand(HWND dialog, int id, int notification)
 {
     switch (id) {
     case IDC_SUGGESTION_LIST:
-        PickListEntry(dialog, notification, IDC_SPELL_SELECTED_WORD, SpellRunState.replacement,
-                      TypedTextSize);
+        PickListEntry(dialog, notification, IDC_SPELL_SELECTED_WORD, RunOf(dialog).replacement, TypedTextSize);
         break;
     case IDC_IGNORE_ONCE: OnIgnoreOnce(dialog); break;
     case IDC_IGNORE_ALL: OnIgnoreAll(dialog); break;
     case IDC_WORD_ADD: OnWordAdd(dialog); break;
-    case IDC_CHANGE: OnChange(dialog); break;
-    case IDC_CHANGE_ALL: OnChangeAll(dialog); break;
+    case IDC_CHANGE: OnChange(dialog, ActionChange); break;
+    case IDC_CHANGE_ALL: OnChange(dialog, ActionChangeAll); break;
     case IDC_SPELL_CHECK: OnSpellCheck(dialog); break;
     case IDC_SPELL_CANCEL: OnCancel(dialog); break;
     default: break;   // Enter and Esc (IDOK, IDCANCEL) do nothing
@@ -138,19 +116,7 @@ void OnCommand(HWND dialog, int id, int notification)
 
 } // namespace
 
-INT_PTR CALLBACK SpellDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK SpellDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_INITDIALOG:
-        OnInitDialog(dialog);
-        return TRUE;
-    case WM_CLOSE:
-        EndDialog(dialog, 0);
-        return TRUE;
-    case WM_COMMAND:
-        OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
-        return TRUE;
-    default:
-        return FALSE;
-    }
+    return HandleWordDialogMessage(dialog, message, wParam, lParam, OnOpening, OnCommand);
 }

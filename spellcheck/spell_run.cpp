@@ -15,40 +15,40 @@
 
 namespace {
 
-// Opens the spell dialog on SpellRunState.currentWord. False when it could not be opened; the
-// record then says to stop, so that nothing is done with what an earlier dialog left behind.
-bool AskAboutWord(HWND window)
+// Opens the spell dialog on run.currentWord. False when it could not be opened; the record then says
+// to stop, so that nothing is done with what an earlier dialog left behind.
+bool AskAboutWord(HWND window, SpellRunRecord& run)
 {
-    SpellRunState.action = ActionNone;
-    SpellRunState.stopRun = 1;
+    run.action = ActionNone;
+    run.stopRun = 1;
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
-    INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(WORD_DIALOG_ID), window, SpellDialogProc, 0);
+    INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(WORD_DIALOG_ID), window, SpellDialogProc,
+                                     reinterpret_cast<LPARAM>(&run));
     if (result != -1)
         return true;
-    SpellRunState.action = ActionNone;
-    SpellRunState.stopRun = 1;
+    run.action = ActionNone;
+    run.stopRun = 1;
     ShowMessageBox(window, TEXT_SPELL_DIALOG_FAILED, TEXT_CAPTION_ERROR, MB_ICONERROR);
     return false;
 }
 
 // Carries out the user's choice for the word at character index wordIndex, then sets where the
 // walk goes on.
-void ActOnChoice(HWND window, int editId, int32_t wordIndex, DocumentWords& words)
+void ActOnChoice(HWND window, int editId, int32_t wordIndex, SpellRunRecord& run, DocumentWords& words)
 {
-    if (SpellRunState.action == ActionChange) {
-        ReplaceSelection(window, editId, SpellRunState.replacement);
+    if (run.action == ActionChange) {
+        ReplaceSelection(window, editId, run.replacement);
         // Behind the first character of the replacement: its first word is not checked again.
         WalkWordsFrom(window, editId, wordIndex + 1, words);
-    } else if (SpellRunState.action == ActionChangeAll) {
-        int32_t moved = ChangeAllInDocument(window, editId, SpellRunState.typedText, SpellRunState.replacement,
-                                            wordIndex);
+    } else if (run.action == ActionChangeAll) {
+        int32_t moved = ChangeAllInDocument(window, editId, run.typedText, run.replacement, wordIndex);
         WalkWordsFrom(window, editId, moved + 1, words);
-        SpellRunState.action = ActionNone;
-    } else if (SpellRunState.action == ActionAddWord) {
+        run.action = ActionNone;
+    } else if (run.action == ActionAddWord) {
         // After No the same word is found, checked and shown again.
-        if (!OfferLocalWord(window))
+        if (!OfferLocalWord(window, run.wordToAdd))
             words.start = words.foundFrom;
-        SpellRunState.action = ActionNone;
+        run.action = ActionNone;
     }
 }
 
@@ -56,12 +56,10 @@ void ActOnChoice(HWND window, int editId, int32_t wordIndex, DocumentWords& word
 
 void SpellCheckRun(HWND window, int editId)
 {
-    DWORD selectionStart = 0, selectionEnd = 0;
-    SendDlgItemMessageA(window, editId, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart),
-                        reinterpret_cast<LPARAM>(&selectionEnd));
+    SpellRunRecord& run = SpellRunState;
     // NextWord passes over a word the caret is in.
     DocumentWords words;
-    WalkWordsFrom(window, editId, static_cast<int32_t>(selectionStart), words);
+    WalkWordsFromSelection(window, editId, words);
     bool allKnown = true;
     int32_t position = 0, length = 0;
     WordField word;
@@ -77,14 +75,14 @@ void SpellCheckRun(HWND window, int editId)
         allKnown = false;
         int32_t wordIndex = DocumentIndexOf(words, position);
         SelectDocumentText(window, editId, wordIndex, length);
-        std::memcpy(SpellRunState.currentWord, word.ch, WordWidth);
-        SpellRunState.currentWord[length] = 0;
-        SpellRunState.currentLength = length;
-        std::strcpy(SpellRunState.replacement, "  ");
-        if (!AskAboutWord(window))
+        std::memcpy(run.currentWord, word.ch, WordWidth);
+        run.currentWord[length] = 0;
+        run.currentLength = length;
+        std::strcpy(run.replacement, NoReplacement);
+        if (!AskAboutWord(window, run))
             return;
-        ActOnChoice(window, editId, wordIndex, words);
-        if (SpellRunState.stopRun == 1)
+        ActOnChoice(window, editId, wordIndex, run, words);
+        if (run.stopRun == 1)
             return;
     }
     ShowMessageBox(nullptr, TEXT_SPELL_COMPLETE, allKnown ? TEXT_CAPTION_NO_MISTAKES : TEXT_CAPTION_MISTAKES, MB_OK);

@@ -2,8 +2,11 @@
 #pragma once
 #include <cstdint>
 
-#include "typed_word_check.h"
+#include "typed_text_check.h"
 #include "word_field.h"
+
+// replacement when the user picked none: two blanks.
+const char NoReplacement[] = "  ";
 
 enum SpellAction : int32_t {
     ActionNone = 0,       // Ignore Once, Ignore All, Cancel: leave the word as it is
@@ -24,5 +27,6 @@ struct SpellRunRecord {
     int32_t stopRun;                     // 1: the run ends when the dialog closes
 };
 
-// One record for the process: all fields zero at start, except stopRun, which is 1.
+// One record for the process: all fields zero at start, except stopRun, which is 1. The run owns it
+// and hands it to each spell dialog as the dialog's creation parameter.
 extern SpellRunRecord SpellRunState;

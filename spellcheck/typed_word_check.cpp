@@ -2,67 +2,49 @@
 
 #include <cstdint>
 
-#include "spell_tables.h"
-#include "suggestions.h"
 #include "texts.h"
 #include "ui_seam.h"
-#include "word_check.h"
 #include "word_dialog_ids.h"
-#include "word_list_failure.h"
-#include "word_scanner.h"
 
 namespace {
 
-void AddListEntry(HWND dialog, const char* text)
+void ShowListFailure(HWND owner, const char* message)
 {
-    SendDlgItemMessageA(dialog, IDC_SUGGESTION_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    ShowMessageBox(owner, message, TEXT_CAPTION_ERROR, MB_ICONERROR);
 }
 
-void ListSuggestions(HWND dialog, const WordField& typedField, WordField& suggestField, char* outputText)
+void ShowEntries(HWND dialog, const TypedWordEntries& entries)
 {
-    PrepareSuggestionWord(typedField, suggestField);
-    SuggestWords(suggestField);
-    for (int16_t i = 1; i <= SuggestionSlots; i++) {
-        GetSuggestion(i, outputText);
-        if (outputText[0] != 0)
-            AddListEntry(dialog, outputText);
-    }
+    SendDlgItemMessageA(dialog, IDC_SUGGESTION_LIST, LB_RESETCONTENT, 0, 0);
+    for (int16_t i = 0; i < entries.count; i++)
+        SendDlgItemMessageA(dialog, IDC_SUGGESTION_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entries.text[i]));
 }
 
 } // namespace
 
-int CheckTypedWord(HWND dialog, char* typedText, WordField& typedField, WordField& suggestField,
-                   char* outputText)
+void ReadWordBox(HWND dialog, char* text)
 {
-    int n = GetWindowTextLengthA(GetDlgItem(dialog, IDC_WORD_BOX));
-    if (n > TypedTextSize - 1) {
-        ShowMessageBox(dialog, TEXT_ENTER_SHORTER_WORD, TEXT_CAPTION_WARNING, MB_ICONEXCLAMATION);
-        return 0;
-    }
-    if (n == 0) {
-        ShowMessageBox(dialog, TEXT_ENTER_WORD_TO_CHECK, TEXT_CAPTION_WARNING, MB_ICONEXCLAMATION);
-        return 0;
-    }
-    GetDlgItemTextA(dialog, IDC_WORD_BOX, typedText, TypedTextSize);
-    CleanTypedWord(typedText);
-    ToWordField(typedText, typedField);
+    text[0] = 0;
+    GetDlgItemTextA(dialog, IDC_WORD_BOX, text, WordBoxReadSize);
+}
 
-    int16_t status = 0;
-    CheckWord(typedField, status);
-    if (ReportWordListFailure(dialog))
+int CheckTypedWord(HWND dialog, char* typedText, WordField& typedField, WordField& suggestField)
+{
+    char box[WordBoxReadSize];
+    ReadWordBox(dialog, box);
+    TypedWordEntries entries;
+    char refusal[RefusalSize];
+    TypedTextVerdict verdict = CheckTypedText(box, typedText, typedField, suggestField, entries, refusal);
+    if (verdict == TypedTextRefused) {
+        ShowMessageBox(dialog, refusal, TEXT_CAPTION_WARNING, MB_ICONEXCLAMATION);
         return 0;
-    SendDlgItemMessageA(dialog, IDC_SUGGESTION_LIST, LB_RESETCONTENT, 0, 0);
-    if (status <= 0) {
-        SetDlgItemTextA(dialog, IDC_WORD_STATUS, TEXT_WORD_KNOWN);
-        AddListEntry(dialog, typedText);
-        return 1;
     }
-    SetDlgItemTextA(dialog, IDC_WORD_STATUS, TEXT_WORD_UNKNOWN);
-    LookupMisspelling(typedField, outputText, status);
-    if (status <= 0)
-        AddListEntry(dialog, outputText);
-    else
-        ListSuggestions(dialog, typedField, suggestField, outputText);
+    if (verdict == WordListsMissing) {
+        ShowListFailure(dialog, refusal);
+        return 0;
+    }
+    SetDlgItemTextA(dialog, IDC_WORD_STATUS, verdict == TypedWordKnown ? TEXT_WORD_KNOWN : TEXT_WORD_UNKNOWN);
+    ShowEntries(dialog, entries);
     return 1;
 }
 
@@ -71,6 +53,6 @@ bool ReportWordListFailure(HWND owner)
     char message[ListFailureMessageSize];
     if (!WordListFailure(message))
         return false;
-    ShowMessageBox(owner, message, TEXT_CAPTION_ERROR, MB_ICONERROR);
+    ShowListFailure(owner, message);
     return true;
 }

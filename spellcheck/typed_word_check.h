@@ -1,20 +1,22 @@
-// The check of a dialog's Word box, shared by the spell dialog and the lookup tool.
+// The Word box of a word dialog (spell dialog and lookup tool alike): reading it and checking it.
 #pragma once
 #include <windows.h>
 
+#include "typed_text_check.h"
 #include "word_field.h"
 
-// Room for a checked word of at most 31 characters and its terminator.
-const int TypedTextSize = 32;
+// Room for what ReadWordBox reads: one character more than a word may have, so that a text too long
+// to check is seen as such.
+const int WordBoxReadSize = TypedTextSize + 1;
 
-// Takes the Word box text (at most 31 characters) into typedText, cleans it and checks it. Known: the
-// status text reads "OK" and the list holds the word. Unknown: "Incorrect", and the list holds the
-// correction from the misspellings table or else the engine's suggestions, best first.
-// outputText (room for 32 bytes) receives the correction or the suggestions on the way.
-// Gives 1 when the word was checked, 0 when the Word box was empty or too long, or when the word lists
-// could not be loaded (a message was shown, and the status text and the list are left as they were).
-int CheckTypedWord(HWND dialog, char* typedText, WordField& typedField, WordField& suggestField,
-                   char* outputText);
+// Reads the Word box into text (room for WordBoxReadSize bytes), terminated.
+void ReadWordBox(HWND dialog, char* text);
+
+// Checks the Word box (CheckTypedText) and shows the result: "OK" or "Incorrect" as the status text and
+// the entries in the list. A refused text gets a warning and a missing word list an error message,
+// owned by the dialog; the status text and the list then stay as they were. Gives 1 when the word was
+// checked, 0 otherwise.
+int CheckTypedWord(HWND dialog, char* typedText, WordField& typedField, WordField& suggestField);
 
 // When the last CheckWord could not load the word lists: shows which list (a message box owned by
 // owner) and gives true.

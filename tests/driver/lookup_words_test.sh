@@ -27,6 +27,14 @@ if [ "$actual" != "$expected" ]; then
   exit 1
 fi
 
+# A main list that cannot be loaded gives no verdict but the message that names it.
+printf 'and\n1st\n' > "$dict/Spell.txt"
+actual=$(printf 'hello\n' | "$driver" --dict "$dict")
+if [ "$actual" != $'hello\tRefused\tCould not load the word list C:\\ZOLT\\SPELL\\Spell.txt' ]; then
+  printf 'a broken Spell.txt gave: %s\n' "$actual"
+  exit 1
+fi
+
 # A folder without Spell.txt is refused before anything is read.
 if "$driver" --dict "$dict/missing" < /dev/null 2>/dev/null; then
   echo "a folder without Spell.txt was accepted"

@@ -66,27 +66,24 @@ TEST_F(LookupDialog, WithoutAStartWordOpensEmpty)
     EXPECT_TRUE(messages.Shown().empty());
 }
 
-TEST_F(LookupDialog, ChecksAMisspelledStartWordAsItOpens)
+TEST_F(LookupDialog, ChecksTheStartWordAsItOpens)
 {
-    Seen seen;
-    driver.Then([&](HWND d) { seen = Look(d); Press(d, IDC_LOOKUP_CANCEL); });
-    RunLookupTool(GetModuleHandleA(nullptr), "recieve");
+    struct Case {
+        const char* startWord;
+        const char* status;
+        std::vector<std::string> entries;
+    };
+    // A phrase stands whole in the Word box, and its first word is checked.
+    for (const Case& c : {Case{"recieve", "Incorrect", {"receive"}}, Case{"every word", "OK", {"every"}}}) {
+        Seen seen;
+        driver.Then([&](HWND d) { seen = Look(d); Press(d, IDC_LOOKUP_CANCEL); });
+        RunLookupTool(GetModuleHandleA(nullptr), c.startWord);
 
-    EXPECT_EQ(seen.word, "recieve");
-    EXPECT_EQ(seen.status, "Incorrect");
-    EXPECT_EQ(seen.entries, std::vector<std::string>{"receive"});
-    EXPECT_EQ(LookupState.hasStartWord, 0);
-}
-
-TEST_F(LookupDialog, APhraseStandsInTheBoxAndItsFirstWordIsChecked)
-{
-    Seen seen;
-    driver.Then([&](HWND d) { seen = Look(d); Press(d, IDC_LOOKUP_CANCEL); });
-    RunLookupTool(GetModuleHandleA(nullptr), "every word");
-
-    EXPECT_EQ(seen.word, "every word");
-    EXPECT_EQ(seen.status, "OK");
-    EXPECT_EQ(seen.entries, std::vector<std::string>{"every"});
+        EXPECT_EQ(seen.word, c.startWord);
+        EXPECT_EQ(seen.status, c.status);
+        EXPECT_EQ(seen.entries, c.entries);
+        EXPECT_EQ(LookupState.hasStartWord, 0);
+    }
 }
 
 TEST_F(LookupDialog, AnOverlongStartWordIsRefused)
@@ -150,7 +147,7 @@ TEST_F(LookupDialog, RemoveDeletesTheSelectedEntriesAndKeepsTheOrderOfTheRest)
 
     EXPECT_EQ(left, (std::vector<std::string>{"two", "five"}));
     EXPECT_EQ(picked, "four");
-    EXPECT_STREQ(LookupState.selectedText, "four");
+    EXPECT_STREQ(LookupState.pickedText, "four");
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(messages.Shown()[0].text, "No items selected!");
     EXPECT_EQ(messages.Shown()[0].style, static_cast<UINT>(MB_OK));

@@ -15,17 +15,18 @@ namespace {
 
 class SpellDialog : public SpellFixture {
 protected:
-    // Opens the dialog on a document word, as the run does.
+    // Opens the dialog on a document word, as the run does, with the test's own record.
     void Open(const std::string& word)
     {
-        std::strcpy(SpellRunState.currentWord, word.c_str());
-        SpellRunState.currentLength = static_cast<int32_t>(word.size());
-        std::strcpy(SpellRunState.replacement, "  ");
+        std::strcpy(run.currentWord, word.c_str());
+        run.currentLength = static_cast<int32_t>(word.size());
+        std::strcpy(run.replacement, NoReplacement);
         DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(WORD_DIALOG_ID), owner.Window(),
-                        SpellDialogProc, 0);
+                        SpellDialogProc, reinterpret_cast<LPARAM>(&run));
     }
 
     TestDocument owner{""};
+    SpellRunRecord run = {};
 };
 
 TEST_F(SpellDialog, HasItsControlsInTabOrder)
@@ -72,10 +73,10 @@ TEST_F(SpellDialog, SpellCheckTakesTheFirstWordOfTheBoxAndKeepsTheBox)
     EXPECT_EQ(typed.word, "  Teh!");
     EXPECT_EQ(typed.status, "Incorrect");
     EXPECT_EQ(typed.entries, std::vector<std::string>{"The"});
-    EXPECT_STREQ(SpellRunState.typedText, "Teh");
+    EXPECT_STREQ(run.typedText, "Teh");
     // Word Add still offers the word the dialog opened with.
-    EXPECT_STREQ(SpellRunState.wordToAdd, "wrod");
-    EXPECT_EQ(SpellRunState.stopRun, 1);
+    EXPECT_STREQ(run.wordToAdd, "wrod");
+    EXPECT_EQ(run.stopRun, 1);
 }
 
 TEST_F(SpellDialog, EmptyAndOverlongWordBoxesAreRefusedWithWarnings)
@@ -103,7 +104,7 @@ TEST_F(SpellDialog, EmptyAndOverlongWordBoxesAreRefusedWithWarnings)
     // A refused check leaves the status, the list and the checked word as they were.
     EXPECT_EQ(after.status, before.status);
     EXPECT_EQ(after.entries, before.entries);
-    EXPECT_STREQ(SpellRunState.typedText, "teh");
+    EXPECT_STREQ(run.typedText, "teh");
     EXPECT_EQ(SpellTables.IgnoredCount, 0);
 }
 
@@ -127,7 +128,7 @@ TEST_F(SpellDialog, PickingFollowsTheLastTouchedEntryAndANewCheckDropsIt)
     EXPECT_EQ(afterFirst, "the");
     EXPECT_EQ(afterSecond, "then");
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"No items selected!"});
-    EXPECT_EQ(SpellRunState.action, ActionNone);
+    EXPECT_EQ(run.action, ActionNone);
 }
 
 TEST_F(SpellDialog, IgnoreAllTakesTheBoxUncleanedAndWarnsWhenTheListIsFull)
@@ -139,7 +140,7 @@ TEST_F(SpellDialog, IgnoreAllTakesTheBoxUncleanedAndWarnsWhenTheListIsFull)
     Open("wrod");
     EXPECT_EQ(SpellTables.IgnoredCount, 1);
     EXPECT_EQ(Text(SpellTables.IgnoredWords[1]), "wrod!");
-    EXPECT_EQ(SpellRunState.stopRun, 0);
+    EXPECT_EQ(run.stopRun, 0);
 
     SpellTables.IgnoredCount = IgnoredCapacity;
     driver.Then([&](HWND d) {
@@ -148,8 +149,8 @@ TEST_F(SpellDialog, IgnoreAllTakesTheBoxUncleanedAndWarnsWhenTheListIsFull)
     });
     Open("xyzzy");
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"No more room to add!"});
-    EXPECT_STREQ(SpellRunState.typedText, "xyzzy");
-    EXPECT_EQ(SpellRunState.stopRun, 1);
+    EXPECT_STREQ(run.typedText, "xyzzy");
+    EXPECT_EQ(run.stopRun, 1);
 }
 
 } // namespace

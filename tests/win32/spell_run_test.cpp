@@ -19,6 +19,18 @@ using SpellRun = SpellFixture;
 
 const char Complete[] = "The spelling check is complete";
 
+// A dialog step: notes the word the dialog opened with, picks the list's first entry when asked to,
+// and presses button.
+DialogStep NoteAndPress(std::vector<std::string>& words, int button, bool pickFirst = false)
+{
+    return [&words, button, pickFirst](HWND d) {
+        words.push_back(ControlText(d, IDC_WORD_BOX));
+        if (pickFirst)
+            ClickEntry(d, IDC_SUGGESTION_LIST, 0);
+        Press(d, button);
+    };
+}
+
 std::vector<std::string> EngineSuggestions(const std::string& word)
 {
     WordField field = Word(word), prepared;
@@ -122,12 +134,8 @@ TEST_F(SpellRun, ChangeAllReplacesWholeWordsOfTheSameCaseEverywhere)
     TestDocument document("teh dog\r\nteh, Teh tehs xteh teh\r\ncat teh");
     document.Select(9, 9);   // the start of the second line
     std::vector<std::string> words;
-    driver.Then([&](HWND d) {
-        words.push_back(ControlText(d, IDC_WORD_BOX));
-        ClickEntry(d, IDC_SUGGESTION_LIST, 0);
-        Press(d, IDC_CHANGE_ALL);
-    });
-    driver.Then([&](HWND d) { words.push_back(ControlText(d, IDC_WORD_BOX)); Press(d, IDC_SPELL_CANCEL); });
+    driver.Then(NoteAndPress(words, IDC_CHANGE_ALL, true));
+    driver.Then(NoteAndPress(words, IDC_SPELL_CANCEL));
     SpellCheckRun(document.Window(), TestEditId);
 
     EXPECT_EQ(document.Text(), "the dog\r\nthe, Teh tehs xteh the\r\ncat the");
@@ -167,13 +175,9 @@ TEST_F(SpellRun, ChecksToTheEndWhenChangesRewrapTheText)
     TestDocument document("catt" + Repeated(" and catt", 30) + "\r\nthe end zzqx");
     LRESULT linesBefore = SendDlgItemMessageA(document.Window(), TestEditId, EM_GETLINECOUNT, 0, 0);
     std::vector<std::string> words;
-    for (int i = 0; i < 32; i++) {
-        driver.Then([&](HWND d) {
-            words.push_back(ControlText(d, IDC_WORD_BOX));
-            ClickEntry(d, IDC_SUGGESTION_LIST, 0);
-            Press(d, words.back() == "catt" ? IDC_CHANGE : IDC_IGNORE_ONCE);
-        });
-    }
+    for (int i = 0; i < 31; i++)
+        driver.Then(NoteAndPress(words, IDC_CHANGE, true));
+    driver.Then(NoteAndPress(words, IDC_IGNORE_ONCE));
     SpellCheckRun(document.Window(), TestEditId);
 
     std::vector<std::string> expected(31, "catt");
@@ -191,12 +195,8 @@ TEST_F(SpellRun, ChangeAllReplacesEveryOccurrenceWhenTheTextRewraps)
     folder.WriteLines("Misspell.txt", {"$cattle", "catt"});
     TestDocument document(Repeated("catt and ", 120) + "\r\nthe end zzqx");
     std::vector<std::string> words;
-    driver.Then([&](HWND d) {
-        words.push_back(ControlText(d, IDC_WORD_BOX));
-        ClickEntry(d, IDC_SUGGESTION_LIST, 0);
-        Press(d, IDC_CHANGE_ALL);
-    });
-    driver.Then([&](HWND d) { words.push_back(ControlText(d, IDC_WORD_BOX)); Press(d, IDC_IGNORE_ONCE); });
+    driver.Then(NoteAndPress(words, IDC_CHANGE_ALL, true));
+    driver.Then(NoteAndPress(words, IDC_IGNORE_ONCE));
     SpellCheckRun(document.Window(), TestEditId);
 
     EXPECT_EQ(words, (std::vector<std::string>{"catt", "zzqx"}));
@@ -273,8 +273,8 @@ TEST_F(SpellRun, WordAddAnsweredNoShowsTheSameWordAgain)
     messages.Answer("Word Add", {IDNO});
     TestDocument document("cat wrod");
     std::vector<std::string> words;
-    driver.Then([&](HWND d) { words.push_back(ControlText(d, IDC_WORD_BOX)); Press(d, IDC_WORD_ADD); });
-    driver.Then([&](HWND d) { words.push_back(ControlText(d, IDC_WORD_BOX)); Press(d, IDC_IGNORE_ONCE); });
+    driver.Then(NoteAndPress(words, IDC_WORD_ADD));
+    driver.Then(NoteAndPress(words, IDC_IGNORE_ONCE));
     SpellCheckRun(document.Window(), TestEditId);
 
     EXPECT_EQ(words, (std::vector<std::string>{"wrod", "wrod"}));
@@ -318,8 +318,8 @@ TEST_F(SpellRun, StartsBehindTheWordTheCaretIsIn)
     TestDocument document("zzyz\r\nwrod xyzzy\r\nqqq");
     document.Select(8, 8);   // inside "wrod" on the second line
     std::vector<std::string> words;
-    driver.Then([&](HWND d) { words.push_back(ControlText(d, IDC_WORD_BOX)); Press(d, IDC_IGNORE_ONCE); });
-    driver.Then([&](HWND d) { words.push_back(ControlText(d, IDC_WORD_BOX)); Press(d, IDC_IGNORE_ONCE); });
+    driver.Then(NoteAndPress(words, IDC_IGNORE_ONCE));
+    driver.Then(NoteAndPress(words, IDC_IGNORE_ONCE));
     SpellCheckRun(document.Window(), TestEditId);
 
     EXPECT_EQ(words, (std::vector<std::string>{"xyzzy", "qqq"}));
