@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "list_folder.h"
 #include "word_scanner.h"
@@ -117,15 +118,14 @@ TEST(NextWord, StartsOutsideTheLineReadNothingOutsideIt)
 
 TEST(CleanTypedWord, KeepsTheFirstRunOfWordCharacters)
 {
-    EXPECT_EQ(Clean("  (teh)"), "teh");
-    EXPECT_EQ(Clean("re-enter now"), "re-enter");
-    EXPECT_EQ(Clean("12abc"), "abc");
-    EXPECT_EQ(Clean("c?t*"), "c?t*");
-    EXPECT_EQ(Clean("well."), "well");
-    EXPECT_EQ(Clean("123"), "");
-    EXPECT_EQ(Clean(""), "");
-    EXPECT_EQ(Clean("o'clock-ish!x"), "o'clock-ish");
-    EXPECT_EQ(Clean(std::string(31, 'a')), std::string(31, 'a'));
+    const std::pair<std::string, std::string> typedAndCleaned[] = {
+        {"  (teh)", "teh"},          {"re-enter now", "re-enter"}, {"12abc", "abc"},
+        {"c?t*", "c?t*"},            {"well.", "well"},            {"123", ""},
+        {"", ""},                    {"o'clock-ish!x", "o'clock-ish"},
+        {std::string(31, 'a'), std::string(31, 'a')},
+    };
+    for (const auto& c : typedAndCleaned)
+        EXPECT_EQ(Clean(c.first), c.second) << c.first;
 }
 
 TEST(ToWordField, PadsWithBlanksAndKeeps32Characters)

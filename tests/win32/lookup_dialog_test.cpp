@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dialog_layout.h"
@@ -23,13 +24,17 @@ std::string StartWord(const std::string& commandLine)
 
 TEST(LookupStartWord, IsTheFirstArgumentWithoutQuotesCutAt80)
 {
-    EXPECT_EQ(StartWord("lexmar.exe"), "");
-    EXPECT_EQ(StartWord("lexmar.exe \"\""), "");
-    EXPECT_EQ(StartWord("lexmar.exe recieve other"), "recieve");
-    EXPECT_EQ(StartWord("\"C:/ZOLT/lexmar.exe \" \"teh cat\""), "teh cat");
-    EXPECT_EQ(StartWord("lexmar.exe\t\"two  words  \"  third"), "two  words");
-    EXPECT_EQ(StartWord("lexmar.exe pre\"fix word\"s"), "prefix words");
-    EXPECT_EQ(StartWord("lexmar.exe " + std::string(100, 'q')), std::string(80, 'q'));
+    const std::pair<std::string, std::string> commandLinesAndWords[] = {
+        {"lexmar.exe", ""},
+        {"lexmar.exe \"\"", ""},
+        {"lexmar.exe recieve other", "recieve"},
+        {"\"C:/ZOLT/lexmar.exe \" \"teh cat\"", "teh cat"},
+        {"lexmar.exe\t\"two  words  \"  third", "two  words"},
+        {"lexmar.exe pre\"fix word\"s", "prefix words"},
+        {"lexmar.exe " + std::string(100, 'q'), std::string(80, 'q')},
+    };
+    for (const auto& c : commandLinesAndWords)
+        EXPECT_EQ(StartWord(c.first), c.second) << c.first;
 }
 
 TEST_F(LookupDialog, HasItsControlsInTabOrder)

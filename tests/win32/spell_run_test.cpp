@@ -209,12 +209,13 @@ TEST_F(SpellRun, WithoutItsWordListTheRunNamesTheListAndLeavesTheDocumentAlone)
     TestDocument document("the cat and wrod");
     SpellCheckRun(document.Window(), TestEditId);
 
-    EXPECT_EQ(driver.Opened(), 0);
     ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_EQ(messages.Shown()[0].text, "Could not load the word list C:\\ZOLT\\SPELL\\Spell.txt");
-    EXPECT_EQ(messages.Shown()[0].caption, "Error");
-    EXPECT_EQ(messages.Shown()[0].style, static_cast<UINT>(MB_ICONERROR));
-    EXPECT_EQ(messages.Shown()[0].owner, document.Window());
+    const ShownMessage& shown = messages.Shown()[0];
+    EXPECT_EQ(shown.text, "Could not load the word list C:\\ZOLT\\SPELL\\Spell.txt");
+    EXPECT_EQ(shown.caption, "Error");
+    EXPECT_EQ(shown.style, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_EQ(shown.owner, document.Window());
+    EXPECT_EQ(driver.Opened(), 0);
     EXPECT_EQ(document.Text(), "the cat and wrod");
 }
 
