@@ -30,7 +30,7 @@ void LaunchDictionary(HWND window, int editId)
     DocumentLine line;
     int32_t start = 0, end = 0;
     ReadSelectionLine(window, editId, line, start, end);
-    int column = start - line.firstChar;
+    int column = start - LineStart(window, editId, line);
     int lineLength = line.length;
 
     int count = end - start;

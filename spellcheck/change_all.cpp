@@ -25,7 +25,7 @@ int32_t ChangeAllInDocument(HWND window, int editId, const char* word, const cha
     while (NextDocumentWord(window, editId, words, position, found, length)) {
         if (!IsSameText(found, length, word))
             continue;
-        int32_t index = DocumentIndexOf(words, position);
+        int32_t index = DocumentIndexOf(window, editId, words, position);
         SelectDocumentText(window, editId, index, length);
         ReplaceSelection(window, editId, replacement);
         if (index < mark)

@@ -10,7 +10,7 @@ LRESULT SendToEdit(HWND window, int editId, UINT message, WPARAM wParam, LPARAM 
 void ReadLine(HWND window, int editId, int32_t number, DocumentLine& line)
 {
     line.number = number;
-    line.firstChar = static_cast<int32_t>(SendToEdit(window, editId, EM_LINEINDEX, static_cast<WPARAM>(number), 0));
+    line.firstChar = UnknownLineStart;
     // EM_GETLINE takes the buffer's capacity in its first 16-bit word.
     *reinterpret_cast<WORD*>(line.text) = static_cast<WORD>(LineCapacity);
     LRESULT got = SendToEdit(window, editId, EM_GETLINE, static_cast<WPARAM>(number),
@@ -28,7 +28,7 @@ int32_t ReadLineAt(HWND window, int editId, int32_t charIndex, DocumentLine& lin
 {
     LRESULT number = SendToEdit(window, editId, EM_LINEFROMCHAR, static_cast<WPARAM>(charIndex), 0);
     ReadLine(window, editId, static_cast<int32_t>(number), line);
-    return charIndex - line.firstChar;
+    return charIndex - LineStart(window, editId, line);
 }
 
 void ReadSelectionLine(HWND window, int editId, DocumentLine& line, int32_t& selectionStart, int32_t& selectionEnd)
@@ -48,6 +48,14 @@ bool ReadNextLine(HWND window, int editId, DocumentLine& line)
         return false;
     ReadLine(window, editId, line.number + 1, line);
     return true;
+}
+
+int32_t LineStart(HWND window, int editId, DocumentLine& line)
+{
+    if (line.firstChar == UnknownLineStart)
+        line.firstChar = static_cast<int32_t>(
+            SendToEdit(window, editId, EM_LINEINDEX, static_cast<WPARAM>(line.number), 0));
+    return line.firstChar;
 }
 
 void SelectDocumentText(HWND window, int editId, int32_t charIndex, int32_t length)

@@ -12,7 +12,7 @@ void WalkWordsFromSelection(HWND window, int editId, DocumentWords& words)
 {
     int32_t selectionStart = 0, selectionEnd = 0;
     ReadSelectionLine(window, editId, words.line, selectionStart, selectionEnd);
-    words.start = selectionStart - words.line.firstChar;
+    words.start = selectionStart - LineStart(window, editId, words.line);
     words.foundFrom = words.start;
 }
 
@@ -33,7 +33,7 @@ bool NextDocumentWord(HWND window, int editId, DocumentWords& words, int32_t& po
     }
 }
 
-int32_t DocumentIndexOf(const DocumentWords& words, int32_t position)
+int32_t DocumentIndexOf(HWND window, int editId, DocumentWords& words, int32_t position)
 {
-    return words.line.firstChar + position - 1;
+    return LineStart(window, editId, words.line) + position - 1;
 }

@@ -26,4 +26,4 @@ bool NextDocumentWord(HWND window, int editId, DocumentWords& words, int32_t& po
                       int32_t& length);
 
 // Character index in the document of a position in the walk's current line.
-int32_t DocumentIndexOf(const DocumentWords& words, int32_t position);
+int32_t DocumentIndexOf(HWND window, int editId, DocumentWords& words, int32_t position);

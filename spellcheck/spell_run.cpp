@@ -73,7 +73,7 @@ void SpellCheckRun(HWND window, int editId)
             return;
 
         allKnown = false;
-        int32_t wordIndex = DocumentIndexOf(words, position);
+        int32_t wordIndex = DocumentIndexOf(window, editId, words, position);
         SelectDocumentText(window, editId, wordIndex, length);
         std::memcpy(run.currentWord, word.ch, WordWidth);
         run.currentWord[length] = 0;
