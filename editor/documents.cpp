@@ -58,6 +58,17 @@ void CloseActiveDocument()
     // The MDI client destroys its own children: a child destroyed behind its back stays its "active"
     // window, and commands and counts would then go to a window that no longer exists.
     SendMessageA(hMDIClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(document), 0);
+    // With no document left, the status bar names no file.
+    if (ActiveDocument() == nullptr)
+        SetStatusTexts(TEXT_STATUS_VERSION, "");
+}
+
+void SetDocumentTitle(HWND document, const char* title)
+{
+    SetWindowTextA(document, title);
+    // The MDI client lists the documents in the Window menu and takes new titles only when asked.
+    SendMessageA(hMDIClient, WM_MDIREFRESHMENU, 0, 0);
+    DrawMenuBar(hMainWindow);
 }
 
 int32_t CountDocuments(HWND mdiClient)

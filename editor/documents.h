@@ -9,5 +9,7 @@ void CloseActiveDocument();
 // 1 when the user chose to save (Save As has run; the caller stops closing), 0 when not.
 int QuerySaveChanges(HWND document);
 int32_t CountDocuments(HWND mdiClient);
+// A new title (the file's name after an open or save), shown in the Window menu as well.
+void SetDocumentTitle(HWND document, const char* title);
 // File > Exit and the frame's close box: offers each changed document, then ends the message loop.
 void QueryExit(HWND frame);

@@ -11,17 +11,20 @@
 #include "ui_seam.h"
 #include "window_classes.h"
 
-void CommandLineName(const char* argument, char name[CommandLineNameSize])
+bool CommandLineName(const char* argument, char name[CommandLineNameSize])
 {
-    int length = 0;
-    if (argument != nullptr)
-        while (length < CommandLineNameSize - 1 && argument[length] != '\0')
-            length++;
+    name[0] = '\0';
+    if (argument == nullptr)
+        return true;
+    int length = lstrlenA(argument);
     while (length > 0 && argument[length - 1] == ' ')
         length--;
-    if (length > 0)
-        std::memcpy(name, argument, length);
+    // A shorter part of the name could be another file: a name that does not fit opens nothing.
+    if (length > CommandLineNameSize - 1)
+        return false;
+    std::memcpy(name, argument, length);
     name[length] = '\0';
+    return true;
 }
 
 static int RegisterOneClass(HINSTANCE instance, const char* className, WNDPROC procedure, UINT style,
@@ -75,8 +78,13 @@ HWND CreateFrameWindow(HINSTANCE instance, int showCommand)
     return frame;
 }
 
-void OpenCommandLineFile(HWND frame, const char* name)
+void OpenCommandLineFile(HWND frame, const char* argument)
 {
+    char name[CommandLineNameSize];
+    if (!CommandLineName(argument, name)) {
+        ShowMessageBox(frame, TEXT_NAME_TOO_LONG, TEXT_MESSAGE_CAPTION, MB_ICONERROR);
+        return;
+    }
     if (name[0] == '\0')
         return;
     openFromCommandLine = 1;
@@ -100,7 +108,7 @@ int RunMessageLoop(HWND frame, HACCEL accelerators)
     return static_cast<int>(message.wParam);
 }
 
-int EditorMain(HINSTANCE instance, HINSTANCE, const char* name, int showCommand)
+int EditorMain(HINSTANCE instance, HINSTANCE, const char* argument, int showCommand)
 {
     if (!RegisterWindowClasses(instance))
         return 0;
@@ -108,6 +116,6 @@ int EditorMain(HINSTANCE instance, HINSTANCE, const char* name, int showCommand)
     if (frame == nullptr)
         return 0;
     HACCEL accelerators = LoadAcceleratorsA(instance, TEXT_ACCELERATORS_NAME);
-    OpenCommandLineFile(frame, name);
+    OpenCommandLineFile(frame, argument);
     return RunMessageLoop(frame, accelerators);
 }

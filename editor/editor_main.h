@@ -2,11 +2,12 @@
 #pragma once
 #include <windows.h>
 
-// Room for the 80 characters that count of the command-line argument, plus the terminator.
-const int CommandLineNameSize = 81;
+// Room for the longest file name (MAX_PATH - 1 characters) and the terminator.
+const int CommandLineNameSize = MAX_PATH;
 
-// The first 80 characters of the argument with trailing blanks removed; empty for a missing argument.
-void CommandLineName(const char* argument, char name[CommandLineNameSize]);
+// The argument with trailing blanks removed; empty for a missing argument. False, with an empty name,
+// when the name is longer than a file name can be.
+bool CommandLineName(const char* argument, char name[CommandLineNameSize]);
 
 // Registers "myWindowClass" and "myMDIChildWindowClass"; 0 (after its message box) on failure.
 int RegisterWindowClasses(HINSTANCE instance);
@@ -14,10 +15,11 @@ int RegisterWindowClasses(HINSTANCE instance);
 // Creates and shows the frame and stores it in hMainWindow; null (after its message box) on failure.
 HWND CreateFrameWindow(HINSTANCE instance, int showCommand);
 
-// Opens the command-line file through File > Open, without the dialog; nothing for an empty name.
-void OpenCommandLineFile(HWND frame, const char* name);
+// Opens the file named by the command-line argument (null for none) through File > Open, without the
+// dialog; nothing for an empty name, a message and nothing else for a name too long.
+void OpenCommandLineFile(HWND frame, const char* argument);
 
 // Runs until the quit message and returns its wParam.
 int RunMessageLoop(HWND frame, HACCEL accelerators);
 
-int EditorMain(HINSTANCE instance, HINSTANCE previousInstance, const char* name, int showCommand);
+int EditorMain(HINSTANCE instance, HINSTANCE previousInstance, const char* argument, int showCommand);

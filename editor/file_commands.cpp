@@ -1,5 +1,8 @@
 #include "file_commands.h"
 
+#include <cstdio>
+
+#include "documents.h"
 #include "file_dialogs.h"
 #include "frame_window.h"
 #include "shell_state.h"
@@ -31,7 +34,29 @@ static HWND EditOf(HWND document)
 static void ShowOpenedFile(HWND document, const char* name)
 {
     SetStatusTexts(TEXT_STATUS_OPENED, name);
-    SetWindowTextA(document, name);
+    SetDocumentTitle(document, name);
+}
+
+// The system's own description of an error, without its final line end.
+static void SystemErrorText(DWORD error, char* text, DWORD size)
+{
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                                  text, size, nullptr);
+    while (length > 0 && (text[length - 1] == '\n' || text[length - 1] == '\r'))
+        length--;
+    text[length] = '\0';
+    if (length == 0)
+        std::snprintf(text, size, TEXT_SYSTEM_ERROR_NUMBER, static_cast<unsigned long>(error));
+}
+
+// A failed save must not pass for a saved file: say which file and why.
+static void ShowSaveFailure(HWND document, const char* name, DWORD error)
+{
+    char reason[256];
+    SystemErrorText(error, reason, sizeof(reason));
+    char text[MAX_PATH + sizeof(reason) + sizeof(TEXT_SAVE_FAILED)];
+    std::snprintf(text, sizeof(text), TEXT_SAVE_FAILED, name, reason);
+    ShowMessageBox(document, text, TEXT_MESSAGE_CAPTION, MB_ICONERROR);
 }
 
 void OpenDocumentFile(HWND document)
@@ -65,8 +90,10 @@ void SaveDocumentAs(HWND document)
         lstrcpyA(name, " ");
     if (!ShowSaveFileDialog(&dialog))
         return;
-    if (SaveTextFile(EditOf(document), name)) {
-        SetStatusTexts(TEXT_STATUS_SAVED, name);
-        SetWindowTextA(document, name);
+    if (!SaveTextFile(EditOf(document), name)) {
+        ShowSaveFailure(document, name, GetLastError());
+        return;
     }
+    SetStatusTexts(TEXT_STATUS_SAVED, name);
+    SetDocumentTitle(document, name);
 }

@@ -6,8 +6,6 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    char name[CommandLineNameSize];
-    CommandLineName(__argc > 1 ? __argv[1] : nullptr, name);
-    EditorMain(GetModuleHandleA(nullptr), nullptr, name, SW_SHOWNORMAL);
+    EditorMain(GetModuleHandleA(nullptr), nullptr, __argc > 1 ? __argv[1] : nullptr, SW_SHOWNORMAL);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "text_files.h"
 
+#include "handle_holders.h"
 #include "texts.h"
 #include "ui_seam.h"
 
@@ -8,44 +9,54 @@ static void ShowFileFailure(const char* fileName, const char* failure)
     ShowMessageBox(nullptr, fileName, failure, MB_ICONERROR);
 }
 
-int LoadTextFile(HWND edit, const char* fileName)
+// A zero byte would end the edit control's text, and the next save would drop everything after it.
+// Returns true when the text held one.
+static bool BlankZeroBytes(char* text, DWORD length)
 {
-    HANDLE file = CreateFileA(fileName, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return 0;
-
-    DWORD size = GetFileSize(file, nullptr);
-    if (size == INVALID_FILE_SIZE) {
-        ShowFileFailure(fileName, TEXT_SIZE_UNREADABLE);
-        CloseHandle(file);
-        return 0;
+    bool found = false;
+    for (DWORD i = 0; i < length; i++) {
+        if (text[i] == '\0') {
+            text[i] = ' ';
+            found = true;
+        }
     }
-    // Zero-filled with one byte more, so the text is terminated even after a short read.
-    char* text = static_cast<char*>(GlobalAlloc(GPTR, static_cast<SIZE_T>(size) + 1));
-    if (text == nullptr) {
-        ShowFileFailure(fileName, TEXT_NO_MEMORY_TO_OPEN);
-        CloseHandle(file);
-        return 0;
-    }
-    DWORD read = 0;
-    if (!ReadFile(file, text, size, &read, nullptr)) {
-        ShowFileFailure(fileName, TEXT_READ_FAILED);
-        GlobalFree(text);
-        CloseHandle(file);
-        return 0;
-    }
-    text[size] = '\0';
-    int result = 1;
-    if (!SetWindowTextA(edit, text)) {
-        ShowFileFailure(fileName, TEXT_EDIT_REFUSED_TEXT);
-        result = 0;
-    }
-    GlobalFree(text);
-    CloseHandle(file);
-    return result;
+    return found;
 }
 
-// Folder part of a file name, with its final separator; "" for a bare name (the current folder).
+bool LoadTextFile(HWND edit, const char* fileName)
+{
+    HandleHolder file(CreateFileA(fileName, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file.IsValid())
+        return false;
+
+    DWORD size = GetFileSize(file.Get(), nullptr);
+    if (size == INVALID_FILE_SIZE) {
+        ShowFileFailure(fileName, TEXT_SIZE_UNREADABLE);
+        return false;
+    }
+    // One byte more for the terminator.
+    GlobalMemoryHolder text(static_cast<SIZE_T>(size) + 1);
+    if (!text.IsValid()) {
+        ShowFileFailure(fileName, TEXT_NO_MEMORY_TO_OPEN);
+        return false;
+    }
+    DWORD read = 0;
+    if (!ReadFile(file.Get(), text.Text(), size, &read, nullptr)) {
+        ShowFileFailure(fileName, TEXT_READ_FAILED);
+        return false;
+    }
+    bool heldZeroBytes = BlankZeroBytes(text.Text(), read);
+    text.Text()[read] = '\0';
+    if (!SetWindowTextA(edit, text.Text())) {
+        ShowFileFailure(fileName, TEXT_EDIT_REFUSED_TEXT);
+        return false;
+    }
+    if (heldZeroBytes)
+        ShowMessageBox(GetParent(edit), TEXT_ZERO_BYTES_AS_BLANKS, fileName, MB_ICONWARNING);
+    return true;
+}
+
+// Folder part of a file name, with its final separator; "." for a bare name (the current folder).
 static void FolderOf(const char* fileName, char folder[MAX_PATH])
 {
     int end = 0;
@@ -57,55 +68,81 @@ static void FolderOf(const char* fileName, char folder[MAX_PATH])
         lstrcpyA(folder, ".");
 }
 
-// Writes the edit control's whole text into the open file; 1 when every byte was written.
-static int WriteEditText(HWND edit, HANDLE file)
+static bool FailWith(DWORD error)
 {
-    int length = GetWindowTextLengthA(edit);
-    char* text = static_cast<char*>(GlobalAlloc(GPTR, static_cast<SIZE_T>(length) + 1));
-    if (text == nullptr)
-        return 0;
-    int copied = length > 0 ? GetWindowTextA(edit, text, length + 1) : 0;
-    DWORD written = 0;
-    int result = copied == length && WriteFile(file, text, static_cast<DWORD>(length), &written, nullptr) &&
-                 written == static_cast<DWORD>(length);
-    GlobalFree(text);
-    return result;
+    SetLastError(error);
+    return false;
 }
 
-int SaveTextFile(HWND edit, const char* fileName)
+// Writes the edit control's whole text into the open file; false with the reason in GetLastError().
+static bool WriteEditText(HWND edit, HANDLE file)
+{
+    int length = GetWindowTextLengthA(edit);
+    GlobalMemoryHolder text(static_cast<SIZE_T>(length) + 1);
+    if (!text.IsValid())
+        return false;
+    int copied = length > 0 ? GetWindowTextA(edit, text.Text(), length + 1) : 0;
+    if (copied != length)
+        return FailWith(ERROR_NOT_ENOUGH_MEMORY);
+    DWORD written = 0;
+    if (!WriteFile(file, text.Text(), static_cast<DWORD>(length), &written, nullptr))
+        return false;
+    // A short write to a disk file means there was no more room.
+    if (written != static_cast<DWORD>(length))
+        return FailWith(ERROR_DISK_FULL);
+    return true;
+}
+
+// Writes the text into a new file; 0 when complete, otherwise the system's error number.
+static DWORD WriteEditTextToNewFile(HWND edit, const char* path)
+{
+    HandleHolder file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid())
+        return GetLastError();
+    DWORD error = WriteEditText(edit, file.Get()) ? 0 : GetLastError();
+    if (!file.Close() && error == 0)
+        error = GetLastError();
+    return error;
+}
+
+// The text goes into a new file beside the target, which replaces the target only when complete,
+// so that a failed write leaves the old content in place. 0 or the system's error number.
+static DWORD ReplaceWithEditText(HWND edit, const char* fileName)
+{
+    char folder[MAX_PATH];
+    char temporary[MAX_PATH];
+    FolderOf(fileName, folder);
+    if (GetTempFileNameA(folder, "pm", 0, temporary) == 0)
+        return GetLastError();
+    DWORD error = WriteEditTextToNewFile(edit, temporary);
+    if (error == 0 && !MoveFileExA(temporary, fileName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        error = GetLastError();
+    if (error != 0)
+        DeleteFileA(temporary);
+    return error;
+}
+
+bool SaveTextFile(HWND edit, const char* fileName)
 {
     // The target must be writable before anything is written: a read-only or locked file fails here.
     // The read-only attribute is looked at itself, because replacing a file bypasses it on some systems.
     DWORD attributes = GetFileAttributesA(fileName);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
-        return 0;
-    HANDLE target = CreateFileA(fileName, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (target == INVALID_HANDLE_VALUE)
-        return 0;
-    int targetIsNew = GetLastError() != ERROR_ALREADY_EXISTS;
-    CloseHandle(target);
-
-    // The text goes into a new file beside the target, which replaces the target only when complete,
-    // so that a failed write leaves the old content in place.
-    char folder[MAX_PATH];
-    char temporary[MAX_PATH];
-    FolderOf(fileName, folder);
-    int result = 0;
-    if (GetTempFileNameA(folder, "pm", 0, temporary) != 0) {
-        HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                  nullptr);
-        if (file != INVALID_HANDLE_VALUE) {
-            int written = WriteEditText(edit, file);
-            written = CloseHandle(file) && written;
-            result = written && MoveFileExA(temporary, fileName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-        }
-        if (!result)
-            DeleteFileA(temporary);
+        return FailWith(ERROR_ACCESS_DENIED);
+    bool targetIsNew = false;
+    {
+        HandleHolder target(CreateFileA(fileName, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                        OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!target.IsValid())
+            return false;
+        targetIsNew = GetLastError() != ERROR_ALREADY_EXISTS;
     }
-    if (!result && targetIsNew)
-        DeleteFileA(fileName);
-    if (result)
-        SendMessageA(edit, EM_SETMODIFY, 0, 0);
-    return result;
+    DWORD error = ReplaceWithEditText(edit, fileName);
+    if (error != 0) {
+        if (targetIsNew)
+            DeleteFileA(fileName);
+        return FailWith(error);
+    }
+    SendMessageA(edit, EM_SETMODIFY, 0, 0);
+    return true;
 }

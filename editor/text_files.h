@@ -2,9 +2,10 @@
 #pragma once
 #include <windows.h>
 
-// 1 when the file's content now stands in the edit control; 0 otherwise.
-int LoadTextFile(HWND edit, const char* fileName);
+// True when the file's content now stands in the edit control. Zero bytes are loaded as blanks, and a
+// message owned by the edit control's window says so.
+bool LoadTextFile(HWND edit, const char* fileName);
 
-// 1 when the whole text is in the file and the edit control's modified flag is cleared; 0 otherwise,
-// and then the file keeps its previous content and the flag stays as it was.
-int SaveTextFile(HWND edit, const char* fileName);
+// True when the whole text is in the file and the edit control's modified flag is cleared. Otherwise
+// false with the reason in GetLastError(); the file keeps its previous content and the flag its state.
+bool SaveTextFile(HWND edit, const char* fileName);

@@ -73,6 +73,13 @@
 #define TEXT_NO_MEMORY_TO_OPEN "Not enough memory to be opened!"
 #define TEXT_READ_FAILED "File is too big to be opened!"
 #define TEXT_EDIT_REFUSED_TEXT "Problem loading Edit Control!"
+#define TEXT_ZERO_BYTES_AS_BLANKS \
+    "This file holds zero bytes. They are shown as blanks, and saving the file writes blanks in their place."
+// The file name, then the system's own reason.
+#define TEXT_SAVE_FAILED "Could not save the file\r\n%s\r\n\r\n%s"
+#define TEXT_SYSTEM_ERROR_NUMBER "System error %lu."
+#define TEXT_NAME_TOO_LONG \
+    "The file name given on the command line is too long (more than 259 characters); no file was opened."
 #define TEXT_STATUS_OPENED "Opened..."
 #define TEXT_STATUS_SAVED "Saved..."
 #define TEXT_FILTER_TEXT_FILES "Text Files (*.txt)"

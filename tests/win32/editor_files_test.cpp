@@ -3,7 +3,6 @@
 
 #include "resource_ids.h"
 #include "shell_state.h"
-#include "text_files.h"
 
 namespace {
 
@@ -52,16 +51,31 @@ TEST_F(FileTest, LineEndsAndBytesSurviveOpenAndSave)
     EXPECT_EQ(seams.saveCalls[0].filter, "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|");
     EXPECT_EQ(seams.saveCalls[0].defaultExtension, "txt");
     EXPECT_TRUE(seams.messages.empty());
+
+    // With the last document closed the status bar no longer names a file.
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
+    EXPECT_EQ(CountDocumentWindows(), 0);
+    EXPECT_EQ(StatusText(0), "Version 2.3");
+    EXPECT_EQ(StatusText(1), "");
 }
 
-TEST_F(FileTest, AZeroByteEndsTheText)
+TEST_F(FileTest, ZeroBytesOpenAsBlanksAndNothingAfterThemIsLost)
 {
     std::string path = PathOf("zero.txt");
-    WriteBytes(path, std::string("before\0after", 12));
+    WriteBytes(path, std::string("abc\0def\r\nxyz\0\0", 14));
     HWND document = Open(path);
-    EXPECT_EQ(WindowText(EditOf(document)), "before");
+    EXPECT_EQ(WindowText(EditOf(document)), "abc def\r\nxyz  ");
+    EXPECT_EQ(WindowText(document), path);
+    EXPECT_FALSE(IsModified(document));
+    ASSERT_EQ(seams.messages.size(), 1u);
+    EXPECT_EQ(seams.messages[0].caption, path);
+    EXPECT_NE(seams.messages[0].text.find("zero bytes"), std::string::npos) << seams.messages[0].text;
+    EXPECT_NE(seams.messages[0].text.find("blanks"), std::string::npos) << seams.messages[0].text;
+    EXPECT_EQ(seams.messages[0].owner, document);
+
     SaveAs(path);
-    EXPECT_EQ(ReadBytes(path), "before");
+    EXPECT_EQ(ReadBytes(path), "abc def\r\nxyz  ");
+    EXPECT_EQ(seams.messages.size(), 1u);
 }
 
 TEST_F(FileTest, EmptyFileOpensAndAnEmptyDocumentSavesAsAnEmptyFile)
@@ -98,7 +112,32 @@ TEST_F(FileTest, SavingOverAFileLeavesNoOtherFileBehind)
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"notes.txt"});
 }
 
-TEST_F(FileTest, FailedSaveToAReadOnlyFileKeepsTheOldContentAndTheChanges)
+// The system's own description of an error, which the editor quotes when a save fails.
+std::string SystemText(DWORD error)
+{
+    char text[512] = "";
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text,
+                   sizeof(text), nullptr);
+    std::string result = text;
+    while (!result.empty() && (result.back() == '\n' || result.back() == '\r'))
+        result.pop_back();
+    return result;
+}
+
+// A failed save says so in one box owned by the document, naming the file and the system's reason.
+void ExpectSaveFailure(HWND document, const std::string& path, DWORD error)
+{
+    ASSERT_EQ(seams.messages.size(), 1u);
+    const ShownMessage& message = seams.messages[0];
+    EXPECT_EQ(message.owner, document);
+    EXPECT_EQ(message.style, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_NE(message.text.find(path), std::string::npos) << message.text;
+    std::string reason = SystemText(error);
+    ASSERT_FALSE(reason.empty());
+    EXPECT_NE(message.text.find(reason), std::string::npos) << message.text << " lacks " << reason;
+}
+
+TEST_F(FileTest, FailedSaveToAReadOnlyFileKeepsTheOldContentAndTheChangesAndSaysWhy)
 {
     std::string path = PathOf("locked.txt");
     WriteBytes(path, "old content");
@@ -106,33 +145,35 @@ TEST_F(FileTest, FailedSaveToAReadOnlyFileKeepsTheOldContentAndTheChanges)
     TypeText(document, "new ");
     ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
     SaveAs(path);
+    ExpectSaveFailure(document, path, ERROR_ACCESS_DENIED);
     EXPECT_EQ(ReadBytes(path), "old content");
     EXPECT_TRUE(IsModified(document));
     EXPECT_EQ(StatusText(0), "Opened...");
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"locked.txt"});
 
     // Closing still asks, because the changes are not saved.
+    seams.messages.clear();
     seams.messageAnswers.push_back(IDNO);
     SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
     ASSERT_EQ(seams.messages.size(), 1u);
     EXPECT_EQ(seams.messages[0].text, "Save current changes in " + path + "?");
 }
 
-TEST_F(FileTest, FailedSaveIntoAMissingFolderChangesNothing)
+TEST_F(FileTest, FailedSaveIntoAMissingFolderChangesNothingAndSaysWhy)
 {
     SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
     HWND document = ActiveDocumentWindow();
     TypeText(document, "text");
     std::string path = PathOf("no such folder\\file.txt");
-    EXPECT_EQ(SaveTextFile(EditOf(document), path.c_str()), 0);
     SaveAs(path);
+    ExpectSaveFailure(document, path, ERROR_PATH_NOT_FOUND);
     EXPECT_FALSE(FileExists(path));
     EXPECT_TRUE(IsModified(document));
     EXPECT_EQ(WindowText(document), "[Untitled]");
     EXPECT_EQ(StatusText(0), "Version 2.3");
 }
 
-TEST_F(FileTest, FailedSaveToAFileOpenElsewhereKeepsItsContent)
+TEST_F(FileTest, FailedSaveToAFileOpenElsewhereKeepsItsContentAndSaysWhy)
 {
     std::string path = PathOf("busy.txt");
     WriteBytes(path, "in use");
@@ -141,8 +182,9 @@ TEST_F(FileTest, FailedSaveToAFileOpenElsewhereKeepsItsContent)
     // Another program holds the file open and lets nobody write or replace it.
     HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(SaveTextFile(EditOf(document), path.c_str()), 0);
+    SaveAs(path);
     CloseHandle(holder);
+    ExpectSaveFailure(document, path, ERROR_SHARING_VIOLATION);
     EXPECT_EQ(ReadBytes(path), "in use");
     EXPECT_TRUE(IsModified(document));
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"busy.txt"});

@@ -92,9 +92,7 @@ HWND EditorTest::StartEditor(const char* argument)
     frame = CreateFrameWindow(instance, SW_SHOWNORMAL);
     EXPECT_NE(frame, nullptr);
     accelerators = LoadAcceleratorsA(instance, "Penmar");
-    char name[CommandLineNameSize];
-    CommandLineName(argument, name);
-    OpenCommandLineFile(frame, name);
+    OpenCommandLineFile(frame, argument);
     PumpMessages();
     return frame;
 }

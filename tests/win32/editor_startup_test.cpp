@@ -12,22 +12,23 @@ namespace {
 std::string NameOf(const char* argument)
 {
     char name[CommandLineNameSize];
-    CommandLineName(argument, name);
+    EXPECT_TRUE(CommandLineName(argument, name)) << argument;
     return name;
 }
 
-TEST(CommandLineName, KeepsAtMostEightyCharactersWithoutTrailingBlanks)
+TEST(CommandLineName, KeepsAWholeFileNameWithoutTrailingBlanksAndRefusesALongerOne)
 {
     EXPECT_EQ(NameOf(nullptr), "");
     EXPECT_EQ(NameOf(""), "");
     EXPECT_EQ(NameOf("     "), "");
     EXPECT_EQ(NameOf("  a b.txt   "), "  a b.txt");
-    std::string eighty(80, 'x');
-    EXPECT_EQ(NameOf(eighty.c_str()), eighty);
-    EXPECT_EQ(NameOf((eighty + "yyyyy").c_str()), eighty);
-    // Blanks at the cut are trailing blanks of the 80-character field.
-    std::string blanksAtCut = std::string(75, 'x') + "      z";
-    EXPECT_EQ(NameOf(blanksAtCut.c_str()), std::string(75, 'x'));
+    std::string longest(MAX_PATH - 1, 'x');
+    EXPECT_EQ(NameOf(longest.c_str()), longest);
+    EXPECT_EQ(NameOf((longest + "    ").c_str()), longest);
+
+    char name[CommandLineNameSize];
+    EXPECT_FALSE(CommandLineName((longest + "y").c_str(), name));
+    EXPECT_STREQ(name, "");
 }
 
 using StartupTest = EditorTest;
@@ -95,6 +96,12 @@ TEST_F(StartupTest, ExistingFileOpensInOneDocumentTitledWithItsName)
     EXPECT_TRUE(seams.messages.empty());
     EXPECT_TRUE(seams.openCalls.empty());
     EXPECT_EQ(openFromCommandLine, 0);
+
+    // The Window menu lists the document by its new title at once.
+    HMENU windowMenu = GetSubMenu(GetMenu(frame), MENU_POSITION_WINDOW);
+    char item[MAX_PATH + 8] = "";
+    GetMenuStringA(windowMenu, GetMenuItemCount(windowMenu) - 1, item, sizeof(item), MF_BYPOSITION);
+    EXPECT_EQ(std::string(item), "&1 " + path);
 }
 
 TEST_F(StartupTest, MissingFileLeavesAnUntitledDocumentAndSaysSo)
@@ -113,19 +120,34 @@ TEST_F(StartupTest, MissingFileLeavesAnUntitledDocumentAndSaysSo)
     EXPECT_TRUE(seams.openCalls.empty());
 }
 
-TEST_F(StartupTest, LongArgumentCountsWithItsFirstEightyCharacters)
+TEST_F(StartupTest, LongArgumentOpensItsOwnFileAndATooLongOneOpensNothing)
 {
-    // A file whose full name is exactly 80 characters, named by an argument of 100.
-    std::string path = folder;
-    path += std::string(80 - path.size() - 4, 'n') + ".txt";
-    ASSERT_EQ(path.size(), 80u);
-    WriteBytes(path, "eighty");
-    std::string argument = path + std::string(20, 'z');
-    StartEditor(argument.c_str());
+    // A name of 100 characters whose first 80 also name a file: the whole name counts.
+    std::string shorter = folder;
+    shorter += std::string(80 - shorter.size(), 'n');
+    ASSERT_EQ(shorter.size(), 80u);
+    WriteBytes(shorter, "the other file");
+    std::string path = shorter + std::string(20 - 4, 'n') + ".txt";
+    ASSERT_EQ(path.size(), 100u);
+    WriteBytes(path, "hundred");
+    StartEditor(path.c_str());
     ASSERT_EQ(CountDocumentWindows(), 1);
     EXPECT_EQ(WindowText(ActiveDocumentWindow()), path);
-    EXPECT_EQ(WindowText(EditOf(ActiveDocumentWindow())), "eighty");
+    EXPECT_EQ(WindowText(EditOf(ActiveDocumentWindow())), "hundred");
     EXPECT_TRUE(seams.messages.empty());
+    DestroyWindow(frame);
+    QuitWasPosted();
+
+    // Longer than a file name can be: a message, and no document window.
+    std::string tooLong = folder + std::string(MAX_PATH - folder.size(), 'n');
+    ASSERT_EQ(tooLong.size(), static_cast<size_t>(MAX_PATH));
+    StartEditor(tooLong.c_str());
+    EXPECT_EQ(CountDocumentWindows(), 0);
+    ASSERT_EQ(seams.messages.size(), 1u);
+    EXPECT_NE(seams.messages[0].text.find("too long"), std::string::npos) << seams.messages[0].text;
+    EXPECT_EQ(seams.messages[0].style, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_EQ(seams.messages[0].owner, frame);
+    EXPECT_EQ(StatusText(0), "Version 2.3");
 }
 
 TEST_F(StartupTest, LaterOpenStartsWithAnEmptyNameAndCancelLeavesAnUntitledDocument)
