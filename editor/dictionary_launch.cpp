@@ -1,29 +1,14 @@
 #include "dictionary_launch.h"
 
-#include <shellapi.h>
-
 #include "document_lines.h"
+#include "editor_hooks.h"
 #include "texts.h"
 
 namespace {
 
-ProgramStartFunction TestProgramStart = nullptr;
-
 const int LongestLookupWord = 54;
 
-HINSTANCE StartProgram(HWND owner, const char* verb, const char* program, const char* parameters)
-{
-    if (TestProgramStart != nullptr)
-        return TestProgramStart(owner, verb, program, parameters, nullptr, SW_SHOWNORMAL);
-    return ShellExecuteA(owner, verb, program, parameters, nullptr, SW_SHOWNORMAL);
-}
-
 } // namespace
-
-void SetProgramStartForTesting(ProgramStartFunction function)
-{
-    TestProgramStart = function;
-}
 
 void LaunchDictionary(HWND window, int editId)
 {
@@ -51,5 +36,6 @@ void LaunchDictionary(HWND window, int editId)
     parameters[length++] = '"';
     parameters[length] = '\0';
 
-    StartProgram(GetDesktopWindow(), TEXT_DICTIONARY_VERB, TEXT_DICTIONARY_PROGRAM, parameters);
+    StartProgram(GetDesktopWindow(), TEXT_DICTIONARY_VERB, TEXT_DICTIONARY_PROGRAM, parameters, nullptr,
+                 SW_SHOWNORMAL);
 }

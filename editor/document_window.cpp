@@ -2,6 +2,7 @@
 
 #include "dictionary_launch.h"
 #include "documents.h"
+#include "editor_hooks.h"
 #include "file_commands.h"
 #include "find_replace.h"
 #include "menu_enabling.h"
@@ -9,7 +10,6 @@
 #include "shell_state.h"
 #include "spell_run.h"
 #include "texts.h"
-#include "ui_seam.h"
 
 static void OnCreate(HWND document)
 {

@@ -2,12 +2,12 @@
 
 #include <cstdio>
 
+#include "editor_hooks.h"
 #include "frame_window.h"
 #include "menu_enabling.h"
 #include "resource_ids.h"
 #include "shell_state.h"
 #include "texts.h"
-#include "ui_seam.h"
 #include "window_classes.h"
 
 static int HasChanges(HWND document)

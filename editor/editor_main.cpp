@@ -3,12 +3,12 @@
 #include <commctrl.h>
 #include <cstring>
 
-#include "frame_window.h"
 #include "document_window.h"
+#include "editor_hooks.h"
+#include "frame_window.h"
 #include "resource_ids.h"
 #include "shell_state.h"
 #include "texts.h"
-#include "ui_seam.h"
 #include "window_classes.h"
 
 bool CommandLineName(const char* argument, char name[CommandLineNameSize])

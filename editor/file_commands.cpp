@@ -3,12 +3,11 @@
 #include <cstdio>
 
 #include "documents.h"
-#include "file_dialogs.h"
+#include "editor_hooks.h"
 #include "frame_window.h"
 #include "shell_state.h"
 #include "text_files.h"
 #include "texts.h"
-#include "ui_seam.h"
 
 static const char FileFilter[] = TEXT_FILTER_TEXT_FILES "\0" TEXT_FILTER_TEXT_PATTERN "\0" TEXT_FILTER_ALL_FILES
     "\0" TEXT_FILTER_ALL_PATTERN "\0";

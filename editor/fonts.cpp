@@ -1,11 +1,10 @@
 #include "fonts.h"
 
-#include "dialog_seam.h"
+#include "editor_hooks.h"
 #include "font_keeper.h"
 #include "frame_window.h"
 #include "shell_state.h"
 #include "texts.h"
-#include "ui_seam.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include "about_box.h"
 #include "documents.h"
+#include "editor_hooks.h"
 #include "file_commands.h"
 #include "fonts.h"
 #include "menu_enabling.h"
@@ -12,7 +13,6 @@
 #include "shell_state.h"
 #include "show_message.h"
 #include "texts.h"
-#include "ui_seam.h"
 
 HWND ActiveDocument()
 {

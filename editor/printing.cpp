@@ -2,8 +2,8 @@
 
 #include <commdlg.h>
 
-#include "dialog_seam.h"
 #include "edit_text_copy.h"
+#include "editor_hooks.h"
 #include "handle_holders.h"
 #include "print_box_ids.h"
 #include "print_pages.h"

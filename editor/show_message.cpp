@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "editor_hooks.h"
 #include "texts.h"
-#include "ui_seam.h"
 
 void ShowMessage(HWND owner, const char* format, const char* string)
 {

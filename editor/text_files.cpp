@@ -1,8 +1,8 @@
 #include "text_files.h"
 
+#include "editor_hooks.h"
 #include "handle_holders.h"
 #include "texts.h"
-#include "ui_seam.h"
 
 static void ShowFileFailure(const char* fileName, const char* failure)
 {

@@ -3,6 +3,7 @@
 
 #include "dictionary_launch.h"
 #include "documents.h"
+#include "editor_hooks.h"
 #include "resource_ids.h"
 #include "shell_state.h"
 

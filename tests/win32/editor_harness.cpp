@@ -3,11 +3,10 @@
 #include <commctrl.h>
 #include <cstdio>
 
+#include "editor_hooks.h"
 #include "editor_main.h"
-#include "file_dialogs.h"
 #include "fonts.h"
 #include "shell_state.h"
-#include "ui_seam.h"
 #include "window_classes.h"
 
 SeamLog seams;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "dialog_seam.h"
+#include "editor_hooks.h"
 #include "font_keeper.h"
 #include "fonts.h"
 #include "shell_state.h"

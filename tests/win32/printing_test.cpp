@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "dialog_seam.h"
+#include "editor_hooks.h"
 #include "print_pages.h"
 #include "printing.h"
 #include "shell_state.h"
