@@ -8,6 +8,7 @@
 #include "menu_enabling.h"
 #include "resource_ids.h"
 #include "shell_state.h"
+#include "show_message.h"
 #include "spell_run.h"
 #include "texts.h"
 
@@ -19,11 +20,10 @@ static void OnCreate(HWND document)
                                 0, 0, 100, 100, document,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(DocumentEditId)),
                                 GetModuleHandleA(nullptr), nullptr);
-    if (edit == nullptr)
-        ShowMessageBox(document, TEXT_EDIT_BOX_FAILED, TEXT_CAPTION_ERROR, MB_ICONERROR);
-    else
-        SendMessageA(edit, EM_LIMITTEXT, 0, 0);
     findMessageId = RegisterWindowMessageA(FINDMSGSTRINGA);
+    if (!WindowCreated(edit, document, TEXT_EDIT_BOX_FAILED, TEXT_CAPTION_ERROR, MB_ICONERROR))
+        return;
+    SendMessageA(edit, EM_LIMITTEXT, 0, 0);
     SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(hEditorFont), 0);
 }
 

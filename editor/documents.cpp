@@ -7,10 +7,11 @@
 #include "menu_enabling.h"
 #include "resource_ids.h"
 #include "shell_state.h"
+#include "show_message.h"
 #include "texts.h"
 #include "window_classes.h"
 
-static int HasChanges(HWND document)
+static bool HasChanges(HWND document)
 {
     return SendDlgItemMessageA(document, DocumentEditId, EM_GETMODIFY, 0, 0) != 0;
 }
@@ -27,12 +28,11 @@ HWND CreateDocumentWindow(HWND mdiClient)
     create.cy = 500;
     HWND document = reinterpret_cast<HWND>(SendMessageA(mdiClient, WM_MDICREATE, 0,
                                                         reinterpret_cast<LPARAM>(&create)));
-    if (document == nullptr)
-        ShowMessageBox(mdiClient, TEXT_CHILD_CREATION_FAILED, TEXT_CAPTION_OH_OH, MB_ICONEXCLAMATION);
+    WindowCreated(document, mdiClient, TEXT_CHILD_CREATION_FAILED, TEXT_CAPTION_OH_OH, MB_ICONEXCLAMATION);
     return document;
 }
 
-int QuerySaveChanges(HWND document)
+bool QuerySaveChanges(HWND document)
 {
     char name[260] = "";
     if (GetWindowTextA(document, name, sizeof(name)) == 0)
@@ -40,9 +40,9 @@ int QuerySaveChanges(HWND document)
     char question[sizeof(name) + sizeof(TEXT_SAVE_CHANGES)];
     std::snprintf(question, sizeof(question), TEXT_SAVE_CHANGES, name);
     if (ShowMessageBox(document, question, TEXT_MESSAGE_CAPTION, MB_YESNO | MB_ICONQUESTION) != IDYES)
-        return 0;
+        return false;
     SendMessageA(document, WM_COMMAND, IDM_FILE_SAVEAS, 0);
-    return 1;
+    return true;
 }
 
 void CloseActiveDocument()

@@ -6,8 +6,8 @@
 HWND CreateDocumentWindow(HWND mdiClient);
 // Closes the active document window, unless it has changes and the user chooses to save them.
 void CloseActiveDocument();
-// 1 when the user chose to save (Save As has run; the caller stops closing), 0 when not.
-int QuerySaveChanges(HWND document);
+// True when the user chose to save (Save As has run; the caller stops closing).
+bool QuerySaveChanges(HWND document);
 int32_t CountDocuments(HWND mdiClient);
 // A new title (the file's name after an open or save), shown in the Window menu as well.
 void SetDocumentTitle(HWND document, const char* title);

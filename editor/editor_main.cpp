@@ -8,6 +8,7 @@
 #include "frame_window.h"
 #include "resource_ids.h"
 #include "shell_state.h"
+#include "show_message.h"
 #include "texts.h"
 #include "window_classes.h"
 
@@ -27,8 +28,8 @@ bool CommandLineName(const char* argument, char name[CommandLineNameSize])
     return true;
 }
 
-static int RegisterOneClass(HINSTANCE instance, const char* className, WNDPROC procedure, UINT style,
-                         int backgroundColour, const char* menuName)
+static bool RegisterOneClass(HINSTANCE instance, const char* className, WNDPROC procedure, UINT style,
+                             int backgroundColour, const char* menuName)
 {
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof(windowClass);
@@ -44,7 +45,7 @@ static int RegisterOneClass(HINSTANCE instance, const char* className, WNDPROC p
     return RegisterClassExA(&windowClass) != 0;
 }
 
-int RegisterWindowClasses(HINSTANCE instance)
+bool RegisterWindowClasses(HINSTANCE instance)
 {
     // The toolbar and status bar classes live in the common-controls library, which is only
     // loaded and registered when the program asks for it.
@@ -54,24 +55,22 @@ int RegisterWindowClasses(HINSTANCE instance)
     if (!RegisterOneClass(instance, FRAME_CLASS_NAME, FrameWindowProc, 0, COLOR_WINDOW,
                        MAKEINTRESOURCEA(IDM_MAINMENU))) {
         ShowMessageBox(nullptr, TEXT_REGISTRATION_FAILED, TEXT_CAPTION_ERROR_BANG, MB_ICONEXCLAMATION);
-        return 0;
+        return false;
     }
     if (!RegisterOneClass(instance, DOCUMENT_CLASS_NAME, DocumentWindowProc, CS_HREDRAW | CS_VREDRAW,
                        COLOR_BTNFACE, nullptr)) {
         ShowMessageBox(nullptr, TEXT_CHILD_REGISTRATION_FAILED, TEXT_CAPTION_OH_OH, MB_ICONEXCLAMATION);
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
 HWND CreateFrameWindow(HINSTANCE instance, int showCommand)
 {
     HWND frame = CreateWindowExA(0, FRAME_CLASS_NAME, TEXT_FRAME_TITLE, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                                  CW_USEDEFAULT, CW_USEDEFAULT, 1100, 640, nullptr, nullptr, instance, nullptr);
-    if (frame == nullptr) {
-        ShowMessageBox(nullptr, TEXT_CREATION_FAILED, TEXT_CAPTION_ERROR_BANG, MB_ICONEXCLAMATION);
+    if (!WindowCreated(frame, nullptr, TEXT_CREATION_FAILED, TEXT_CAPTION_ERROR_BANG, MB_ICONEXCLAMATION))
         return nullptr;
-    }
     hMainWindow = frame;
     ShowWindow(frame, showCommand);
     UpdateWindow(frame);

@@ -9,8 +9,8 @@ const int CommandLineNameSize = MAX_PATH;
 // when the name is longer than a file name can be.
 bool CommandLineName(const char* argument, char name[CommandLineNameSize]);
 
-// Registers "myWindowClass" and "myMDIChildWindowClass"; 0 (after its message box) on failure.
-int RegisterWindowClasses(HINSTANCE instance);
+// Registers "myWindowClass" and "myMDIChildWindowClass"; false (after its message box) on failure.
+bool RegisterWindowClasses(HINSTANCE instance);
 
 // Creates and shows the frame and stores it in hMainWindow; null (after its message box) on failure.
 HWND CreateFrameWindow(HINSTANCE instance, int showCommand);

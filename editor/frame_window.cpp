@@ -38,8 +38,7 @@ static void CreateMDIClient(HWND frame, HINSTANCE instance)
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, frame,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(FrameMDIClientId)),
                                  instance, &clientCreate);
-    if (hMDIClient == nullptr)
-        ShowMessageBox(frame, TEXT_MDI_CLIENT_FAILED, TEXT_CAPTION_ERROR, MB_ICONERROR);
+    WindowCreated(hMDIClient, frame, TEXT_MDI_CLIENT_FAILED, TEXT_CAPTION_ERROR, MB_ICONERROR);
 }
 
 static void CreateToolbar(HWND frame, HINSTANCE instance)
@@ -47,8 +46,8 @@ static void CreateToolbar(HWND frame, HINSTANCE instance)
     HWND toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, frame,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(FrameToolbarId)), instance,
                                    nullptr);
-    if (toolbar == nullptr)
-        ShowMessageBox(frame, TEXT_TOOLBAR_FAILED, TEXT_CAPTION_ERROR, MB_ICONERROR);
+    if (!WindowCreated(toolbar, frame, TEXT_TOOLBAR_FAILED, TEXT_CAPTION_ERROR, MB_ICONERROR))
+        return;
 
     SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     TBADDBITMAP bitmaps = {HINST_COMMCTRL, IDB_STD_SMALL_COLOR};
@@ -73,6 +72,8 @@ static void CreateStatusBar(HWND frame, HINSTANCE instance)
                                      0, 0, frame,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(FrameStatusBarId)),
                                      instance, nullptr);
+    if (!WindowCreated(statusBar, frame, TEXT_STATUS_BAR_FAILED, TEXT_CAPTION_ERROR, MB_ICONERROR))
+        return;
     int rightEdges[2] = {100, -1};
     SendMessageA(statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(rightEdges));
     SendMessageA(statusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(TEXT_STATUS_VERSION));

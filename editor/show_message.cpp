@@ -14,3 +14,11 @@ void ShowMessage(HWND owner, const char* format, const char* string)
     std::snprintf(text, sizeof(text), format, string);
     ShowMessageBox(owner, text, TEXT_MESSAGE_CAPTION, MB_ICONEXCLAMATION);
 }
+
+bool WindowCreated(HWND window, HWND owner, const char* failure, const char* caption, UINT style)
+{
+    if (window != nullptr)
+        return true;
+    ShowMessageBox(owner, failure, caption, style);
+    return false;
+}

@@ -4,3 +4,7 @@
 
 // An empty string stands as "(untitled)"; the text is cut at 335 characters.
 void ShowMessage(HWND owner, const char* format, const char* string);
+
+// Every window the editor creates is checked here: true when it exists; otherwise the failure is shown
+// and false returned, and the caller goes on without that window.
+bool WindowCreated(HWND window, HWND owner, const char* failure, const char* caption, UINT style);

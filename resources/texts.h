@@ -15,6 +15,7 @@
 #define TEXT_CAPTION_ERROR "Error"
 #define TEXT_MDI_CLIENT_FAILED "Could not create MDI client."
 #define TEXT_TOOLBAR_FAILED "Could not create tool bar."
+#define TEXT_STATUS_BAR_FAILED "Could not create status bar."
 #define TEXT_STATUS_VERSION "Version " PENMAR_VERSION_TEXT
 #define TEXT_HELP_NOT_AVAILABLE "Help not available"
 #define TEXT_UNABLE_TO_PRINT "Unable to print file %s"
