@@ -1,9 +1,9 @@
 #include "fonts.h"
 
+#include "edit_text_copy.h"
 #include "editor_hooks.h"
 #include "font_keeper.h"
 #include "frame_window.h"
-#include "handle_holders.h"
 #include "shell_state.h"
 #include "texts.h"
 
@@ -91,8 +91,7 @@ void ChooseEditorFont(HWND owner)
 void RefreshDocumentFont(HWND document)
 {
     HWND edit = GetDlgItem(document, DocumentEditId);
-    int length = GetWindowTextLengthA(edit);
-    GlobalMemoryHolder text(static_cast<SIZE_T>(length) + 1);
+    EditTextCopy text(edit);
     if (!text.IsValid()) {
         ShowMessageBox(nullptr, TEXT_FONT_COPY_FAILED, TEXT_CAPTION_NULL_ALLOC, MB_ICONEXCLAMATION);
         return;
@@ -101,7 +100,6 @@ void RefreshDocumentFont(HWND document)
     LRESULT wasModified = 0;
     if (active != nullptr)
         wasModified = SendDlgItemMessageA(active, DocumentEditId, EM_GETMODIFY, 0, 0);
-    GetWindowTextA(edit, text.Text(), length + 1);
     SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(hEditorFont), 1);
     // Setting the text again lays it out in the new font; it also clears the modified flag.
     if (SetWindowTextA(edit, text.Text()) && wasModified != 0 && active != nullptr)

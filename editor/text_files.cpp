@@ -1,6 +1,7 @@
 #include "text_files.h"
 
 #include "editor_hooks.h"
+#include "edit_text_copy.h"
 #include "handle_holders.h"
 #include "texts.h"
 
@@ -78,11 +79,11 @@ static bool FailWith(DWORD error)
 static bool WriteEditText(HWND edit, HANDLE file)
 {
     int length = GetWindowTextLengthA(edit);
-    GlobalMemoryHolder text(static_cast<SIZE_T>(length) + 1);
+    EditTextCopy text(edit);
     if (!text.IsValid())
         return false;
-    int copied = length > 0 ? GetWindowTextA(edit, text.Text(), length + 1) : 0;
-    if (copied != length)
+    // A text not copied whole must not replace the file.
+    if (text.Length() != length)
         return FailWith(ERROR_NOT_ENOUGH_MEMORY);
     DWORD written = 0;
     if (!WriteFile(file, text.Text(), static_cast<DWORD>(length), &written, nullptr))
