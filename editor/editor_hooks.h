@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
-#include "ui_seam.h"
+#include "spellcheck_hooks.h"
 
 // ---- Open and Save dialogs: GetOpenFileNameA and GetSaveFileNameA
 typedef BOOL (*FileDialogFunction)(OPENFILENAMEA* dialog);

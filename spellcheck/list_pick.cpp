@@ -1,7 +1,7 @@
 #include "list_pick.h"
 
+#include "spellcheck_hooks.h"
 #include "texts.h"
-#include "ui_seam.h"
 #include "word_dialog_ids.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <cstring>
 
 #include "list_files.h"
-#include "typed_text_check.h"
+#include "spellcheck_hooks.h"
 #include "texts.h"
-#include "ui_seam.h"
+#include "typed_text_check.h"
 #include "word_lists.h"
 
 namespace {

@@ -4,9 +4,9 @@
 
 #include "list_pick.h"
 #include "spell_run_state.h"
+#include "spellcheck_hooks.h"
 #include "texts.h"
 #include "typed_word_check.h"
-#include "ui_seam.h"
 #include "word_check.h"
 #include "word_dialog.h"
 #include "word_dialog_ids.h"

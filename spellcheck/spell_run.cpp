@@ -7,9 +7,9 @@
 #include "local_words.h"
 #include "spell_dialog.h"
 #include "spell_run_state.h"
+#include "spellcheck_hooks.h"
 #include "texts.h"
 #include "typed_word_check.h"
-#include "ui_seam.h"
 #include "word_check.h"
 #include "word_dialog_ids.h"
 

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
+#include "spellcheck_hooks.h"
 #include "texts.h"
-#include "ui_seam.h"
 #include "word_dialog_ids.h"
 
 namespace {

@@ -13,7 +13,7 @@
 
 #include "list_files.h"
 #include "spell_run.h"
-#include "ui_seam.h"
+#include "spellcheck_hooks.h"
 #include "word_check.h"
 #include "word_field.h"
 #include "word_scanner.h"

@@ -1,6 +1,6 @@
 #include "dialog_driver.h"
 
-#include "ui_seam.h"
+#include "spellcheck_hooks.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "documents.h"
 #include "editor_main.h"
 #include "shell_state.h"
-#include "ui_seam.h"
+#include "spellcheck_hooks.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
-// Message boxes go through one replaceable function so that test programs can answer them
-// and read their text and caption. The program itself always uses MessageBoxA.
+// The spell check's platform hook, shared with the lookup tool and the editor: message boxes go
+// through one replaceable function so that test programs can answer them and read their text and
+// caption. The programs themselves always use MessageBoxA.
 #pragma once
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "ui_seam.h"
+#include "spellcheck_hooks.h"
 
 namespace {
 
