@@ -9,49 +9,24 @@
 
 namespace {
 
-int16_t PositionScore(const WordField& word, int16_t n, const WordField& entry, int16_t m)
-{
-    return PositionPoints(MatchPositions(word, n, entry, m), n);
-}
-
-// The characters of the word last scored: a scan scores one word against many entries.
-struct WordCharacterSet {
+// Where the characters of the word last scored stand: a scan scores one word against many entries.
+struct ScoredWord {
     WordField word;
     int16_t n;
-    uint64_t bits[4];   // one bit per character value
+    CharacterPositions positions;
 };
-WordCharacterSet LastScored = {{}, -1, {0, 0, 0, 0}};
+ScoredWord LastScored = {{}, 0, {}};
 
-const uint64_t* CharactersOf(const WordField& word, int16_t n)
+const CharacterPositions& PositionsOf(const WordField& word, int16_t n)
 {
-    WordCharacterSet& set = LastScored;
-    if (set.n == n && std::memcmp(set.word.ch, word.ch, WordWidth) == 0)
-        return set.bits;
-    set.word = word;
-    set.n = n;
-    for (int b = 0; b < 4; b++)
-        set.bits[b] = 0;
-    for (int i = 1; i <= n; i++) {
-        unsigned char c = static_cast<unsigned char>(CharAt(word, i));
-        set.bits[c >> 6] |= uint64_t(1) << (c & 63);
-    }
-    return set.bits;
-}
-
-// Two points off for each entry letter the word lacks, never below 0.
-int16_t DeductMissingLetters(const WordField& word, int16_t n, const WordField& entry, int16_t m,
-                             int16_t score)
-{
-    const uint64_t* inWord = CharactersOf(word, n);
-    int missing = 0;
-    for (int j = 1; j <= m; j++) {
-        unsigned char c = static_cast<unsigned char>(CharAt(entry, j));
-        missing += static_cast<int>(((inWord[c >> 6] >> (c & 63)) & 1) ^ 1);
-    }
-    if (missing == 0)
-        return score;
-    int left = score - 2 * missing;   // each deduction stops at 0, so together they do
-    return static_cast<int16_t>(left < 0 ? 0 : left);
+    ScoredWord& last = LastScored;
+    if (last.n == n && std::memcmp(last.word.ch, word.ch, WordWidth) == 0)
+        return last.positions;
+    RemoveCharacterPositions(last.word, last.n, last.positions);
+    last.word = word;
+    last.n = n;
+    AddCharacterPositions(word, n, last.positions);
+    return last.positions;
 }
 
 // How many of the word's first n characters the entry may hold (by character mask; an underscore
@@ -142,24 +117,23 @@ void AlignWord(const WordField& word, int16_t n, const WordField& entry, int16_t
     }
 }
 
+int16_t PairScore(const WordField& word, int16_t n, const WordField& entry, int16_t m)
+{
+    uint32_t held = 0;
+    int missing = 0;
+    MatchCharacters(PositionsOf(word, n), entry, m, held, missing);
+    return static_cast<int16_t>(ScoreFromParts(PositionPoints(MatchPositions(word, n, entry, m), n), n, m,
+                                               missing, IsCapitalisedWord(word, entry)));
+}
+
 void ScoreCandidate(const WordField& word, int16_t n, WordField& entry, int16_t m)
 {
     if (!PassesLengthGate(n, m))
         return;
 
     // The score depends only on the pair, so it is worked out first: a pair that cannot be kept needs
-    // no look-up in the pool, except to decide whether the entry copy gets its capital. The missing
-    // letters only lower the score, so they are counted only when it may still reach 15.
-    int16_t score = PositionScore(word, n, entry, m);
-    if (n == m)
-        score += n <= 4 ? 8 : 5;
-    bool capitalMatch = IsCapitalisedWord(word, entry);
-    if (n > 5 && (capitalMatch ? score * 2 : score) >= 15) {
-        int16_t bonus = n == m ? 5 : 0;
-        score = static_cast<int16_t>(DeductMissingLetters(word, n, entry, m, score - bonus) + bonus);
-    }
-    if (capitalMatch)
-        score *= 2;
+    // no look-up in the pool, except to decide whether the entry copy gets its capital.
+    int16_t score = PairScore(word, n, entry, m);
     const CandidatePoolTable& pool = SpellTables.CandidatePool;
     bool kept = score >= 15 && pool.count <= PoolCapacity - 1 && (pool.scanPass == 1 || score >= 16);
     // A capitalised query gets capitalised suggestions; the score stays that of the stored entry.

@@ -28,7 +28,7 @@ const int BlockSize = 2048;
 struct LineReaderState {
     char block[BlockSize];      // translated bytes handed to the loaders
     int blockBytes;             // bytes held in block
-    int position;               // 1-based position of the last byte taken
+    int position;               // 0-based position of the next byte to take
     char raw[BlockSize];        // bytes as read from the file
     int rawBytes;
     int rawPosition;            // 0-based position of the next raw byte
@@ -77,6 +77,16 @@ int ReadTextBlock(int handle, int& error)
 {
     int produced = 0;
     while (produced < BlockSize) {
+        // Bytes that need no translation go straight across.
+        while (produced < BlockSize && Reader.rawPosition < Reader.rawBytes) {
+            char c = Reader.raw[Reader.rawPosition];
+            if (c == '\r' || c == 0x1A)
+                break;
+            Reader.block[produced++] = c;
+            Reader.rawPosition++;
+        }
+        if (produced == BlockSize)
+            break;
         int b = NextRawByte(handle);
         if (b < 0)
             break;
@@ -173,7 +183,7 @@ void OpenListFile(const char* pathField, ListFile& file, int16_t& status)
     }
     file.handle = handle;
     Reader.blockBytes = 0;
-    Reader.position = BlockSize;
+    Reader.position = 0;
     Reader.rawBytes = 0;
     Reader.rawPosition = 0;
     Reader.rawEnded = false;
@@ -187,11 +197,10 @@ void ReadListLine(ListFile& file, char* field, int width, int16_t& status)
     int n = 0;
     status = 0;
     for (;;) {
-        Reader.position++;
-        if (Reader.position > Reader.blockBytes || Reader.position > BlockSize) {
+        if (Reader.position >= Reader.blockBytes || Reader.position >= BlockSize) {
             int error = 0;
             int got = ReadTextBlock(file.handle, error);
-            Reader.position = 1;
+            Reader.position = 0;
             if (got > 0) {
                 Reader.blockBytes = got;
             } else {
@@ -204,12 +213,21 @@ void ReadListLine(ListFile& file, char* field, int width, int16_t& status)
                 return;
             }
         }
-        char b = Reader.block[Reader.position - 1];
-        if (b == '\n')
+        // The rest of the line within this block, up to its line feed.
+        const char* start = Reader.block + Reader.position;
+        int available = Reader.blockBytes - Reader.position;
+        const char* end = static_cast<const char*>(std::memchr(start, '\n', static_cast<size_t>(available)));
+        int taken = end != nullptr ? static_cast<int>(end - start) : available;
+        if (n < width) {
+            int room = width - n;
+            std::memcpy(field + n, start, static_cast<size_t>(taken < room ? taken : room));
+        }
+        n += taken;
+        if (end != nullptr) {
+            Reader.position += taken + 1;
             return;
-        n++;
-        if (n <= width)
-            field[n - 1] = b;
+        }
+        Reader.position = Reader.blockBytes;
     }
 }
 

@@ -1,5 +1,5 @@
-// Where the word's characters meet the entry's: the comparisons behind the position score, run on
-// all 32 positions at once.
+// Where the word's characters meet the entry's: the comparisons behind the position score, and which
+// of the entry's characters the word holds.
 #pragma once
 #include <cstdint>
 
@@ -19,6 +19,30 @@ PositionMatch MatchPositions(const WordField& word, int n, const WordField& entr
 // 6 points a same position (7 for the first), the near bonus (3 for words of up to 4 characters,
 // else 5) a near one, 2 a far one.
 int16_t PositionPoints(const PositionMatch& match, int n);
+
+// Bit i - 1 of at[c] is set when position i (1 <= i <= n) of a word holds the character c.
+struct CharacterPositions {
+    uint32_t at[256];
+};
+
+// Adds the first n positions of the word to the table (all zero for a fresh one); the removal takes
+// them out again, so that one table can serve word after word.
+void AddCharacterPositions(const WordField& word, int n, CharacterPositions& positions);
+void RemoveCharacterPositions(const WordField& word, int n, CharacterPositions& positions);
+
+// held: the word positions whose character occurs among the entry's first m; missing: how many of
+// those m characters the word lacks.
+inline void MatchCharacters(const CharacterPositions& word, const WordField& entry, int m, uint32_t& held,
+                            int& missing)
+{
+    held = 0;
+    missing = 0;
+    for (int j = 0; j < m; j++) {
+        uint32_t holders = word.at[static_cast<unsigned char>(entry.ch[j])];
+        missing += holders == 0;
+        held |= holders;
+    }
+}
 
 // Bits 0 .. count - 1 (positions 1 .. count); none for count <= 0.
 inline uint32_t FirstPositions(int count)

@@ -1,23 +1,65 @@
 #include "score_bound.h"
 
-#include "main_list_profile.h"
+#include <cstring>
 
 void ProfileWord(const WordField& word, int16_t n, WordProfile& profile)
 {
+    profile.word = word;
     profile.n = n;
-    profile.mask = CharacterMask(word.ch, n);
-    profile.underscores = 0;
-    profile.first = word.ch[0];
-    profile.layerCount = 0;
-    for (int i = 0; i < n; i++) {
-        // The character's bit goes into the first layer that does not hold it yet.
-        uint64_t bit = uint64_t(1) << (static_cast<unsigned char>(word.ch[i]) & 63);
-        int k = 0;
-        while (k < profile.layerCount && (profile.layers[k] & bit) != 0)
-            k++;
-        if (k == profile.layerCount)
-            profile.layers[profile.layerCount++] = 0;
-        profile.layers[k] |= bit;
-        profile.underscores += word.ch[i] == '_';
+    std::memset(&profile.positions, 0, sizeof profile.positions);
+    AddCharacterPositions(word, n, profile.positions);
+}
+
+namespace {
+
+// Whether the entry holds a hyphen or an underscore, which the alignment also writes.
+bool HoldsAlignmentMarks(const WordField& entry, int m)
+{
+    for (int j = 0; j < m; j++)
+        if (entry.ch[j] == '-' || entry.ch[j] == '_')
+            return true;
+    return false;
+}
+
+} // namespace
+
+// The plain pair is scored exactly. The aligned form holds the word's characters, each at an entry
+// position that holds the same character within two places of where the word has it, and underscores
+// and hyphens elsewhere, which score nothing against an entry without them. Its first character is
+// the entry's own, an underscore or a hyphen, so it never earns the capital match; and every entry
+// character the word lacks, it lacks too. The alignment places only characters the entry holds, and
+// the word's underscores (which it also finds among the entry's used-up letters); it is used only
+// when it places at least half as many as the entry has.
+bool MayReachScore(const WordProfile& word, const WordField& entry, int16_t m, int threshold)
+{
+    int n = word.n;
+    if (!EvaluationMayScore(n, m))
+        return false;
+    // First from which characters the entry holds: a position scores only when its character is held,
+    // and a blank of the word may also meet one of the entry's trailing blanks.
+    uint32_t held = 0;
+    int missing = 0;
+    MatchCharacters(word.positions, entry, m, held, missing);
+    int heldPoints = MostPositionPoints(CountBits(held | word.positions.at[static_cast<unsigned char>(' ')]));
+    const char* w = word.word.ch;
+    bool mayDouble = IsLowerAscii(w[0]) && entry.ch[0] == w[0] - 'a' + 'A';
+    bool plain = PassesLengthGate(n, m) && ScoreFromParts(heldPoints, n, m, missing, mayDouble) >= threshold;
+    int mayPlace = CountBits(held | word.positions.at[static_cast<unsigned char>('_')]);
+    bool aligned = n >= 7 && n <= m && mayPlace >= m / 2;
+    if (!plain && !(aligned && ScoreFromParts(heldPoints, m, m, missing, false) >= threshold))
+        return aligned && HoldsAlignmentMarks(entry, m);
+
+    // Then from where they stand.
+    PositionMatch match = MatchPositions(word.word, n, entry, m);
+    if (plain) {
+        bool capitalMatch = mayDouble && std::memcmp(w + 1, entry.ch + 1, WordWidth - 1) == 0;
+        if (ScoreFromParts(PositionPoints(match, n), n, m, missing, capitalMatch) >= threshold)
+            return true;
     }
+    if (!aligned)
+        return false;
+    int letters = CountBits(match.same | match.near | match.far);
+    if (ScoreFromParts(MostPositionPoints(letters), m, m, missing, false) >= threshold)
+        return true;
+    return HoldsAlignmentMarks(entry, m);
 }

@@ -1,19 +1,37 @@
-// A quick upper bound on the score a word can earn against an entry, from the characters both hold.
-// The scans pass over entries whose bound stays below what the pool keeps; since they discard their
-// entry copies, skipping such an entry changes nothing. Inline: the scans ask it for every entry.
+// The scorer's rules for a pair, and a quick upper bound on the score a word can earn against an
+// entry. The scans pass over entries whose bound stays below what the pool keeps; since they discard
+// their entry copies, skipping such an entry changes nothing. The bound is built from the same rules
+// as the score, so that it cannot drift from it.
 #pragma once
 #include <cstdint>
 
+#include "position_match.h"
 #include "suggestion_rules.h"
 #include "word_field.h"
 
+// The score of a word of length n against an entry of length m, from its position points and the
+// entry letters the word lacks: two points off each of those for words of six letters or more (never
+// below 0), the equal-length bonus, and twice the score for a capital match.
+inline int ScoreFromParts(int positionPoints, int n, int m, int missing, bool capitalMatch)
+{
+    int score = positionPoints;
+    if (n > 5) {
+        score -= 2 * missing;
+        if (score < 0)
+            score = 0;
+    }
+    if (n == m)
+        score += n <= 4 ? 8 : 5;
+    return capitalMatch ? score * 2 : score;
+}
+
+// The score ScoreCandidate gives the pair (before it looks at the pool).
+int16_t PairScore(const WordField& word, int16_t n, const WordField& entry, int16_t m);
+
 struct WordProfile {
-    int16_t n;               // trimmed length
-    uint64_t mask;           // CharacterMask of the word's n characters
-    uint64_t layers[32];     // layer k: the bits on which more than k of the word's characters fall
-    int16_t layerCount;
-    int16_t underscores;     // underscores in the word
-    char first;
+    WordField word;
+    int16_t n;                      // trimmed length
+    CharacterPositions positions;   // of the word's n characters
 };
 
 void ProfileWord(const WordField& word, int16_t n, WordProfile& profile);
@@ -36,53 +54,11 @@ inline int LowestBitIndex(uint64_t bits)
     return Positions[((bits & (~bits + 1)) * 0x022FDD63CC95386Dull) >> 58];
 }
 
-// Letter points are at most 6 a position (7 for the first); each entry character the word lacks
-// costs 2 more than the floor at 0 lets it; equal lengths add their bonus; a capital match doubles.
-inline int ScoreBound(int heldPositions, int missing, int equalBonus, bool mayDouble)
+// Letter points are at most 6 a position (7 for the first); a bound on the points of held positions.
+inline int MostPositionPoints(int heldPositions)
 {
-    int score = 6 * heldPositions + 1 - 2 * missing;
-    if (score < 0)
-        score = 0;
-    score += equalBonus;
-    return mayDouble ? score * 2 : score;
+    return 6 * heldPositions + 1;
 }
 
-// False when EvaluateCandidate of the word against an entry of length m, character mask entryMask and
-// first character entryFirst can only end below threshold.
-inline bool MayReachScore(const WordProfile& word, int16_t m, uint64_t entryMask, char entryFirst,
-                          int threshold)
-{
-    const uint64_t underscoreBit = uint64_t(1) << ('_' & 63);
-    const uint64_t hyphenBit = uint64_t(1) << ('-' & 63);
-    const uint64_t blankBit = uint64_t(1) << (' ' & 63);
-    int n = word.n;
-    if (!EvaluationMayScore(n, m))
-        return false;
-    if (entryMask & underscoreBit)
-        return true;   // the alignment's underscores could meet the entry's own
-    if (word.mask & blankBit)
-        return true;   // an inner blank could meet the entry's trailing blanks, which no mask shows
-
-    // Word positions whose character the entry may hold.
-    int held = 0;
-    for (int k = 0; k < word.layerCount; k++)
-        held += CountBits(word.layers[k] & entryMask);
-
-    // Capital match: the entry is the word with its lower-case first letter raised.
-    bool mayDouble = IsLowerAscii(word.first) && entryFirst == word.first - 'a' + 'A';
-    if (PassesLengthGate(n, m)) {
-        int missing = n > 5 ? CountBits(entryMask & ~word.mask) : 0;
-        int equalBonus = n == m ? (n <= 4 ? 8 : 5) : 0;
-        if (ScoreBound(held, missing, equalBonus, mayDouble) >= threshold)
-            return true;
-    }
-    // The aligned form holds the word's characters, underscores and hyphens, on at most as many
-    // positions as it placed, and is scored with length m against the entry.
-    int mayPlace = held + word.underscores;
-    if (n >= 7 && n <= m && mayPlace >= m / 2) {
-        int missing = CountBits(entryMask & ~(word.mask | underscoreBit | hyphenBit));
-        if (ScoreBound(mayPlace, missing, 5, IsUpperAscii(entryFirst)) >= threshold)
-            return true;
-    }
-    return false;
-}
+// False when EvaluateCandidate of the word against the entry of length m can only end below threshold.
+bool MayReachScore(const WordProfile& word, const WordField& entry, int16_t m, int threshold);

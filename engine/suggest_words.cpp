@@ -44,7 +44,7 @@ void ScanInitialRun(const WordField& word, const WordProfile& profile, char ch)
         if (stored.ch[0] != ch)
             return;
         int16_t m = MainEntryLength(k);
-        if (!MayReachScore(profile, m, MainEntryMask(k), stored.ch[0], threshold))
+        if (!MayReachScore(profile, stored, m, threshold))
             continue;
         WordField entry = stored;
         EvaluateCandidate(word, n, entry, m);
@@ -187,7 +187,7 @@ void ScanOtherInitial(const WordField& word)
                 if (stored.ch[0] == word.ch[0])
                     continue;
                 int16_t m = MainEntryLength(k);
-                if (!MayReachScore(profile, m, MainEntryMask(k), stored.ch[0], threshold))
+                if (!MayReachScore(profile, stored, m, threshold))
                     continue;
                 TryMaskedInitial(word, n, stored, m);
             }

@@ -15,6 +15,20 @@ WordField LowerCopy(const WordField& word)
     return lower;
 }
 
+char LowerLetter(char c)
+{
+    return IsUpperLetter(c) ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Whether the line, lowered, equals the lowered word; stops at the first difference.
+bool SameWhenLowered(const WordField& line, const WordField& lower)
+{
+    for (int i = 0; i < WordWidth; i++)
+        if (LowerLetter(line.ch[i]) != lower.ch[i])
+            return false;
+    return true;
+}
+
 bool InLocalList(const WordField& word)
 {
     for (int32_t j = 1; j <= SpellTables.LocalCount; j++)
@@ -86,13 +100,9 @@ void LookupMisspelling(const WordField& word, char* correction, int16_t& status)
     char initial = word.ch[0];
     WordField lower = LowerCopy(word);
     int32_t match = 0;
-    for (int32_t k = 1; k <= SpellTables.MisspellCount && match == 0; k++) {
-        // Lowering a whole line is only worth it when its first character already agrees.
-        char first = SpellTables.MisspellLines[k].ch[0];
-        ChangeCase(5, &first, 1);
-        if (first == lower.ch[0] && SameWord(LowerCopy(SpellTables.MisspellLines[k]), lower))
+    for (int32_t k = 1; k <= SpellTables.MisspellCount && match == 0; k++)
+        if (SameWhenLowered(SpellTables.MisspellLines[k], lower))
             match = k;
-    }
     for (int32_t j = match - 1; j >= 1; j--) {
         const WordField& line = SpellTables.MisspellLines[j];
         if (line.ch[0] == '$') {

@@ -73,13 +73,3 @@ void FillBlanks(WordField& word)
 {
     std::memset(word.ch, ' ', WordWidth);
 }
-
-bool IsUpperLetter(char c)
-{
-    return c >= 'A' && c <= 'Z';
-}
-
-bool IsLowerLetter(char c)
-{
-    return c >= 'a' && c <= 'z';
-}

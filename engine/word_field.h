@@ -29,5 +29,14 @@ void ChangeCase(int mode, char* text, int n);
 int LetterSlot(unsigned char b);
 
 void FillBlanks(WordField& word);
-bool IsUpperLetter(char c);
-bool IsLowerLetter(char c);
+
+// Inline: the scans ask them for every entry.
+inline bool IsUpperLetter(char c)
+{
+    return c >= 'A' && c <= 'Z';
+}
+
+inline bool IsLowerLetter(char c)
+{
+    return c >= 'a' && c <= 'z';
+}

@@ -201,7 +201,7 @@ TEST(SpeedUps, PreChecksNeverSkipAPairThatWouldBeKept)
             kept++;
             WordProfile profile;
             ProfileWord(word, n, profile);
-            ASSERT_TRUE(MayReachScore(profile, m, CharacterMask(e.c_str(), m), e[0], pass == 1 ? 15 : 16))
+            ASSERT_TRUE(MayReachScore(profile, Word(e), m, pass == 1 ? 15 : 16))
                 << w << " / " << e;
         }
     }
