@@ -3,6 +3,7 @@
 #include "main_list_profile.h"
 #include "position_match.h"
 #include "score_bound.h"
+#include "scoring_rules.h"
 #include "spell_tables.h"
 #include "suggestion_rules.h"
 #include "suggestions.h"
@@ -45,7 +46,7 @@ int16_t HeldCharacters(const WordField& word, int16_t n, uint64_t entryMask)
 // The entry is the word with its lower-case first letter capitalised ("london" and "London").
 bool IsCapitalisedWord(const WordField& word, const WordField& entry)
 {
-    return IsLowerAscii(word.ch[0]) && entry.ch[0] == word.ch[0] - 'a' + 'A' &&
+    return IsLowerLetter(word.ch[0]) && entry.ch[0] == word.ch[0] - 'a' + 'A' &&
            std::memcmp(word.ch + 1, entry.ch + 1, WordWidth - 1) == 0;
 }
 
@@ -56,11 +57,11 @@ void EvaluateCandidate(const WordField& word, int16_t n, WordField& entry, int16
     if (!EvaluationMayScore(n, m))
         return;
     // The alignment can only be used when it may place half the entry's letters.
-    if (n <= m && n >= 7 && HeldCharacters(word, n, CharacterMask(entry.ch, m)) >= m / 2) {
+    if (MayAlign(n, m) && PlacesEnough(HeldCharacters(word, n, CharacterMask(entry.ch, m)), m)) {
         WordField aligned;
         int16_t placed = 0;
         AlignWord(word, n, entry, m, aligned, placed);
-        if (placed >= m / 2) {
+        if (PlacesEnough(placed, m)) {
             ScoreCandidate(aligned, m, entry, m);
             return;
         }
@@ -100,14 +101,14 @@ void AlignWord(const WordField& word, int16_t n, const WordField& entry, int16_t
         int distance = p > i ? p - i : i - p;
         if (p == i) {
             aligned.ch[i - 1] = ch;
-        } else if (distance > 2) {
+        } else if (distance > AlignReach) {
             aligned.ch[i - 1] = '-';
             placed++;
             continue;   // the entry's letters stay available
         } else {
             int q = i < n ? PositionInRest(CharAt(word, i + 1), entry, m, cleared) : p;
             int spread = q > p ? q - p : p - q;
-            if (spread > 2 && q != 0)
+            if (spread > AlignReach && q != 0)
                 continue;
             aligned.ch[p - 1] = ch;
         }
@@ -135,9 +136,9 @@ void ScoreCandidate(const WordField& word, int16_t n, WordField& entry, int16_t 
     // no look-up in the pool, except to decide whether the entry copy gets its capital.
     int16_t score = PairScore(word, n, entry, m);
     const CandidatePoolTable& pool = SpellTables.CandidatePool;
-    bool kept = score >= 15 && pool.count <= PoolCapacity - 1 && (pool.scanPass == 1 || score >= 16);
+    bool kept = score >= KeptScore(pool.scanPass) && pool.count <= PoolCapacity - 1;
     // A capitalised query gets capitalised suggestions; the score stays that of the stored entry.
-    bool capitalise = IsUpperAscii(SpellTables.QueryWord.ch[0]) && IsLowerAscii(entry.ch[0]);
+    bool capitalise = IsUpperLetter(SpellTables.QueryWord.ch[0]) && IsLowerLetter(entry.ch[0]);
     if (!kept && !capitalise)
         return;
 
@@ -145,7 +146,7 @@ void ScoreCandidate(const WordField& word, int16_t n, WordField& entry, int16_t 
     if (FindCandidate(entry, found))
         return;
     if (capitalise) {
-        ChangeCase(1, entry.ch, 1);
+        ChangeCase(UpperCaseMode, entry.ch, 1);
         if (!kept || FindCandidate(entry, found))
             return;
     }

@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "listing_box.h"
+#include "scoring_rules.h"
 #include "spell_tables.h"
 #include "suggestions.h"
 
@@ -94,7 +95,7 @@ void ShowUnsortedListing()
     const CandidatePoolTable& pool = SpellTables.CandidatePool;
     Page.lines = 0;
     for (int k = 1; k <= pool.count; k++) {
-        if (pool.scores[k] <= 4)
+        if (pool.scores[k] <= ListedScoreAbove)
             continue;
         AddLine(k, pool.scores[k], pool.texts[k]);
         if (Page.lines == LinesPerPage) {

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "score_bound.h"
+#include "scoring_rules.h"
 
 // Sixteen characters compared at a time where the processor has the instructions for it.
 #if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
@@ -70,7 +71,7 @@ PositionMatch MatchPositions(const WordField& word, int n, const WordField& entr
 
 int16_t PositionPoints(const PositionMatch& match, int n)
 {
-    int nearBonus = n <= 4 ? 3 : 5;
-    return static_cast<int16_t>(6 * CountBits(match.same) + (match.same & 1) +
-                                nearBonus * CountBits(match.near) + 2 * CountBits(match.far));
+    int firstPlace = static_cast<int>(match.same & 1) * FirstPlaceExtraPoint;
+    return static_cast<int16_t>(SamePlacePoints * CountBits(match.same) + firstPlace +
+                                NearPoints(n) * CountBits(match.near) + FarPlacePoints * CountBits(match.far));
 }

@@ -16,8 +16,7 @@ struct PositionMatch {
 
 PositionMatch MatchPositions(const WordField& word, int n, const WordField& entry, int m);
 
-// 6 points a same position (7 for the first), the near bonus (3 for words of up to 4 characters,
-// else 5) a near one, 2 a far one.
+// The points of the same, near and far positions of a word of n characters.
 int16_t PositionPoints(const PositionMatch& match, int n);
 
 // Bit i - 1 of at[c] is set when position i (1 <= i <= n) of a word holds the character c.

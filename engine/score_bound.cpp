@@ -42,10 +42,10 @@ bool MayReachScore(const WordProfile& word, const WordField& entry, int16_t m, i
     MatchCharacters(word.positions, entry, m, held, missing);
     int heldPoints = MostPositionPoints(CountBits(held | word.positions.at[static_cast<unsigned char>(' ')]));
     const char* w = word.word.ch;
-    bool mayDouble = IsLowerAscii(w[0]) && entry.ch[0] == w[0] - 'a' + 'A';
+    bool mayDouble = IsLowerLetter(w[0]) && entry.ch[0] == w[0] - 'a' + 'A';
     bool plain = PassesLengthGate(n, m) && ScoreFromParts(heldPoints, n, m, missing, mayDouble) >= threshold;
     int mayPlace = CountBits(held | word.positions.at[static_cast<unsigned char>('_')]);
-    bool aligned = n >= 7 && n <= m && mayPlace >= m / 2;
+    bool aligned = MayAlign(n, m) && PlacesEnough(mayPlace, m);
     if (!plain && !(aligned && ScoreFromParts(heldPoints, m, m, missing, false) >= threshold))
         return aligned && HoldsAlignmentMarks(entry, m);
 

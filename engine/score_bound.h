@@ -6,24 +6,9 @@
 #include <cstdint>
 
 #include "position_match.h"
+#include "scoring_rules.h"
 #include "suggestion_rules.h"
 #include "word_field.h"
-
-// The score of a word of length n against an entry of length m, from its position points and the
-// entry letters the word lacks: two points off each of those for words of six letters or more (never
-// below 0), the equal-length bonus, and twice the score for a capital match.
-inline int ScoreFromParts(int positionPoints, int n, int m, int missing, bool capitalMatch)
-{
-    int score = positionPoints;
-    if (n > 5) {
-        score -= 2 * missing;
-        if (score < 0)
-            score = 0;
-    }
-    if (n == m)
-        score += n <= 4 ? 8 : 5;
-    return capitalMatch ? score * 2 : score;
-}
 
 // The score ScoreCandidate gives the pair (before it looks at the pool).
 int16_t PairScore(const WordField& word, int16_t n, const WordField& entry, int16_t m);
@@ -52,12 +37,6 @@ inline int LowestBitIndex(uint64_t bits)
         22, 9,  24, 35, 59, 56, 49, 18, 29, 11, 63, 52, 6,  26, 37, 40, 33, 47, 61, 45, 43, 21,
         23, 58, 17, 10, 51, 25, 36, 32, 60, 20, 57, 16, 50, 31, 19, 15, 30, 14, 13, 12};
     return Positions[((bits & (~bits + 1)) * 0x022FDD63CC95386Dull) >> 58];
-}
-
-// Letter points are at most 6 a position (7 for the first); a bound on the points of held positions.
-inline int MostPositionPoints(int heldPositions)
-{
-    return 6 * heldPositions + 1;
 }
 
 // False when EvaluateCandidate of the word against the entry of length m can only end below threshold.

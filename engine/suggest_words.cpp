@@ -2,13 +2,12 @@
 
 #include "main_list_profile.h"
 #include "score_bound.h"
+#include "scoring_rules.h"
 #include "spell_tables.h"
 #include "suggestion_rules.h"
 #include "suggestions.h"
 
 namespace {
-
-const int16_t BoostCeiling = 512;
 
 bool IsReservedWord(const WordField& word, const char* reserved)
 {
@@ -23,16 +22,11 @@ void ClearSlotScores()
         SpellTables.SuggestionList.slotScore[r] = 0;
 }
 
-int KeptScore()
-{
-    return SpellTables.CandidatePool.scanPass == 1 ? 15 : 16;
-}
-
 // Evaluates the main list entries from the letter's start that begin with ch.
 void ScanInitialRun(const WordField& word, const WordProfile& profile, char ch)
 {
     int16_t n = profile.n;
-    int threshold = KeptScore();
+    int threshold = KeptScore(SpellTables.CandidatePool.scanPass);
     int slot = LetterSlot(static_cast<unsigned char>(ch));
     if (slot < 1 || slot > LetterSlotCount)
         return;
@@ -83,7 +77,7 @@ void RaiseScore(const WordField& text, int16_t extra)
     if (!FindCandidate(text, p))
         return;
     int16_t& score = SpellTables.CandidatePool.scores[p];
-    int raised = score + score / 3 + extra;
+    int raised = score + score / BoostDivisor + extra;
     score = static_cast<int16_t>(raised < BoostCeiling ? raised : BoostCeiling);
 }
 
@@ -142,7 +136,7 @@ void ScanSameInitial(const WordField& word)
     char ch = word.ch[0];
     ScanInitialRun(word, profile, ch);
     char ch2 = ch;
-    ChangeCase(IsLowerLetter(ch) ? 1 : 5, &ch2, 1);
+    ChangeCase(IsLowerLetter(ch) ? UpperCaseMode : LowerCaseMode, &ch2, 1);
     ScanInitialRun(word, profile, ch2);
 }
 
@@ -152,7 +146,7 @@ void ScanOtherInitial(const WordField& word)
     int16_t n = TrimmedLength(word);
     if (n <= 1)
         return;
-    if (n >= 5) {
+    if (n >= OtherInitialsFrom) {
         // TryMaskedInitial evaluates an entry only when it holds the word's tail or middle, which needs
         // at least their characters: only such entries are visited, in list order. Entries against
         // which the masked word (of length n too) cannot score enough are passed over as well.
@@ -169,7 +163,7 @@ void ScanOtherInitial(const WordField& word)
         masked.ch[0] = '_';
         WordProfile profile;
         ProfileWord(masked, n, profile);
-        int threshold = KeptScore();
+        int threshold = KeptScore(SpellTables.CandidatePool.scanPass);
         int32_t lastBlock = SpellTables.MainCount / 64;
         for (int32_t block = 0; block <= lastBlock; block++) {
             uint64_t tailHolders = EntriesHoldingAll(tailMask, block);
@@ -193,7 +187,7 @@ void ScanOtherInitial(const WordField& word)
             }
         }
     }
-    if (n >= 4)
+    if (n >= SingleDeletionsFrom)
         BoostDeletions(word);
 }
 
@@ -219,8 +213,8 @@ void BoostDeletions(const WordField& word)
 {
     int16_t n = TrimmedLength(word);
     for (int i = 2; i <= n; i++) {
-        RaiseScore(WithoutChars(word, i, 1), 2);
-        if (n > 4)
-            RaiseScore(WithoutChars(word, i, 2), 1);
+        RaiseScore(WithoutChars(word, i, 1), SingleDeletionExtra);
+        if (n >= DoubleDeletionsFrom)
+            RaiseScore(WithoutChars(word, i, 2), DoubleDeletionExtra);
     }
 }

@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "main_list_profile.h"
+#include "scoring_rules.h"
 #include "spell_tables.h"
 #include "suggestions.h"
 
@@ -56,10 +57,7 @@ bool MatchRemembered(const char* pattern, const char* text)
 // Appends the entry with a score that favours lengths close to the pattern's (a and b characters).
 void AppendWildcardMatch(int a, int b, const WordField& entry)
 {
-    int score = 15 - (a > b ? a - b : b - a);
-    if (score <= 0)
-        score = 1;
-    AppendCandidate(entry, static_cast<int16_t>(score));
+    AppendCandidate(entry, static_cast<int16_t>(WildcardScore(a, b)));
 }
 
 // Zero-terminated form of a field as the search matches it: at most its first 31 characters.

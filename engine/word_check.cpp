@@ -11,7 +11,7 @@ namespace {
 WordField LowerCopy(const WordField& word)
 {
     WordField lower = word;
-    ChangeCase(5, lower.ch, WordWidth);
+    ChangeCase(LowerCaseMode, lower.ch, WordWidth);
     return lower;
 }
 
@@ -63,7 +63,7 @@ void CheckWord(const WordField& word, int16_t& status)
         return;
 
     WordField capitalised = word;
-    ChangeCase(5, capitalised.ch + 1, WordWidth - 1);
+    ChangeCase(LowerCaseMode, capitalised.ch + 1, WordWidth - 1);
     if (ScanMainList(capitalised, SpellTables.LetterStart[slot])) {
         status = 0;
         return;
@@ -109,7 +109,7 @@ void LookupMisspelling(const WordField& word, char* correction, int16_t& status)
             CopyToField(correction, WordWidth, line.ch + 1, WordWidth - 1);
             status = 0;
             if (IsUpperLetter(initial) && IsLowerLetter(correction[0]))
-                ChangeCase(1, correction, 1);
+                ChangeCase(UpperCaseMode, correction, 1);
             break;
         }
     }

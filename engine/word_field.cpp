@@ -53,11 +53,11 @@ int16_t TrimmedLength(const WordField& word)
 
 void ChangeCase(int mode, char* text, int n)
 {
-    if (mode == 1) {
+    if (mode == UpperCaseMode) {
         for (int i = 0; i < n; i++)
             if (text[i] >= 'a' && text[i] <= 'z')
                 text[i] = static_cast<char>(text[i] - 'a' + 'A');
-    } else if (mode == 5) {
+    } else if (mode == LowerCaseMode) {
         for (int i = 0; i < n; i++)
             if (text[i] >= 'A' && text[i] <= 'Z')
                 text[i] = static_cast<char>(text[i] - 'A' + 'a');

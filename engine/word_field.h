@@ -22,7 +22,10 @@ int CompareWords(const WordField& a, const WordField& b);
 int16_t TrimmedLength(const char* text, int width);
 int16_t TrimmedLength(const WordField& word);
 
-// Mode 1: 'a'..'z' to upper case; mode 5: 'A'..'Z' to lower case; other modes change nothing.
+// ChangeCase's modes; any other mode changes nothing.
+const int UpperCaseMode = 1;   // 'a'..'z' to upper case
+const int LowerCaseMode = 5;   // 'A'..'Z' to lower case
+
 void ChangeCase(int mode, char* text, int n);
 
 // 'A'..'Z' give 1..26, 'a'..'z' give 27..52; a result outside 1..52 means no slot.

@@ -117,7 +117,7 @@ void ScanSame(const WordField& word)
     char ch = word.ch[0];
     ScanRun(word, n, ch);
     char ch2 = ch;
-    ChangeCase(ch >= 'a' && ch <= 'z' ? 1 : 5, &ch2, 1);
+    ChangeCase(ch >= 'a' && ch <= 'z' ? UpperCaseMode : LowerCaseMode, &ch2, 1);
     ScanRun(word, n, ch2);
 }
 

@@ -40,11 +40,11 @@ TEST(TextRules, TrimmedLengthCountsOnlyBlanksAsPadding)
 TEST(TextRules, ChangeCaseTouchesAsciiLettersOnly)
 {
     char text[] = "abZ9\xe9\xc9'{";
-    ChangeCase(1, text, 8);
+    ChangeCase(UpperCaseMode, text, 8);
     EXPECT_STREQ(text, "ABZ9\xe9\xc9'{");
-    ChangeCase(5, text, 8);
+    ChangeCase(LowerCaseMode, text, 8);
     EXPECT_STREQ(text, "abz9\xe9\xc9'{");
-    ChangeCase(2, text, 8);
+    ChangeCase(2, text, 8);   // any other mode
     EXPECT_STREQ(text, "abz9\xe9\xc9'{");
 }
 
