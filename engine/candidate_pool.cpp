@@ -1,8 +1,7 @@
 #include <cstring>
 
 #include "spell_tables.h"
-#include "suggestion_rules.h"
-#include "suggestions.h"
+#include "suggestion_internals.h"
 
 namespace {
 

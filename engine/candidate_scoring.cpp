@@ -5,10 +5,15 @@
 #include "score_bound.h"
 #include "scoring_rules.h"
 #include "spell_tables.h"
-#include "suggestion_rules.h"
-#include "suggestions.h"
+#include "suggestion_internals.h"
 
 namespace {
+
+// Character at 1-based position i (1..32) of a field.
+char CharAt(const WordField& word, int i)
+{
+    return word.ch[i - 1];
+}
 
 // Where the characters of the word last scored stand: a scan scores one word against many entries.
 struct ScoredWord {

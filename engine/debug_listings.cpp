@@ -3,7 +3,7 @@
 #include "listing_box.h"
 #include "scoring_rules.h"
 #include "spell_tables.h"
-#include "suggestions.h"
+#include "suggestion_internals.h"
 
 namespace {
 

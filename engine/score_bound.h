@@ -7,7 +7,6 @@
 
 #include "position_match.h"
 #include "scoring_rules.h"
-#include "suggestion_rules.h"
 #include "word_field.h"
 
 // The score ScoreCandidate gives the pair (before it looks at the pool).

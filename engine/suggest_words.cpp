@@ -4,10 +4,27 @@
 #include "score_bound.h"
 #include "scoring_rules.h"
 #include "spell_tables.h"
-#include "suggestion_rules.h"
-#include "suggestions.h"
+#include "suggestion_internals.h"
 
 namespace {
+
+// 1-based position of the first occurrence of needle (needleLength characters) within the first
+// hayLength characters of hay; 0 when absent. An empty needle is found at position 1.
+int PositionOfText(const char* needle, int needleLength, const char* hay, int hayLength)
+{
+    if (needleLength <= 0)
+        return needleLength == 0 ? 1 : 0;
+    for (int start = 0; start + needleLength <= hayLength; start++) {
+        if (hay[start] != needle[0])
+            continue;
+        int i = 1;
+        while (i < needleLength && hay[start + i] == needle[i])
+            i++;
+        if (i == needleLength)
+            return start + 1;
+    }
+    return 0;
+}
 
 bool IsReservedWord(const WordField& word, const char* reserved)
 {
@@ -81,6 +98,75 @@ void RaiseScore(const WordField& text, int16_t extra)
     score = static_cast<int16_t>(raised < BoostCeiling ? raised : BoostCeiling);
 }
 
+void TryMaskedInitial(const WordField& word, int16_t n, const WordField& entry, int16_t m)
+{
+    int h = (n + 1) / 2;
+    const char* tail = word.ch + h;
+    int t = TrimmedLength(tail, WordWidth - h);
+    if (PositionOfText(tail, t, entry.ch, m) == 0) {
+        int q = h / 2 + 1;
+        const char* mid = word.ch + q - 1;
+        t = TrimmedLength(mid, h);
+        if (PositionOfText(mid, t, entry.ch, m) == 0)
+            return;
+    }
+    WordField masked = word;
+    masked.ch[0] = '_';
+    WordField copy = entry;
+    EvaluateCandidate(masked, TrimmedLength(masked), copy, m);
+}
+
+void ScanOtherInitial(const WordField& word)
+{
+    SpellTables.CandidatePool.scanPass = 2;
+    int16_t n = TrimmedLength(word);
+    if (n <= 1)
+        return;
+    if (n >= OtherInitialsFrom) {
+        // TryMaskedInitial evaluates an entry only when it holds the word's tail or middle, which needs
+        // at least their characters: only such entries are visited, in list order. Entries against
+        // which the masked word (of length n too) cannot score enough are passed over as well.
+        // Holding a text needs its characters and its pairs of adjacent characters.
+        int h = (n + 1) / 2;
+        int tailLength = TrimmedLength(word.ch + h, WordWidth - h);
+        uint64_t tailMask = CharacterMask(word.ch + h, tailLength);
+        uint64_t tailPairs = PairMask(word.ch + h, tailLength);
+        int q = h / 2 + 1;
+        int midLength = TrimmedLength(word.ch + q - 1, h);
+        uint64_t midMask = CharacterMask(word.ch + q - 1, midLength);
+        uint64_t midPairs = PairMask(word.ch + q - 1, midLength);
+        WordField masked = word;
+        masked.ch[0] = '_';
+        WordProfile profile;
+        ProfileWord(masked, n, profile);
+        int threshold = KeptScore(SpellTables.CandidatePool.scanPass);
+        int32_t lastBlock = SpellTables.MainCount / 64;
+        for (int32_t block = 0; block <= lastBlock; block++) {
+            uint64_t tailHolders = EntriesHoldingAll(tailMask, block);
+            if (tailHolders != 0)
+                tailHolders &= EntriesHoldingAllPairs(tailPairs, block);
+            uint64_t midHolders = EntriesHoldingAll(midMask, block);
+            if (midHolders != 0)
+                midHolders &= EntriesHoldingAllPairs(midPairs, block);
+            uint64_t entries = tailHolders | midHolders;
+            for (; entries != 0; entries &= entries - 1) {
+                int32_t k = block * 64 + LowestBitIndex(entries);
+                if (k < 1 || k > SpellTables.MainCount)
+                    continue;
+                const WordField& stored = SpellTables.MainWords[k];
+                if (stored.ch[0] == word.ch[0])
+                    continue;
+                int16_t m = MainEntryLength(k);
+                if (!MayReachScore(profile, stored, m, threshold))
+                    continue;
+                TryMaskedInitial(word, n, stored, m);
+            }
+        }
+    }
+    if (n >= SingleDeletionsFrom)
+        BoostDeletions(word);
+}
+
 } // namespace
 
 void SuggestWords(const WordField& word)
@@ -138,75 +224,6 @@ void ScanSameInitial(const WordField& word)
     char ch2 = ch;
     ChangeCase(IsLowerLetter(ch) ? UpperCaseMode : LowerCaseMode, &ch2, 1);
     ScanInitialRun(word, profile, ch2);
-}
-
-void ScanOtherInitial(const WordField& word)
-{
-    SpellTables.CandidatePool.scanPass = 2;
-    int16_t n = TrimmedLength(word);
-    if (n <= 1)
-        return;
-    if (n >= OtherInitialsFrom) {
-        // TryMaskedInitial evaluates an entry only when it holds the word's tail or middle, which needs
-        // at least their characters: only such entries are visited, in list order. Entries against
-        // which the masked word (of length n too) cannot score enough are passed over as well.
-        // Holding a text needs its characters and its pairs of adjacent characters.
-        int h = (n + 1) / 2;
-        int tailLength = TrimmedLength(word.ch + h, WordWidth - h);
-        uint64_t tailMask = CharacterMask(word.ch + h, tailLength);
-        uint64_t tailPairs = PairMask(word.ch + h, tailLength);
-        int q = h / 2 + 1;
-        int midLength = TrimmedLength(word.ch + q - 1, h);
-        uint64_t midMask = CharacterMask(word.ch + q - 1, midLength);
-        uint64_t midPairs = PairMask(word.ch + q - 1, midLength);
-        WordField masked = word;
-        masked.ch[0] = '_';
-        WordProfile profile;
-        ProfileWord(masked, n, profile);
-        int threshold = KeptScore(SpellTables.CandidatePool.scanPass);
-        int32_t lastBlock = SpellTables.MainCount / 64;
-        for (int32_t block = 0; block <= lastBlock; block++) {
-            uint64_t tailHolders = EntriesHoldingAll(tailMask, block);
-            if (tailHolders != 0)
-                tailHolders &= EntriesHoldingAllPairs(tailPairs, block);
-            uint64_t midHolders = EntriesHoldingAll(midMask, block);
-            if (midHolders != 0)
-                midHolders &= EntriesHoldingAllPairs(midPairs, block);
-            uint64_t entries = tailHolders | midHolders;
-            for (; entries != 0; entries &= entries - 1) {
-                int32_t k = block * 64 + LowestBitIndex(entries);
-                if (k < 1 || k > SpellTables.MainCount)
-                    continue;
-                const WordField& stored = SpellTables.MainWords[k];
-                if (stored.ch[0] == word.ch[0])
-                    continue;
-                int16_t m = MainEntryLength(k);
-                if (!MayReachScore(profile, stored, m, threshold))
-                    continue;
-                TryMaskedInitial(word, n, stored, m);
-            }
-        }
-    }
-    if (n >= SingleDeletionsFrom)
-        BoostDeletions(word);
-}
-
-void TryMaskedInitial(const WordField& word, int16_t n, const WordField& entry, int16_t m)
-{
-    int h = (n + 1) / 2;
-    const char* tail = word.ch + h;
-    int t = TrimmedLength(tail, WordWidth - h);
-    if (PositionOfText(tail, t, entry.ch, m) == 0) {
-        int q = h / 2 + 1;
-        const char* mid = word.ch + q - 1;
-        t = TrimmedLength(mid, h);
-        if (PositionOfText(mid, t, entry.ch, m) == 0)
-            return;
-    }
-    WordField masked = word;
-    masked.ch[0] = '_';
-    WordField copy = entry;
-    EvaluateCandidate(masked, TrimmedLength(masked), copy, m);
 }
 
 void BoostDeletions(const WordField& word)

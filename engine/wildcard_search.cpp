@@ -3,11 +3,16 @@
 #include "main_list_profile.h"
 #include "scoring_rules.h"
 #include "spell_tables.h"
-#include "suggestions.h"
+#include "suggestion_internals.h"
 
 namespace {
 
 const char WildcardChars[] = "*?";
+
+bool IsWildcardChar(char ch)
+{
+    return ch != '\0' && std::strchr(WildcardChars, ch) != nullptr;
+}
 
 // Results of the match per (pattern position, text position), valid for the current call only:
 // a cell holds MatchGeneration * 2 + result when it was filled during this call.
@@ -175,11 +180,6 @@ void SearchList(int patternLength, const PreparedPattern& prepared, const WordFi
 
 } // namespace
 
-bool IsWildcardChar(char ch)
-{
-    return ch != '\0' && std::strchr(WildcardChars, ch) != nullptr;
-}
-
 bool HasWildcard(const WordField& word)
 {
     int n = TrimmedLength(word);
@@ -206,9 +206,4 @@ void WildcardSearch(const WordField& pattern)
     int patternLength = TrimmedLength(pattern);
     SearchList(patternLength, prepared, SpellTables.LocalWords, SpellTables.LocalCount, false);
     SearchList(patternLength, prepared, SpellTables.MainWords, SpellTables.MainCount, true);
-}
-
-void AddWildcardMatch(const WordField& pattern, const WordField& entry)
-{
-    AppendWildcardMatch(TrimmedLength(pattern), TrimmedLength(entry), entry);
 }

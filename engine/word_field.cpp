@@ -13,21 +13,6 @@ void CopyToField(char* field, int width, const char* text, int textLength)
         std::memset(field + n, ' ', static_cast<size_t>(width - n));
 }
 
-int CompareText(const char* a, int aWidth, const char* b, int bWidth)
-{
-    int common = aWidth < bWidth ? aWidth : bWidth;
-    int result = std::memcmp(a, b, static_cast<size_t>(common));
-    if (result != 0)
-        return result;
-    for (int i = common; i < aWidth; i++)
-        if (a[i] != ' ')
-            return static_cast<unsigned char>(a[i]) - ' ';
-    for (int i = common; i < bWidth; i++)
-        if (b[i] != ' ')
-            return ' ' - static_cast<unsigned char>(b[i]);
-    return 0;
-}
-
 bool SameWord(const WordField& a, const WordField& b)
 {
     return std::memcmp(a.ch, b.ch, WordWidth) == 0;

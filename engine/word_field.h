@@ -12,9 +12,7 @@ struct WordField {
 // Copies text (textLength bytes) into a field of the given width: cut when longer, blank-padded.
 void CopyToField(char* field, int width, const char* text, int textLength);
 
-// Byte-by-byte unsigned comparison; the shorter text counts as blank-padded to the longer width.
-int CompareText(const char* a, int aWidth, const char* b, int bWidth);
-
+// Byte-by-byte unsigned comparison of whole fields, so trailing blanks never matter and case does.
 bool SameWord(const WordField& a, const WordField& b);
 int CompareWords(const WordField& a, const WordField& b);
 

@@ -6,7 +6,7 @@ namespace {
 
 bool IsLetter(unsigned char c)
 {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    return IsUpperLetter(static_cast<char>(c)) || IsLowerLetter(static_cast<char>(c));
 }
 
 bool IsWordChar(unsigned char c)

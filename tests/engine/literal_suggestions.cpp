@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "spell_tables.h"
-#include "suggestions.h"
+#include "suggestion_internals.h"
 
 namespace literal {
 

@@ -6,8 +6,7 @@
 
 #include "list_folder.h"
 #include "spell_tables.h"
-#include "suggestion_rules.h"
-#include "suggestions.h"
+#include "suggestion_internals.h"
 #include "word_check.h"
 #include "word_lists.h"
 

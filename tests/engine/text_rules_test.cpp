@@ -14,7 +14,7 @@ int Sign(int value)
 
 int Compare(const std::string& a, const std::string& b)
 {
-    return Sign(CompareText(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size())));
+    return Sign(CompareWords(Word(a), Word(b)));
 }
 
 TEST(TextRules, CompareIsUnsignedBytewiseWithBlankPadding)
@@ -26,8 +26,7 @@ TEST(TextRules, CompareIsUnsignedBytewiseWithBlankPadding)
     EXPECT_EQ(Compare("caf\xe9", "cafz"), 1);       // bytes above 127 sort after every letter
     EXPECT_EQ(Compare("cat\t", "cat"), -1);         // a tab is smaller than the padding blank
     EXPECT_EQ(Compare("cat", "cat\t"), 1);
-    EXPECT_LT(CompareWords(Word("cat"), Word("cats")), 0);
-    EXPECT_GT(CompareWords(Word("\xe9t\xe9"), Word("zebra")), 0);
+    EXPECT_EQ(Compare("\xe9t\xe9", "zebra"), 1);
     EXPECT_TRUE(SameWord(Word("cat"), Word("cat ")));
 }
 

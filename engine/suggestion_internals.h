@@ -1,0 +1,32 @@
+// The suggestion engine's own steps: the candidate pool and its scoring, the ordering of the best 288,
+// the debug listings, the wildcard search and the same-initial scan. Only the engine and its tests
+// use them; the dialogs use suggestions.h.
+#pragma once
+#include <cstdint>
+
+#include "suggestions.h"
+#include "word_field.h"
+
+// ---- Candidate pool and scoring ----
+// Empties the pool (blank texts, zero scores) and its text index.
+void ResetCandidatePool();
+bool FindCandidate(const WordField& text, int16_t& position);
+void AppendCandidate(const WordField& text, int16_t score);
+void EvaluateCandidate(const WordField& word, int16_t n, WordField& entry, int16_t m);
+void AlignWord(const WordField& word, int16_t n, const WordField& entry, int16_t m,
+               WordField& aligned, int16_t& placed);
+void ScoreCandidate(const WordField& word, int16_t n, WordField& entry, int16_t m);
+
+// ---- Ordering and the debug listings ----
+void SelectSuggestions();
+void ShowUnsortedListing();
+void ShowSortedListing();
+
+// ---- Wildcard search ----
+bool HasWildcard(const WordField& word);
+bool WildcardMatch(const char* pattern, const char* text);
+void WildcardSearch(const WordField& pattern);
+
+// ---- Scans ----
+void ScanSameInitial(const WordField& word);
+void BoostDeletions(const WordField& word);
