@@ -27,7 +27,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: check_throughput DRIVE_ROOT TEXT\n");
         return 2;
     }
-    SetDriveRootForTesting(argv[1]);
+    SetDriveRoot(argv[1]);
     std::vector<std::string> lines;
     std::ifstream in(argv[2], std::ios::binary);
     for (std::string line; std::getline(in, line);)

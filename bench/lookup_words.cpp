@@ -106,7 +106,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "lookup-words: cannot prepare a list folder for %s\n", argv[2]);
         return 2;
     }
-    SetDriveRootForTesting(root.root.string().c_str());
+    SetDriveRoot(root.root.string().c_str());
 
     // Answers go out line by line, so that a caller may hold a conversation word by word.
     for (std::string line; std::getline(std::cin, line);) {

@@ -3,9 +3,11 @@
 #include <cstdlib>
 
 #include "editor_main.h"
+#include "listing_message_box.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    InstallListingMessageBox();
     EditorMain(GetModuleHandleA(nullptr), nullptr, __argc > 1 ? __argv[1] : nullptr, SW_SHOWNORMAL);
     return 0;
 }

@@ -136,7 +136,7 @@ void LocalListPath(char* field) { FillPath(field, "Local.txt"); }
 void MisspellListPath(char* field) { FillPath(field, "Misspell.txt"); }
 void PrefixListPath(char* field) { FillPath(field, "Prefix.txt"); }
 
-void SetDriveRootForTesting(const char* folder)
+void SetDriveRoot(const char* folder)
 {
     DriveRoot[0] = 0;
     if (folder != nullptr && std::strlen(folder) <= ListPathWidth)

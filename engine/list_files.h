@@ -10,9 +10,9 @@ void LocalListPath(char* field);
 void MisspellListPath(char* field);
 void PrefixListPath(char* field);
 
-// On a host without drive letters "C:\" stands for ~/.wine/drive_c. Tests make it stand for a
-// temporary folder instead; an empty or null folder restores the default.
-void SetDriveRootForTesting(const char* folder);
+// On a host without drive letters "C:\" stands for ~/.wine/drive_c. The tests and the bench tools make
+// it stand for another folder; an empty or null folder restores the default.
+void SetDriveRoot(const char* folder);
 
 // Turns a fixed path field into the name the host opens; false when the name does not fit.
 bool HostPathOf(const char* pathField, char* hostPath, int hostPathSize);

@@ -1,27 +1,15 @@
 #include "listing_box.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace {
 
 const int CancelAnswer = 2;
 
-int DefaultListingBox(void* owner, const char* text, const char* caption, unsigned style)
+int NoListingBox(void*, const char*, const char*, unsigned)
 {
-#ifdef _WIN32
-    return MessageBoxA(static_cast<HWND>(owner), text, caption, style);
-#else
-    (void)owner;
-    (void)text;
-    (void)caption;
-    (void)style;
     return CancelAnswer;   // no one to answer: end the listing
-#endif
 }
 
-ListingBoxFunction CurrentListingBox = DefaultListingBox;
+ListingBoxFunction CurrentListingBox = NoListingBox;
 
 } // namespace
 
@@ -32,5 +20,5 @@ int ShowListingBox(void* owner, const char* text, const char* caption, unsigned 
 
 void SetListingBoxFunction(ListingBoxFunction function)
 {
-    CurrentListingBox = function != nullptr ? function : DefaultListingBox;
+    CurrentListingBox = function != nullptr ? function : NoListingBox;
 }

@@ -1,10 +1,11 @@
-// The one platform operation the engine needs: a message box for the debug listings.
-// On Windows it is MessageBoxA; elsewhere (and in tests) a function set here answers.
+// The one platform operation the engine needs: a message box for the debug listings, which the
+// program installs (on Windows, MessageBoxA). Until it does, every box answers Cancel, which ends a
+// listing at once.
 #pragma once
 
 typedef int (*ListingBoxFunction)(void* owner, const char* text, const char* caption, unsigned style);
 
 int ShowListingBox(void* owner, const char* text, const char* caption, unsigned style);
 
-// A null function restores the default (MessageBoxA on Windows; elsewhere every box answers Cancel).
+// A null function restores the default.
 void SetListingBoxFunction(ListingBoxFunction function);

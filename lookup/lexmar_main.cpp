@@ -1,12 +1,14 @@
 // lexmar: a one-dialog word-lookup tool. Its one argument, when given, is checked as the dialog opens.
 #include <windows.h>
 
+#include "listing_message_box.h"
 #include "lookup_dialog.h"
 #include "lookup_state.h"
 #include "start_word.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    InstallListingMessageBox();
     HINSTANCE instance = GetModuleHandleA(nullptr);
     char startWord[StartWordWidth + 1];
     StartWordFromCommandLine(GetCommandLineA(), startWord);

@@ -115,7 +115,7 @@ int main(int argc, char** argv)
         return 2;
     }
     long every = argc > 3 ? std::atol(argv[3]) : 0;
-    SetDriveRootForTesting(argv[1]);
+    SetDriveRoot(argv[1]);
     std::ifstream in(argv[2], std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();

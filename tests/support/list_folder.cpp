@@ -31,13 +31,13 @@ ListFolder::ListFolder()
     fs::create_directories(root / "ZOLT" / "SPELL");
     root_ = root.string();
     spellFolder_ = (root / "ZOLT" / "SPELL").string();
-    SetDriveRootForTesting(root_.c_str());
+    SetDriveRoot(root_.c_str());
     ResetSpellTablesForTesting();
 }
 
 ListFolder::~ListFolder()
 {
-    SetDriveRootForTesting(nullptr);
+    SetDriveRoot(nullptr);
     std::error_code ignored;
     fs::remove_all(root_, ignored);
 }
