@@ -18,44 +18,24 @@ const int PrefixLineWidth = 80;
 // The list whose failure ended the last load that failed.
 char FailedList[ListPathWidth];
 
-void LoadMainWords(int16_t& status)
+// Records where each initial's run of main list lines begins; false for a line without a letter slot.
+bool NoteInitial(const WordField& line, int32_t position)
 {
-    char path[ListPathWidth];
-    SpellListPath(path);
-    ListFile file;
-    OpenListFile(path, file, status);
-    if (status != 0)
-        return;
-    for (;;) {
-        WordField line;
-        int16_t readStatus = 0;
-        ReadListLine(file, line.ch, WordWidth, readStatus);
-        if (readStatus != 0) {
-            status = 0;
-            break;
-        }
-        if (SpellTables.MainCount >= MainCapacity) {
-            status = 1;
-            break;
-        }
-        SpellTables.MainCount++;
-        SpellTables.MainWords[SpellTables.MainCount] = line;
-        if (line.ch[0] == RememberedInitial)
-            continue;
-        RememberedInitial = line.ch[0];
-        int slot = LetterSlot(static_cast<unsigned char>(line.ch[0]));
-        if (slot < 1 || slot > LetterSlotCount) {
-            status = 1;
-            break;
-        }
-        SpellTables.LetterStart[slot] = SpellTables.MainCount;
-    }
-    CloseListFile(file);
+    if (line.ch[0] == RememberedInitial)
+        return true;
+    RememberedInitial = line.ch[0];
+    int slot = LetterSlot(static_cast<unsigned char>(line.ch[0]));
+    if (slot < 1 || slot > LetterSlotCount)
+        return false;
+    SpellTables.LetterStart[slot] = position;
+    return true;
 }
 
-// Reads the file's lines, in order, into entries 1.. of a word table. Status: 0 at the end of the file,
-// 1 when a line was left over for want of room, or the error number of a failed open.
-void LoadWordTable(const char* path, WordField* table, int32_t capacity, int32_t& count, int16_t& status)
+// Reads the file's lines, in order, into entries 1.. of a word table, handing each to noteLine when
+// one is given. Status: 0 at the end of the file, 1 when a line was left over for want of room or
+// noteLine refused one (that line is kept), or the error number of a failed open.
+void LoadWordTable(const char* path, WordField* table, int32_t capacity, int32_t& count, int16_t& status,
+                   bool (*noteLine)(const WordField& line, int32_t position) = nullptr)
 {
     count = 0;
     ListFile file;
@@ -76,8 +56,19 @@ void LoadWordTable(const char* path, WordField* table, int32_t capacity, int32_t
         }
         count++;
         table[count] = line;
+        if (noteLine != nullptr && !noteLine(line, count)) {
+            status = 1;
+            break;
+        }
     }
     CloseListFile(file);
+}
+
+void LoadMainWords(int16_t& status)
+{
+    char path[ListPathWidth];
+    SpellListPath(path);
+    LoadWordTable(path, SpellTables.MainWords, MainCapacity, SpellTables.MainCount, status, NoteInitial);
 }
 
 } // namespace
