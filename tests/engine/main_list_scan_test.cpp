@@ -8,6 +8,7 @@
 #include "list_folder.h"
 #include "main_list_index.h"
 #include "spell_tables.h"
+#include "test_generator.h"
 #include "word_lists.h"
 
 namespace {
@@ -25,19 +26,6 @@ bool LiteralScan(const WordField& word, int32_t start)
     }
     return false;
 }
-
-// Small deterministic generator (fixed start value), so every run checks the same lists.
-struct Generator {
-    uint32_t state = 12345u;
-    uint32_t Next()
-    {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        return state;
-    }
-    int Below(int n) { return static_cast<int>(Next() % static_cast<uint32_t>(n)); }
-};
 
 // Short words over a few characters, so lists hold duplicates, prefixes and near neighbours.
 WordField RandomWord(Generator& g)
