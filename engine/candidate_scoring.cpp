@@ -134,12 +134,14 @@ int16_t PairScore(const WordField& word, int16_t n, const WordField& entry, int1
 
 void ScoreCandidate(const WordField& word, int16_t n, WordField& entry, int16_t m)
 {
-    if (!PassesLengthGate(n, m))
-        return;
+    if (PassesLengthGate(n, m))
+        OfferCandidate(entry, PairScore(word, n, entry, m));
+}
 
-    // The score depends only on the pair, so it is worked out first: a pair that cannot be kept needs
-    // no look-up in the pool, except to decide whether the entry copy gets its capital.
-    int16_t score = PairScore(word, n, entry, m);
+// The score depends only on the pair, so it is worked out first: a pair that cannot be kept needs no
+// look-up in the pool, except to decide whether the entry copy gets its capital.
+void OfferCandidate(WordField& entry, int16_t score)
+{
     const CandidatePoolTable& pool = SpellTables.CandidatePool;
     bool kept = score >= KeptScore(pool.scanPass) && pool.count <= PoolCapacity - 1;
     // A capitalised query gets capitalised suggestions; the score stays that of the stored entry.

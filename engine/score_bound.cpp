@@ -30,8 +30,11 @@ bool HoldsAlignmentMarks(const WordField& entry, int m)
 // character the word lacks, it lacks too. The alignment places only characters the entry holds, and
 // the word's underscores (which it also finds among the entry's used-up letters); it is used only
 // when it places at least half as many as the entry has.
-bool MayReachScore(const WordProfile& word, const WordField& entry, int16_t m, int threshold)
+bool MayReachScore(const WordProfile& word, const WordField& entry, int16_t m, int threshold,
+                   int16_t* exactScore)
 {
+    if (exactScore != nullptr)
+        *exactScore = -1;
     int n = word.n;
     if (!EvaluationMayScore(n, m))
         return false;
@@ -53,8 +56,12 @@ bool MayReachScore(const WordProfile& word, const WordField& entry, int16_t m, i
     PositionMatch match = MatchPositions(word.word, n, entry, m);
     if (plain) {
         bool capitalMatch = mayDouble && std::memcmp(w + 1, entry.ch + 1, WordWidth - 1) == 0;
-        if (ScoreFromParts(PositionPoints(match, n), n, m, missing, capitalMatch) >= threshold)
+        int score = ScoreFromParts(PositionPoints(match, n), n, m, missing, capitalMatch);
+        if (score >= threshold) {
+            if (exactScore != nullptr && !aligned)
+                *exactScore = static_cast<int16_t>(score);
             return true;
+        }
     }
     if (!aligned)
         return false;

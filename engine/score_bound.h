@@ -39,4 +39,7 @@ inline int LowestBitIndex(uint64_t bits)
 }
 
 // False when EvaluateCandidate of the word against the entry of length m can only end below threshold.
-bool MayReachScore(const WordProfile& word, const WordField& entry, int16_t m, int threshold);
+// exactScore, when given, receives the pair's score when the bound knows it to be the one
+// EvaluateCandidate gives (the word is then not laid along the entry), else -1.
+bool MayReachScore(const WordProfile& word, const WordField& entry, int16_t m, int threshold,
+                   int16_t* exactScore = nullptr);

@@ -55,10 +55,14 @@ void ScanInitialRun(const WordField& word, const WordProfile& profile, char ch)
         if (stored.ch[0] != ch)
             return;
         int16_t m = MainEntryLength(k);
-        if (!MayReachScore(profile, stored, m, threshold))
+        int16_t exactScore = -1;
+        if (!MayReachScore(profile, stored, m, threshold, &exactScore))
             continue;
         WordField entry = stored;
-        EvaluateCandidate(word, n, entry, m);
+        if (exactScore >= 0)
+            OfferCandidate(entry, exactScore);   // what the evaluation would score
+        else
+            EvaluateCandidate(word, n, entry, m);
     }
 }
 

@@ -16,6 +16,9 @@ void EvaluateCandidate(const WordField& word, int16_t n, WordField& entry, int16
 void AlignWord(const WordField& word, int16_t n, const WordField& entry, int16_t m,
                WordField& aligned, int16_t& placed);
 void ScoreCandidate(const WordField& word, int16_t n, WordField& entry, int16_t m);
+// The end of ScoreCandidate once the pair has its score: capitalises the entry copy for a capitalised
+// word, and appends it when the score is kept and the pool lacks it.
+void OfferCandidate(WordField& entry, int16_t score);
 
 // ---- Ordering and the debug listings ----
 void SelectSuggestions();
