@@ -82,13 +82,3 @@ void ReleaseAllFonts()
         DeleteObject(hEditorFont);
     hEditorFont = nullptr;
 }
-
-int KeptFontCount()
-{
-    int count = 0;
-    for (HFONT slot : keptFonts) {
-        if (slot != nullptr)
-            ++count;
-    }
-    return count;
-}

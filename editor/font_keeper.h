@@ -9,5 +9,3 @@ void ReplaceEditorFont(HFONT font);
 void ReleaseUnusedFonts();
 // Releases every font the editor made, the editor font included: at exit.
 void ReleaseAllFonts();
-// Number of replaced fonts still kept.
-int KeptFontCount();

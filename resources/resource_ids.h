@@ -30,6 +30,4 @@
 #define IDM_HELP_ABOUT 40031
 
 // Positions of the menu's popups as the resource lists them.
-#define MENU_POSITION_EDIT 1
 #define MENU_POSITION_WINDOW 2
-#define MENU_POSITION_TOOLS 4
