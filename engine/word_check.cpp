@@ -3,31 +3,11 @@
 #include <cstring>
 
 #include "main_list_index.h"
+#include "misspelling_index.h"
 #include "spell_tables.h"
 #include "word_lists.h"
 
 namespace {
-
-WordField LowerCopy(const WordField& word)
-{
-    WordField lower = word;
-    ChangeCase(LowerCaseMode, lower.ch, WordWidth);
-    return lower;
-}
-
-char LowerLetter(char c)
-{
-    return IsUpperLetter(c) ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// Whether the line, lowered, equals the lowered word; stops at the first difference.
-bool SameWhenLowered(const WordField& line, const WordField& lower)
-{
-    for (int i = 0; i < WordWidth; i++)
-        if (LowerLetter(line.ch[i]) != lower.ch[i])
-            return false;
-    return true;
-}
 
 bool InLocalList(const WordField& word)
 {
@@ -68,16 +48,16 @@ void CheckWord(const WordField& word, int16_t& status)
         status = 0;
         return;
     }
-    WordField lower = LowerCopy(word);
+    WordField lower = LowerCaseCopy(word);
     if (ScanMainList(lower, SpellTables.LetterStart[slot + 26]))
         status = 0;
 }
 
 bool IsIgnoredWord(const WordField& word)
 {
-    WordField lower = LowerCopy(word);
+    WordField lower = LowerCaseCopy(word);
     for (int32_t j = 1; j <= SpellTables.IgnoredCount; j++)
-        if (SameWord(LowerCopy(SpellTables.IgnoredWords[j]), lower))
+        if (SameWord(LowerCaseCopy(SpellTables.IgnoredWords[j]), lower))
             return true;
     return false;
 }
@@ -98,11 +78,8 @@ void LookupMisspelling(const WordField& word, char* correction, int16_t& status)
     std::memset(correction, ' ', WordWidth);
     status = 1;
     char initial = word.ch[0];
-    WordField lower = LowerCopy(word);
-    int32_t match = 0;
-    for (int32_t k = 1; k <= SpellTables.MisspellCount && match == 0; k++)
-        if (SameWhenLowered(SpellTables.MisspellLines[k], lower))
-            match = k;
+    WordField lower = LowerCaseCopy(word);
+    int32_t match = FirstMisspellingLine(lower);
     for (int32_t j = match - 1; j >= 1; j--) {
         const WordField& line = SpellTables.MisspellLines[j];
         if (line.ch[0] == '$') {

@@ -49,6 +49,13 @@ void ChangeCase(int mode, char* text, int n)
     }
 }
 
+WordField LowerCaseCopy(const WordField& word)
+{
+    WordField lower = word;
+    ChangeCase(LowerCaseMode, lower.ch, WordWidth);
+    return lower;
+}
+
 int LetterSlot(unsigned char b)
 {
     return b <= 90 ? b - 64 : b - 70;

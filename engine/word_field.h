@@ -26,6 +26,9 @@ const int LowerCaseMode = 5;   // 'A'..'Z' to lower case
 
 void ChangeCase(int mode, char* text, int n);
 
+// The whole field with 'A'..'Z' lowered.
+WordField LowerCaseCopy(const WordField& word);
+
 // 'A'..'Z' give 1..26, 'a'..'z' give 27..52; a result outside 1..52 means no slot.
 int LetterSlot(unsigned char b);
 

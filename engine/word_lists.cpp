@@ -5,6 +5,7 @@
 #include "list_files.h"
 #include "main_list_index.h"
 #include "main_list_profile.h"
+#include "misspelling_index.h"
 #include "spell_tables.h"
 
 namespace {
@@ -79,6 +80,7 @@ void ResetSpellTablesForTesting()
     RememberedInitial = ' ';
     BuildMainListIndex();
     BuildMainListProfile();
+    BuildMisspellingIndex();
 }
 
 void LoadSpellTables(int16_t& status)
@@ -119,6 +121,7 @@ void LoadMisspellings(int16_t& status)
     char path[ListPathWidth];
     MisspellListPath(path);
     LoadWordTable(path, SpellTables.MisspellLines, MisspellCapacity, SpellTables.MisspellCount, status);
+    BuildMisspellingIndex();
 }
 
 void LoadPrefixTable(int16_t& status)

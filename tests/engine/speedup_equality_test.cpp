@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 
 #include "literal_suggestions.h"
@@ -129,6 +130,59 @@ TEST(SpeedUps, PoolIndexFindsWhatTheLinearSearchFinds)
     EXPECT_FALSE(FindCandidate(Word(held[0]), position));
     EXPECT_TRUE(FindCandidate(Word("other"), position));
     EXPECT_EQ(position, 1);
+}
+
+// The misspelling look-up as the word check defines it: the first line equal to the word in lower
+// case, then the nearest correction line ('$') above it.
+std::string LinearMisspelling(const std::string& word)
+{
+    WordField lower = LowerCaseCopy(Word(word));
+    for (int32_t k = 1; k <= SpellTables.MisspellCount; k++) {
+        if (!SameWord(LowerCaseCopy(SpellTables.MisspellLines[k]), lower))
+            continue;
+        for (int32_t j = k - 1; j >= 1; j--)
+            if (SpellTables.MisspellLines[j].ch[0] == '$')
+                return Text(SpellTables.MisspellLines[j]).substr(1);
+        return "";
+    }
+    return "";
+}
+
+TEST(SpeedUps, MisspellingIndexFindsWhatTheLinearSearchFinds)
+{
+    // Lines that repeat in other cases, corrections that are themselves looked up, and a reload with
+    // other lines of the same count: the index must follow every load.
+    ListFolder folder;
+    Generator g{31337};
+    for (int round = 0; round < 2; round++) {
+        std::vector<std::string> lines;
+        for (int k = 0; k < 3000; k++) {
+            std::string w = g.Word(1, 8, "abcAB'");
+            lines.push_back(k % 7 == 0 ? "$" + w : w);
+        }
+        folder.WriteLines("Spell.txt", {"apple"});
+        folder.WriteLines("Misspell.txt", lines);
+        ResetSpellTablesForTesting();
+        LoadLists();
+        int found = 0, mismatches = 0;
+        for (int k = 0; k < 4000; k++) {
+            std::string w = k < 3000 ? lines[k] : g.Word(1, 8, "abcAB'$");
+            if (k % 3 == 0)
+                for (char& c : w)
+                    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            char correction[WordWidth + 1];
+            int16_t status = -1;
+            LookupMisspelling(Word(w), correction, status);
+            std::string expected = LinearMisspelling(w);
+            // A capitalised word gets its correction capitalised.
+            if (!expected.empty() && w[0] >= 'A' && w[0] <= 'Z' && expected[0] >= 'a' && expected[0] <= 'z')
+                expected[0] = static_cast<char>(expected[0] - 'a' + 'A');
+            mismatches += (status == 0) != !expected.empty() || (status == 0 && expected != correction);
+            found += status == 0;
+        }
+        EXPECT_EQ(mismatches, 0) << "round " << round;
+        EXPECT_GT(found, 1000);
+    }
 }
 
 TEST(SpeedUps, OnePassSelectionPicksWhat288PassesPick)

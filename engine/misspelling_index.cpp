@@ -1,0 +1,49 @@
+#include "misspelling_index.h"
+
+#include <cstring>
+
+#include "spell_tables.h"
+
+namespace {
+
+// Open addressing; a power of two above twice the table's capacity keeps probe runs short.
+const uint32_t IndexSize = 65536;
+int32_t LineAt[IndexSize];   // 0: free, else the first line with the slot's text
+
+uint32_t SlotOf(const WordField& text)
+{
+    uint64_t parts[4];
+    std::memcpy(parts, text.ch, sizeof parts);
+    uint64_t h = 0x9E3779B97F4A7C15ull;
+    for (uint64_t part : parts) {
+        h ^= part;
+        h *= 0xBF58476D1CE4E5B9ull;
+        h ^= h >> 31;
+    }
+    return static_cast<uint32_t>(h >> 32) & (IndexSize - 1);
+}
+
+} // namespace
+
+void BuildMisspellingIndex()
+{
+    std::memset(LineAt, 0, sizeof LineAt);
+    for (int32_t k = 1; k <= SpellTables.MisspellCount; k++) {
+        WordField lower = LowerCaseCopy(SpellTables.MisspellLines[k]);
+        uint32_t slot = SlotOf(lower);
+        while (LineAt[slot] != 0 && !SameWord(LowerCaseCopy(SpellTables.MisspellLines[LineAt[slot]]), lower))
+            slot = (slot + 1) & (IndexSize - 1);
+        if (LineAt[slot] == 0)
+            LineAt[slot] = k;   // an earlier line with the same text stays the one found
+    }
+}
+
+int32_t FirstMisspellingLine(const WordField& lower)
+{
+    for (uint32_t slot = SlotOf(lower); LineAt[slot] != 0; slot = (slot + 1) & (IndexSize - 1)) {
+        int32_t k = LineAt[slot];
+        if (SameWord(LowerCaseCopy(SpellTables.MisspellLines[k]), lower))
+            return k;
+    }
+    return 0;
+}
