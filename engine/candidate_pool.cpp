@@ -24,23 +24,10 @@ void ClearIndex()
     IndexedCount = 0;
 }
 
-uint32_t HashText(const WordField& text)
-{
-    uint64_t parts[4];
-    std::memcpy(parts, text.ch, sizeof parts);
-    uint64_t h = 0x9E3779B97F4A7C15ull;
-    for (uint64_t part : parts) {
-        h ^= part;
-        h *= 0xBF58476D1CE4E5B9ull;
-        h ^= h >> 31;
-    }
-    return static_cast<uint32_t>(h >> 32);
-}
-
 void InsertIntoIndex(int16_t position)
 {
     const WordField& text = SpellTables.CandidatePool.texts[position];
-    uint32_t slot = HashText(text) & (IndexSize - 1);
+    uint32_t slot = HashWord(text) & (IndexSize - 1);
     while (PoolTextIndex[slot] != 0) {
         if (SameWord(SpellTables.CandidatePool.texts[PoolTextIndex[slot]], text))
             return;   // an earlier position holds this text already and stays the one found
@@ -81,7 +68,7 @@ void ResetCandidatePool()
 bool FindCandidate(const WordField& text, int16_t& position)
 {
     SyncIndex();
-    uint32_t slot = HashText(text) & (IndexSize - 1);
+    uint32_t slot = HashWord(text) & (IndexSize - 1);
     while (PoolTextIndex[slot] != 0) {
         int16_t candidate = PoolTextIndex[slot];
         if (SameWord(SpellTables.CandidatePool.texts[candidate], text)) {

@@ -12,15 +12,7 @@ int32_t LineAt[IndexSize];   // 0: free, else the first line with the slot's tex
 
 uint32_t SlotOf(const WordField& text)
 {
-    uint64_t parts[4];
-    std::memcpy(parts, text.ch, sizeof parts);
-    uint64_t h = 0x9E3779B97F4A7C15ull;
-    for (uint64_t part : parts) {
-        h ^= part;
-        h *= 0xBF58476D1CE4E5B9ull;
-        h ^= h >> 31;
-    }
-    return static_cast<uint32_t>(h >> 32) & (IndexSize - 1);
+    return HashWord(text) & (IndexSize - 1);
 }
 
 } // namespace

@@ -49,6 +49,19 @@ void ChangeCase(int mode, char* text, int n)
     }
 }
 
+uint32_t HashWord(const WordField& word)
+{
+    uint64_t parts[4];
+    std::memcpy(parts, word.ch, sizeof parts);
+    uint64_t h = 0x9E3779B97F4A7C15ull;
+    for (uint64_t part : parts) {
+        h ^= part;
+        h *= 0xBF58476D1CE4E5B9ull;
+        h ^= h >> 31;
+    }
+    return static_cast<uint32_t>(h >> 32);
+}
+
 WordField LowerCaseCopy(const WordField& word)
 {
     WordField lower = word;

@@ -26,6 +26,9 @@ const int LowerCaseMode = 5;   // 'A'..'Z' to lower case
 
 void ChangeCase(int mode, char* text, int n);
 
+// A hash of all 32 characters, for the engine's look-up tables.
+uint32_t HashWord(const WordField& word);
+
 // The whole field with 'A'..'Z' lowered.
 WordField LowerCaseCopy(const WordField& word);
 
