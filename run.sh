@@ -5,55 +5,27 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$(pwd)
-bash cmake/install-deps.sh
-source cmake/wine-session.sh
+bash scripts/install-deps.sh run
+source scripts/wine-session.sh
+source scripts/windows-build.sh
+source scripts/word-lists.sh
 
 echo "== 32-bit Windows build (the shipped programs)"
-cmake -S . -B build/win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/win32
-
-export WINEPREFIX=${WINEPREFIX:-$HOME/.wine}
-export WINEDEBUG=${WINEDEBUG:--all}
-if wine_runs_32bit; then
-  programs=build/win32/bin; wine=wine
-else
-  # This host runs no 32-bit code: the same sources built for 64-bit Windows run instead.
+build_windows 32
+choose_windows_bits
+if [ "$PENMAR_BITS" = 64 ]; then
   echo "== This host runs no 32-bit code: building and running the 64-bit build of the same sources"
-  cmake -S . -B build/win64 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build build/win64
-  programs=build/win64/bin; wine=/usr/lib/wine/wine64
-  export WINELOADER=$wine WINESERVER=/usr/lib/wine/wineserver64
+  build_windows 64
 fi
+programs=build/win$PENMAR_BITS/bin
 
-headless=0
-if [ -z "${DISPLAY:-}" ]; then
-  headless=1
-  n=90
-  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb=$!
-  trap 'kill $xvfb 2>/dev/null || true' EXIT
-  export DISPLAY=":$n"
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-fi
-
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  echo "== Creating the Wine prefix $WINEPREFIX"
-  "$wine" wineboot -i >/dev/null 2>&1 || true
-fi
+PENMAR_KEEP_DISPLAY=1 start_wine_session "${WINEPREFIX:-$HOME/.wine}" "$PENMAR_BITS"
 
 echo "== Installing under C:\\ZOLT\\ in $WINEPREFIX"
 zolt="$WINEPREFIX/drive_c/ZOLT"
-mkdir -p "$zolt/SPELL"
-cp "$programs/Penmar.exe" "$zolt/"
-[ -f "$programs/lexmar.exe" ] && cp "$programs/lexmar.exe" "$zolt/"
-for list in data/*.txt; do
-  [ -e "$list" ] || continue
-  name=$(basename "$list")
-  # The local word list holds the words the user added: never replace one that exists.
-  if [ "$name" = Local.txt ] && [ -f "$zolt/SPELL/Local.txt" ]; then continue; fi
-  cp "$list" "$zolt/SPELL/"
-done
+mkdir -p "$zolt"
+cp "$programs/Penmar.exe" "$programs/lexmar.exe" "$zolt/"
+install_word_lists data "$zolt/SPELL"
 printf '%s\r\n' \
   "Welcome to Penmar." \
   "" \
@@ -63,11 +35,13 @@ printf '%s\r\n' \
 ls "$zolt" "$zolt/SPELL"
 
 echo "== Starting the editor"
-if [ "$headless" = 0 ]; then
-  "$wine" 'C:\ZOLT\Penmar.exe' 'C:\ZOLT\sample.txt'
+if [ -z "${PENMAR_XVFB_PID:-}" ]; then
+  # On the user's display: the editor, and a lookup tool it started, keep their Wine server.
+  trap - EXIT
+  "$PENMAR_WINE" 'C:\ZOLT\Penmar.exe' 'C:\ZOLT\sample.txt'
   exit 0
 fi
-"$wine" 'C:\ZOLT\Penmar.exe' 'C:\ZOLT\sample.txt' >/dev/null 2>&1 &
+"$PENMAR_WINE" 'C:\ZOLT\Penmar.exe' 'C:\ZOLT\sample.txt' >/dev/null 2>&1 &
 editor=$!
 sleep "${PENMAR_RUN_SECONDS:-8}"
 shot="$root/build/penmar-run.png"

@@ -3,31 +3,27 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$(pwd)
-bash cmake/install-deps.sh
-source cmake/wine-session.sh
-source cmake/print-spooler.sh
+bash scripts/install-deps.sh test
+source scripts/wine-session.sh
+source scripts/windows-build.sh
+source scripts/print-spooler.sh
 
 echo "== Native build and tests"
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/native
-ctest --test-dir build/native --output-on-failure
+ctest --test-dir build/native --output-on-failure -j2
 
 echo "== 32-bit Windows build (the shipped programs)"
-cmake -S . -B build/win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/win32
-
-if wine_runs_32bit; then
-  tested=win32; bits=32
-else
+build_windows 32
+choose_windows_bits
+if [ "$PENMAR_BITS" = 64 ]; then
   echo "== This host runs no 32-bit code: the Windows tests run on the 64-bit build of the same sources"
-  tested=win64; bits=64
-  cmake -S . -B build/win64 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build build/win64
+  build_windows 64
 fi
 
 echo "== Print spooler with the PDF printer"
 start_print_spooler
 
-echo "== Windows tests under Wine ($tested)"
-start_wine_session "$root/build/$tested" "$bits"
-ctest --test-dir "build/$tested" --output-on-failure --timeout 600
+echo "== Windows tests under Wine (win$PENMAR_BITS)"
+start_wine_session "$root/build/win$PENMAR_BITS/wineprefix" "$PENMAR_BITS"
+ctest --test-dir "build/win$PENMAR_BITS" --output-on-failure --timeout 600

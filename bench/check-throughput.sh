@@ -6,8 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 words=${1:-1000000}
 work=build/bench
-mkdir -p "$work/root/ZOLT/SPELL"
-cp data/Spell.txt data/Local.txt data/Misspell.txt data/Prefix.txt "$work/root/ZOLT/SPELL/"
+bash scripts/install-deps.sh bench
+source scripts/word-lists.sh
+install_word_lists data "$work/root/ZOLT/SPELL"
 
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/native --target make_text check_throughput >/dev/null

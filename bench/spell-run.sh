@@ -6,22 +6,23 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 words=${1:-100000}
-source cmake/wine-session.sh
-if wine_runs_32bit; then tested=win32; bits=32; toolchain=mingw-i686; else tested=win64; bits=64; toolchain=mingw-x86_64; fi
+source scripts/wine-session.sh
+source scripts/windows-build.sh
+source scripts/word-lists.sh
+choose_windows_bits
+tested=win$PENMAR_BITS
 
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/native --target make_text >/dev/null
-cmake -S . -B "build/$tested" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/$toolchain.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "build/$tested" --target spell_run_bench >/dev/null
+build_windows "$PENMAR_BITS" spell_run_bench >/dev/null
 
 work=build/bench-spell-run
-mkdir -p "$work/root/ZOLT/SPELL"
-cp data/Spell.txt data/Local.txt data/Misspell.txt data/Prefix.txt "$work/root/ZOLT/SPELL/"
+install_word_lists data "$work/root/ZOLT/SPELL"
 # Lines begin capitalised: words like "iPad" would become unknown there, so they are left out.
 grep -v '^[a-z].*[A-Z]' data/Spell.txt > "$work/words.txt"
 build/native/bin/make_text "$work/words.txt" "$work/text.txt" "$words"
 
-start_wine_session "$root/build/$tested" "$bits"
+start_wine_session "$root/build/$tested/wineprefix" "$PENMAR_BITS"
 bench="$root/build/$tested/bin/spell_run_bench.exe"
 # Wine's drive Z: is the host's root folder.
 wineRoot="Z:$(echo "$root/$work/root" | tr / '\\')"

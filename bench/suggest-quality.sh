@@ -4,6 +4,7 @@
 # Usage: bench/suggest-quality.sh [EVAL.tsv] [LIST_DIR]
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
+bash "$repo/scripts/install-deps.sh" bench
 eval_file=${1:-$repo/../shared/eval/misspellings-a.tsv}
 lists=${2:-$repo/data}
 

@@ -1,8 +1,8 @@
 // Every text the programs show to users, in one place.
 #pragma once
 
-// Version shown in the status bar, the dialogs and the About box.
-#define PENMAR_VERSION_TEXT "2.3"
+// The version shown in the status bar and the dialogs.
+#include "penmar_version.h"
 
 // ---- Start-up and frame --------------------------------------------------------------------
 #define TEXT_FRAME_TITLE "Penmar"
@@ -108,7 +108,7 @@
 #define TEXT_CAPTION_SPELL_DIALOG "Spellmar"
 #define TEXT_WORD_LABEL "Word"
 #define TEXT_SELECTED_WORD_LABEL "Selected Word"
-#define TEXT_DIALOG_VERSION "Ver 2.3"
+#define TEXT_DIALOG_VERSION PENMAR_DIALOG_VERSION_TEXT
 #define TEXT_STATUS_BLANK " "
 #define TEXT_IGNORE_ONCE_BUTTON "&Ignore Once"
 #define TEXT_IGNORE_ALL_BUTTON "I&gnore All"

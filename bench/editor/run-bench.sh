@@ -5,13 +5,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$(pwd)
-bash cmake/install-deps.sh
-source cmake/wine-session.sh
-if wine_runs_32bit; then tested=win32; bits=32; toolchain=cmake/mingw-i686.cmake
-else tested=win64; bits=64; toolchain=cmake/mingw-x86_64.cmake; fi
-cmake -S . -B "build/$tested" -G Ninja -DCMAKE_TOOLCHAIN_FILE=$toolchain -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "build/$tested" --target Penmar editor_bench replace_all_bench
-start_wine_session "$root/build/$tested" "$bits"
+bash scripts/install-deps.sh run
+source scripts/wine-session.sh
+source scripts/windows-build.sh
+choose_windows_bits
+bits=$PENMAR_BITS tested=win$PENMAR_BITS
+build_windows "$bits" Penmar editor_bench replace_all_bench
+start_wine_session "$root/build/$tested/wineprefix" "$bits"
 
 folder="$WINEPREFIX/drive_c/bench"
 mkdir -p "$folder"

@@ -7,12 +7,10 @@ work="$build/install-test"
 rm -rf "$work" && mkdir -p "$work"
 
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-if [ "$arch" = amd64 ]; then
-  wine=/usr/lib/wine/wine64
-  export WINELOADER=$wine WINESERVER=/usr/lib/wine/wineserver64
-else
-  wine=wine
-fi
+source "$source_dir/scripts/wine-session.sh"
+source "$source_dir/scripts/word-lists.sh"
+if [ "$arch" = amd64 ]; then use_wine 64; else use_wine 32; fi
+wine=$PENMAR_WINE
 trap 'wineserver -k >/dev/null 2>&1' EXIT
 
 passed=0 failed=0
@@ -20,7 +18,7 @@ check() {  # check DESCRIPTION COMMAND...
   if "${@:2}"; then passed=$((passed + 1)); echo "ok: $1"; else failed=$((failed + 1)); echo "FAILED: $1"; fi
 }
 
-bash "$source_dir/cmake/make-installer.sh" "$source_dir" "$build/bin" "$arch" "$work/PenmarSetup.exe" || exit 1
+bash "$source_dir/scripts/make-installer.sh" "$source_dir" "$build" "$arch" "$work/PenmarSetup.exe" || exit 1
 "$wine" wineboot -i >/dev/null 2>&1
 timeout 120 "$wine" cmd /c exit >/dev/null 2>&1
 
@@ -30,12 +28,15 @@ probe="$build/bin/window_probe.exe"
 
 timeout 300 "$wine" "$work/PenmarSetup.exe" /S; wineserver -w
 check "programs installed" test -f "$zolt/Penmar.exe" -a -f "$zolt/lexmar.exe" -a -f "$zolt/Uninstall.exe"
-check "word lists installed" cmp -s "$zolt/SPELL/Spell.txt" "$source_dir/data/Spell.txt"
-check "misspellings and prefixes installed" \
-  bash -c "cmp -s '$zolt/SPELL/Misspell.txt' '$source_dir/data/Misspell.txt' && cmp -s '$zolt/SPELL/Prefix.txt' '$source_dir/data/Prefix.txt'"
+for name in "${word_lists[@]}"; do
+  check "$name installed" cmp -s "$zolt/SPELL/$name" "$source_dir/data/$name"
+done
 check "empty local list created" test -f "$zolt/SPELL/Local.txt" -a ! -s "$zolt/SPELL/Local.txt"
 check "licence texts installed" bash -c "ls '$zolt/Licenses/'*.txt >/dev/null"
 check "start-menu shortcuts" test -f "$menu/Penmar.lnk" -a -f "$menu/lexmar.lnk"
+version=$(bash "$source_dir/scripts/version.sh" "$build")
+registered=$("$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Penmar' /v DisplayVersion | tr -d '\r')
+check "registered as version $version" grep -Eq "DisplayVersion +REG_SZ +$version\$" <<<"$registered"
 
 "$wine" 'C:\ZOLT\Penmar.exe' & editor=$!
 out=$("$wine" "$probe" myWindowClass Penmar | tr -d '\r')
@@ -58,7 +59,9 @@ check "reinstall keeps the programs" test -f "$zolt/Penmar.exe"
 
 timeout 300 "$wine" 'C:\ZOLT\Uninstall.exe' /S; wineserver -w
 check "uninstall removes the programs" test ! -e "$zolt/Penmar.exe" -a ! -e "$zolt/lexmar.exe" -a ! -e "$zolt/Uninstall.exe"
-check "uninstall removes the shipped lists" test ! -e "$zolt/SPELL/Spell.txt"
+for name in "${word_lists[@]}"; do
+  [ "$name" = "$user_word_list" ] || check "uninstall removes $name" test ! -e "$zolt/SPELL/$name"
+done
 check "uninstall removes the shortcuts" test ! -e "$menu/Penmar.lnk" -a ! -e "$menu/lexmar.lnk"
 check "uninstall keeps Local.txt" cmp -s "$zolt/SPELL/Local.txt" "$work/local-before.txt"
 

@@ -4,14 +4,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
-source cmake/wine-session.sh
-if wine_runs_32bit; then build=build/win32 bits=32; else build=build/win64 bits=64; fi
+source scripts/wine-session.sh
+source scripts/word-lists.sh
+choose_windows_bits
+build=build/win$PENMAR_BITS
 [ -f "$build/bin/Penmar.exe" ] && [ -f "$build/bin/lexmar.exe" ] && [ -f "$build/bin/window_probe.exe" ] || {
   echo "Build the Windows programs first (./test.sh)." >&2; exit 1; }
 
 work="$root/build/screenshots"
 rm -rf "$work" && mkdir -p "$work"
-start_wine_session "$work" "$bits"
+start_wine_session "$work/wineprefix" "$PENMAR_BITS"
 size=1100x640
 # A virtual desktop draws Wine's own title bars; Liberation Serif stands in for Times New Roman.
 "$PENMAR_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
@@ -20,9 +22,9 @@ size=1100x640
 wineserver -w || true
 
 zolt="$WINEPREFIX/drive_c/ZOLT"
-mkdir -p "$zolt/SPELL"
+mkdir -p "$zolt"
 cp "$build/bin/Penmar.exe" "$build/bin/lexmar.exe" "$zolt/"
-cp data/Spell.txt data/Misspell.txt data/Prefix.txt data/Local.txt "$zolt/SPELL/"
+install_word_lists data "$zolt/SPELL"
 printf 'This letter checks the speling of the active document.\r\nEach unknwon word opens the spelling dialog with suggestions.\r\n' > "$zolt/letter.txt"
 probe="$root/$build/bin/window_probe.exe"
 

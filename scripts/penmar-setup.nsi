@@ -1,5 +1,6 @@
 ; Installer of the Penmar writing suite.
-; makensis -DARCH=x86|amd64 -DBIN_DIR=... -DDATA_DIR=... -DOUT_FILE=... penmar-setup.nsi
+; Made by make-installer.sh: makensis -DARCH=x86|amd64 -DBIN_DIR=... -DDATA_DIR=... -DVERSION_HEADER=...
+;   -DWORD_LISTS=... -DRESOURCE_DIR=... -DLICENCE_PAGE=... -DOUT_FILE=... penmar-setup.nsi
 ; The programs live in C:\ZOLT\ (the editor starts the lookup tool from there) and the word lists in
 ; C:\ZOLT\SPELL\. Local.txt holds the user's own words: it is created empty once and never replaced.
 
@@ -13,9 +14,12 @@
 !endif
 
 !include "MUI2.nsh"
+!include "${WORD_LISTS}"
 
 !define PRODUCT "Penmar"
-!define VERSION "2.3"
+; The version of the build, from its generated header.
+!searchparse /file "${VERSION_HEADER}" '#define PENMAR_VERSION_TEXT "' VERSION '"'
+!searchparse /file "${VERSION_HEADER}" '#define PENMAR_VERSION_QUAD "' VERSION_QUAD '"'
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Penmar"
 
 Name "${PRODUCT} ${VERSION}"
@@ -27,7 +31,7 @@ BrandingText "${PRODUCT} ${VERSION}"
 Icon "${RESOURCE_DIR}\penmar.ico"
 UninstallIcon "${RESOURCE_DIR}\penmar.ico"
 
-VIProductVersion "2.3.0.0"
+VIProductVersion "${VERSION_QUAD}"
 VIAddVersionKey "ProductName" "${PRODUCT}"
 VIAddVersionKey "FileDescription" "${PRODUCT} ${VERSION} Setup"
 VIAddVersionKey "FileVersion" "${VERSION}"
@@ -54,12 +58,10 @@ Section "Penmar" SecMain
   File "${BIN_DIR}\lexmar.exe"
 
   SetOutPath "$INSTDIR\SPELL"
-  File "${DATA_DIR}\Spell.txt"
-  File "${DATA_DIR}\Misspell.txt"
-  File "${DATA_DIR}\Prefix.txt"
+  !insertmacro InstallShippedLists
   ; The user's own words: only when there is no list yet, also on an upgrade.
-  IfFileExists "$INSTDIR\SPELL\Local.txt" +2 0
-    File "${DATA_DIR}\Local.txt"
+  IfFileExists "$INSTDIR\SPELL\${USER_WORD_LIST}" +2 0
+    File "${DATA_DIR}\${USER_WORD_LIST}"
 
   SetOutPath "$INSTDIR\Licenses"
   File "${DATA_DIR}\licenses\*.txt"
@@ -84,10 +86,8 @@ Section "Uninstall"
   SetShellVarContext all
   Delete "$INSTDIR\Penmar.exe"
   Delete "$INSTDIR\lexmar.exe"
-  Delete "$INSTDIR\SPELL\Spell.txt"
-  Delete "$INSTDIR\SPELL\Misspell.txt"
-  Delete "$INSTDIR\SPELL\Prefix.txt"
-  ; Local.txt stays: it holds the words the user added.
+  !insertmacro RemoveShippedLists
+  ; The user's list stays: it holds the words the user added.
   RMDir "$INSTDIR\SPELL"
   Delete "$INSTDIR\Licenses\*.txt"
   RMDir "$INSTDIR\Licenses"

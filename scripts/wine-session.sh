@@ -1,4 +1,5 @@
-# Sourced by the scripts: a headless X server and a Wine prefix inside a build folder.
+# Sourced by the scripts: which Wine runs the Windows programs, and a Wine session (an X display and a
+# prefix) for them.
 
 # The shipped programs are 32-bit. Hosts whose kernel runs no 32-bit user code (the wine32 loader
 # fails there with "Exec format error") run the same sources built for 64-bit Windows instead.
@@ -6,18 +7,31 @@ wine_runs_32bit() {
   /usr/lib/wine/wine --version >/dev/null 2>&1
 }
 
-# Usage: start_wine_session BUILD_DIR 32|64; the session ends with the calling shell.
-start_wine_session() {
-  local build=$1 bits=$2
-  export WINEPREFIX="$build/wineprefix"
-  export WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
-  if [ "$bits" = 64 ]; then
+# Sets PENMAR_BITS (32 or 64) to the Windows build whose programs run on this host.
+choose_windows_bits() {
+  if wine_runs_32bit; then PENMAR_BITS=32; else PENMAR_BITS=64; fi
+}
+
+# Usage: use_wine 32|64. Sets PENMAR_WINE to the loader for programs of that build, and the loader and
+# server that Wine's own tools (wineboot, wineserver) use with it.
+use_wine() {
+  if [ "$1" = 64 ]; then
     export WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64
     PENMAR_WINE=/usr/lib/wine/wine64
   else
     PENMAR_WINE=wine
   fi
+}
+
+# Usage: start_wine_session PREFIX 32|64. Starts a virtual X display unless PENMAR_KEEP_DISPLAY is set
+# and a display is there, creates the prefix when missing and starts its server; the session ends with
+# the calling shell.
+start_wine_session() {
+  local prefix=$1 bits=$2
+  export WINEPREFIX=$prefix
+  export WINEDEBUG=${WINEDEBUG:--all}
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  use_wine "$bits"
   if [ -z "${PENMAR_KEEP_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then
     local n=90
     while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done

@@ -1,0 +1,17 @@
+# Sourced by the scripts: the Windows builds, build/win32 (the shipped programs) and build/win64 (the same
+# sources for hosts that run no 32-bit code). Run from the top of the source tree.
+
+# Usage: build_windows 32|64 [TARGET...]. Configures build/win32 or build/win64 and builds the targets
+# given, or everything.
+build_windows() {
+  local bits=$1 toolchain=mingw-i686
+  shift
+  [ "$bits" = 64 ] && toolchain=mingw-x86_64
+  cmake -S . -B "build/win$bits" -G Ninja -DCMAKE_TOOLCHAIN_FILE="cmake/$toolchain.cmake" \
+    -DCMAKE_BUILD_TYPE=Release >/dev/null
+  if [ $# -gt 0 ]; then
+    cmake --build "build/win$bits" --target "$@"
+  else
+    cmake --build "build/win$bits"
+  fi
+}
