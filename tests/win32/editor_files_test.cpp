@@ -1,6 +1,7 @@
 // Open and save: bytes kept as they are, titles and status texts, and saves that fail.
 #include "editor_harness.h"
 
+#include "penmar_version.h"
 #include "resource_ids.h"
 #include "shell_state.h"
 
@@ -170,7 +171,7 @@ TEST_F(FileTest, FailedSaveIntoAMissingFolderChangesNothingAndSaysWhy)
     EXPECT_FALSE(FileExists(path));
     EXPECT_TRUE(IsModified(document));
     EXPECT_EQ(WindowText(document), "[Untitled]");
-    EXPECT_EQ(StatusText(0), "Version 2.3");
+    EXPECT_EQ(StatusText(0), "Version " PENMAR_VERSION_TEXT);
 }
 
 TEST_F(FileTest, FailedSaveToAFileOpenElsewhereKeepsItsContentAndSaysWhy)
@@ -196,7 +197,7 @@ TEST_F(FileTest, CancelledOpenLeavesAnEmptyUntitledDocument)
     EXPECT_EQ(seams.openCalls.size(), 1u);
     EXPECT_EQ(CountDocumentWindows(), 1);
     EXPECT_EQ(WindowText(ActiveDocumentWindow()), "[Untitled]");
-    EXPECT_EQ(StatusText(0), "Version 2.3");
+    EXPECT_EQ(StatusText(0), "Version " PENMAR_VERSION_TEXT);
 }
 
 } // namespace

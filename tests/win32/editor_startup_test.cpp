@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "editor_main.h"
+#include "penmar_version.h"
 #include "resource_ids.h"
 #include "shell_state.h"
 
@@ -39,7 +40,7 @@ TEST_F(StartupTest, WithoutArgumentTheFrameHasNoDocumentAndShowsItsVersion)
     EXPECT_EQ(WindowText(frame), "Penmar");
     EXPECT_EQ(CountDocumentWindows(), 0);
     EXPECT_EQ(ActiveDocumentWindow(), nullptr);
-    EXPECT_EQ(StatusText(0), "Version 2.3");
+    EXPECT_EQ(StatusText(0), "Version " PENMAR_VERSION_TEXT);
     EXPECT_EQ(StatusText(1), "");
     EXPECT_TRUE(seams.messages.empty());
     EXPECT_NE(accelerators, nullptr);
@@ -116,7 +117,7 @@ TEST_F(StartupTest, MissingFileLeavesAnUntitledDocumentAndSaysSo)
     EXPECT_EQ(seams.messages[0].caption, path);
     EXPECT_EQ(seams.messages[0].style, static_cast<UINT>(MB_ICONERROR));
     EXPECT_EQ(seams.messages[0].owner, document);
-    EXPECT_EQ(StatusText(0), "Version 2.3");
+    EXPECT_EQ(StatusText(0), "Version " PENMAR_VERSION_TEXT);
     EXPECT_TRUE(seams.openCalls.empty());
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "dialog_layout.h"
+#include "penmar_version.h"
 #include "lookup_dialog.h"
 #include "lookup_state.h"
 #include "spell_fixture.h"
@@ -51,7 +52,7 @@ TEST_F(LookupDialog, HasItsControlsInTabOrder)
                       {1009, "Button", "Canc&el", {150, 116, 50, 14}},
                       {-1, "Static", "Selected Word", {7, 139, 66, 8}},
                       {1006, "Edit", "", {57, 137, 120, 14}},
-                      {-1, "Static", "Ver 2.3", {179, 141, 26, 8}}},
+                      {-1, "Static", PENMAR_DIALOG_VERSION_TEXT, {179, 141, 26, 8}}},
                      IDC_LOOKUP_SELECTED_WORD);
         EXPECT_EQ(GetWindow(d, GW_OWNER), nullptr);
         Press(d, IDC_LOOKUP_CANCEL);

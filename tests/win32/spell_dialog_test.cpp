@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "dialog_layout.h"
+#include "penmar_version.h"
 #include "spell_dialog.h"
 #include "spell_fixture.h"
 #include "spell_run_state.h"
@@ -46,7 +47,7 @@ TEST_F(SpellDialog, HasItsControlsInTabOrder)
                       {1009, "Button", "Canc&el", {150, 116, 50, 14}},
                       {-1, "Static", "Selected Word", {7, 139, 66, 8}},
                       {1010, "Edit", "", {57, 137, 120, 14}},
-                      {-1, "Static", "Ver 2.3", {179, 141, 26, 8}}},
+                      {-1, "Static", PENMAR_DIALOG_VERSION_TEXT, {179, 141, 26, 8}}},
                      IDC_SPELL_SELECTED_WORD);
         EXPECT_EQ(GetWindow(d, GW_OWNER), owner.Window());
         Press(d, IDC_SPELL_CANCEL);
