@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds both programs and runs every test: native engine tests, then the Windows build under Wine.
+# Builds both programs and runs every test: native tests (also under the sanitizers, with the fuzz
+# targets, when clang is there), then the Windows build under Wine.
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$(pwd)
@@ -12,6 +13,11 @@ echo "== Native build and tests"
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/native
 ctest --test-dir build/native --output-on-failure -j2
+
+if command -v clang++ >/dev/null; then
+  echo "== Native tests under AddressSanitizer and UBSan, and the fuzz targets"
+  bash scripts/sanitized-tests.sh
+fi
 
 echo "== 32-bit Windows build (the shipped programs)"
 build_windows 32
