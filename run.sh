@@ -19,7 +19,7 @@ if [ "$PENMAR_BITS" = 64 ]; then
 fi
 programs=build/win$PENMAR_BITS/bin
 
-PENMAR_KEEP_DISPLAY=1 start_wine_session "${WINEPREFIX:-$HOME/.wine}" "$PENMAR_BITS"
+PENMAR_KEEP_DISPLAY=1 start_wine_session "build/win$PENMAR_BITS" "$PENMAR_BITS" "${WINEPREFIX:-$HOME/.wine}"
 
 echo "== Installing under C:\\ZOLT\\ in $WINEPREFIX"
 zolt="$WINEPREFIX/drive_c/ZOLT"

@@ -31,5 +31,5 @@ echo "== Print spooler with the PDF printer"
 start_print_spooler
 
 echo "== Windows tests under Wine (win$PENMAR_BITS)"
-start_wine_session "$root/build/win$PENMAR_BITS/wineprefix" "$PENMAR_BITS"
+start_wine_session "$root/build/win$PENMAR_BITS" "$PENMAR_BITS"
 ctest --test-dir "build/win$PENMAR_BITS" --output-on-failure --timeout 600

@@ -22,7 +22,7 @@ install_word_lists data "$work/root/ZOLT/SPELL"
 grep -v '^[a-z].*[A-Z]' data/Spell.txt > "$work/words.txt"
 build/native/bin/make_text "$work/words.txt" "$work/text.txt" "$words"
 
-start_wine_session "$root/build/$tested/wineprefix" "$PENMAR_BITS"
+start_wine_session "$root/build/$tested" "$PENMAR_BITS"
 bench="$root/build/$tested/bin/spell_run_bench.exe"
 # Wine's drive Z: is the host's root folder.
 wineRoot="Z:$(echo "$root/$work/root" | tr / '\\')"

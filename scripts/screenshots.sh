@@ -13,7 +13,7 @@ build=build/win$PENMAR_BITS
 
 work="$root/build/screenshots"
 rm -rf "$work" && mkdir -p "$work"
-start_wine_session "$work/wineprefix" "$PENMAR_BITS"
+start_wine_session "$work" "$PENMAR_BITS"
 size=1100x640
 # A virtual desktop draws Wine's own title bars; Liberation Serif stands in for Times New Roman.
 "$PENMAR_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1

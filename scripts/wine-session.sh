@@ -23,12 +23,12 @@ use_wine() {
   fi
 }
 
-# Usage: start_wine_session PREFIX 32|64. Starts a virtual X display unless PENMAR_KEEP_DISPLAY is set
-# and a display is there, creates the prefix when missing and starts its server; the session ends with
-# the calling shell.
+# Usage: start_wine_session BUILD_DIR 32|64 [PREFIX]. The prefix is BUILD_DIR/wineprefix unless given.
+# Starts a virtual X display unless PENMAR_KEEP_DISPLAY is set and a display is there, creates the prefix
+# when missing and starts its server; the session ends with the calling shell.
 start_wine_session() {
-  local prefix=$1 bits=$2
-  export WINEPREFIX=$prefix
+  local bits=$2
+  export WINEPREFIX=${3:-$1/wineprefix}
   export WINEDEBUG=${WINEDEBUG:--all}
   export WINEDLLOVERRIDES="mscoree,mshtml="
   use_wine "$bits"

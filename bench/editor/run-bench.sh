@@ -11,7 +11,7 @@ source scripts/windows-build.sh
 choose_windows_bits
 bits=$PENMAR_BITS tested=win$PENMAR_BITS
 build_windows "$bits" Penmar editor_bench replace_all_bench
-start_wine_session "$root/build/$tested/wineprefix" "$bits"
+start_wine_session "$root/build/$tested" "$bits"
 
 folder="$WINEPREFIX/drive_c/bench"
 mkdir -p "$folder"
