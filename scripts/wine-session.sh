@@ -45,6 +45,8 @@ start_wine_session() {
     "$PENMAR_WINE" wineboot -i >/dev/null 2>&1 || true
   fi
   wineserver -p >/dev/null 2>&1 || true
+  # A build folder's own prefix on the virtual display: no window manager there.
+  if [ -z "${3:-}" ] && [ -n "${PENMAR_XVFB_PID:-}" ]; then place_windows_without_manager; fi
   # The first program of a session starts Wine's own services and can hang at its exit: warm up first.
   if ! timeout 120 "$PENMAR_WINE" cmd /c exit >/dev/null 2>&1; then
     wineserver -k >/dev/null 2>&1 || true
@@ -52,6 +54,13 @@ start_wine_session() {
     timeout 120 "$PENMAR_WINE" cmd /c exit >/dev/null 2>&1 || true
   fi
   trap stop_wine_session EXIT
+}
+
+# Wine hands a shown top-level window to the window manager and, when it is hidden or destroyed, waits
+# up to 2 s for the manager to confirm; on a virtual display none ever does. Windows of the session's
+# prefix are placed by Wine itself instead. Not for a user's prefix: it would lose its manager's frames.
+place_windows_without_manager() {
+  "$PENMAR_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
 }
 
 stop_wine_session() {

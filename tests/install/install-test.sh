@@ -20,6 +20,7 @@ check() {  # check DESCRIPTION COMMAND...
 
 bash "$source_dir/scripts/make-installer.sh" "$source_dir" "$build" "$arch" "$work/PenmarSetup.exe" || exit 1
 "$wine" wineboot -i >/dev/null 2>&1
+place_windows_without_manager
 timeout 120 "$wine" cmd /c exit >/dev/null 2>&1
 
 zolt="$WINEPREFIX/drive_c/ZOLT"
