@@ -1,11 +1,8 @@
 #include "dialog_driver.h"
 
-#include "spellcheck_hooks.h"
-
 namespace {
 
 DialogDriver* ActiveDriver = nullptr;
-MessageLog* ActiveLog = nullptr;
 
 // Cancel has the same id in both word dialogs.
 const int CancelButtonId = 1009;
@@ -49,44 +46,6 @@ void DialogDriver::OnDialogOpened(HWND dialog)
     }
     DialogStep step = steps_[next_++];
     step(dialog);
-}
-
-MessageLog::MessageLog()
-{
-    ActiveLog = this;
-    SetMessageBoxForTesting(Record);
-}
-
-MessageLog::~MessageLog()
-{
-    SetMessageBoxForTesting(nullptr);
-    ActiveLog = nullptr;
-}
-
-void MessageLog::Answer(const std::string& caption, std::vector<int> answers)
-{
-    answers_.emplace_back(caption, std::move(answers));
-}
-
-std::vector<std::string> MessageLog::Texts() const
-{
-    std::vector<std::string> texts;
-    for (const ShownMessage& m : shown_)
-        texts.push_back(m.text);
-    return texts;
-}
-
-int MessageLog::Record(HWND owner, const char* text, const char* caption, UINT style)
-{
-    ActiveLog->shown_.push_back({owner, text, caption, style});
-    for (auto& answer : ActiveLog->answers_) {
-        if (answer.first == caption && !answer.second.empty()) {
-            int given = answer.second.front();
-            answer.second.erase(answer.second.begin());
-            return given;
-        }
-    }
-    return IDOK;
 }
 
 std::string ControlText(HWND dialog, int id)

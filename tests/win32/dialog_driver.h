@@ -1,6 +1,6 @@
 // Drives the modal dialogs that the code under test opens on this thread: each scripted step runs
 // as soon as a dialog has handled WM_INITDIALOG, and may press its buttons, which closes it before
-// it is ever shown. Message boxes are answered through the ShowMessageBox seam and logged.
+// it is ever shown. Message boxes are answered by a MessageLog (message_log.h).
 #pragma once
 #include <windows.h>
 
@@ -33,33 +33,6 @@ private:
     size_t next_ = 0;
     int opened_ = 0;
     int unexpected_ = 0;
-};
-
-struct ShownMessage {
-    HWND owner;
-    std::string text;
-    std::string caption;
-    UINT style;
-};
-
-// Records every ShowMessageBox call and answers it: by caption when an answer is set, IDOK otherwise.
-class MessageLog {
-public:
-    MessageLog();
-    ~MessageLog();
-    MessageLog(const MessageLog&) = delete;
-    MessageLog& operator=(const MessageLog&) = delete;
-
-    void Answer(const std::string& caption, std::vector<int> answers);
-    const std::vector<ShownMessage>& Shown() const { return shown_; }
-    // Texts of the messages shown, in order.
-    std::vector<std::string> Texts() const;
-
-private:
-    static int Record(HWND owner, const char* text, const char* caption, UINT style);
-
-    std::vector<ShownMessage> shown_;
-    std::vector<std::pair<std::string, std::vector<int>>> answers_;
 };
 
 // Dialog helpers for steps.

@@ -77,7 +77,7 @@ TEST_F(DocumentTest, MenuFollowsDocumentsAsTheyOpenSwitchAndClose)
     EXPECT_EQ(CountDocuments(hMDIClient), 0);
     EXPECT_EQ(GetMenuItemCount(windowMenu), 2);
     EXPECT_EQ(MenuState(frame), "Edit- Window- Tools- SaveAs- Close- Print- Spelling-");
-    EXPECT_TRUE(seams.messages.empty());
+    EXPECT_TRUE(messages.Shown().empty());
 
     // With no document the document commands do nothing.
     SendMessageA(frame, WM_COMMAND, IDM_FILE_SAVEAS, 0);
@@ -103,7 +103,7 @@ TEST_F(DocumentTest, ClosingAnUnchangedDocumentAsksNothing)
     SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
     SendMessageA(ActiveDocumentWindow(), WM_CLOSE, 0, 0);
     EXPECT_EQ(CountDocumentWindows(), 0);
-    EXPECT_TRUE(seams.messages.empty());
+    EXPECT_TRUE(messages.Shown().empty());
 }
 
 TEST_F(DocumentTest, ClosingAChangedDocumentAnsweredNoClosesWithoutSaving)
@@ -112,13 +112,13 @@ TEST_F(DocumentTest, ClosingAChangedDocumentAnsweredNoClosesWithoutSaving)
     SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
     HWND document = ActiveDocumentWindow();
     TypeText(document, "draft");
-    seams.messageAnswers.push_back(IDNO);
+    messages.AnswerNext({IDNO});
     SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
-    ASSERT_EQ(seams.messages.size(), 1u);
-    EXPECT_EQ(seams.messages[0].text, "Save current changes in [Untitled]?");
-    EXPECT_EQ(seams.messages[0].caption, "Penmar");
-    EXPECT_EQ(seams.messages[0].style, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
-    EXPECT_EQ(seams.messages[0].owner, document);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text, "Save current changes in [Untitled]?");
+    EXPECT_EQ(messages.Shown()[0].caption, "Penmar");
+    EXPECT_EQ(messages.Shown()[0].style, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(messages.Shown()[0].owner, document);
     EXPECT_TRUE(seams.saveCalls.empty());
     EXPECT_EQ(CountDocumentWindows(), 0);
 }
@@ -130,11 +130,11 @@ TEST_F(DocumentTest, ClosingAChangedDocumentAnsweredYesSavesAndStaysOpenUntilThe
     StartEditor(path.c_str());
     HWND document = ActiveDocumentWindow();
     TypeText(document, "new ");
-    seams.messageAnswers.push_back(IDYES);
+    messages.AnswerNext({IDYES});
     seams.saveAnswers.push_back(path);
     SendMessageA(document, WM_CLOSE, 0, 0);
-    ASSERT_EQ(seams.messages.size(), 1u);
-    EXPECT_EQ(seams.messages[0].text, "Save current changes in " + path + "?");
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text, "Save current changes in " + path + "?");
     ASSERT_EQ(seams.saveCalls.size(), 1u);
     EXPECT_EQ(seams.saveCalls[0].initialName, path);
     EXPECT_EQ(ReadBytes(path), "new old");
@@ -142,7 +142,7 @@ TEST_F(DocumentTest, ClosingAChangedDocumentAnsweredYesSavesAndStaysOpenUntilThe
     EXPECT_FALSE(IsModified(document));
 
     SendMessageA(document, WM_CLOSE, 0, 0);
-    EXPECT_EQ(seams.messages.size(), 1u);
+    EXPECT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(CountDocumentWindows(), 0);
 }
 
@@ -152,7 +152,7 @@ TEST_F(DocumentTest, YesWithACancelledSaveKeepsTheDocumentAndItsChanges)
     SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
     HWND document = ActiveDocumentWindow();
     TypeText(document, "unsaved");
-    seams.messageAnswers.push_back(IDYES);
+    messages.AnswerNext({IDYES});
     SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
     ASSERT_EQ(seams.saveCalls.size(), 1u);
     EXPECT_EQ(seams.saveCalls[0].initialName, " ");
@@ -173,20 +173,20 @@ TEST_F(DocumentTest, ExitWithTwoChangedDocumentsAsksForEachUntilAYes)
     TypeText(second, "b");
 
     // No, then Yes (with the Save dialog cancelled): the editor keeps running.
-    seams.messageAnswers = {IDNO, IDYES};
+    messages.AnswerNext({IDNO, IDYES});
     SendMessageA(frame, WM_COMMAND, IDM_FILE_EXIT, 0);
-    ASSERT_EQ(seams.messages.size(), 2u);
-    EXPECT_EQ(seams.messages[0].text, "Save current changes in second?");
-    EXPECT_EQ(seams.messages[1].text, "Save current changes in first?");
+    ASSERT_EQ(messages.Shown().size(), 2u);
+    EXPECT_EQ(messages.Shown()[0].text, "Save current changes in second?");
+    EXPECT_EQ(messages.Shown()[1].text, "Save current changes in first?");
     EXPECT_EQ(seams.saveCalls.size(), 1u);
     EXPECT_FALSE(QuitWasPosted());
     EXPECT_EQ(CountDocumentWindows(), 2);
 
     // No to both: the loop is told to end, without closing the documents one by one.
-    seams.messages.clear();
-    seams.messageAnswers = {IDNO, IDNO};
+    messages.Clear();
+    messages.AnswerNext({IDNO, IDNO});
     SendMessageA(frame, WM_CLOSE, 0, 0);
-    EXPECT_EQ(seams.messages.size(), 2u);
+    EXPECT_EQ(messages.Shown().size(), 2u);
     EXPECT_TRUE(QuitWasPosted());
     EXPECT_EQ(CountDocumentWindows(), 2);
 }
@@ -196,7 +196,7 @@ TEST_F(DocumentTest, ExitWithoutChangesEndsAtOnce)
     StartEditor(nullptr);
     SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
     SendMessageA(frame, WM_COMMAND, IDM_FILE_EXIT, 0);
-    EXPECT_TRUE(seams.messages.empty());
+    EXPECT_TRUE(messages.Shown().empty());
     EXPECT_TRUE(QuitWasPosted());
 }
 
@@ -240,10 +240,10 @@ TEST_F(DocumentTest, EditControlOutOfSpaceIsReported)
     HWND edit = EditOf(document);
     SendMessageA(edit, EM_LIMITTEXT, 5, 0);
     SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("more than five"));
-    ASSERT_EQ(seams.messages.size(), 1u);
-    EXPECT_EQ(seams.messages[0].text, "CHILD Edit control out of space.");
-    EXPECT_EQ(seams.messages[0].caption, "Penmar");
-    EXPECT_EQ(seams.messages[0].style, static_cast<UINT>(MB_ICONERROR));
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text, "CHILD Edit control out of space.");
+    EXPECT_EQ(messages.Shown()[0].caption, "Penmar");
+    EXPECT_EQ(messages.Shown()[0].style, static_cast<UINT>(MB_ICONERROR));
 }
 
 struct ProgramStart {

@@ -51,7 +51,7 @@ TEST_F(FileTest, LineEndsAndBytesSurviveOpenAndSave)
               static_cast<DWORD>(OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT));
     EXPECT_EQ(seams.saveCalls[0].filter, "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|");
     EXPECT_EQ(seams.saveCalls[0].defaultExtension, "txt");
-    EXPECT_TRUE(seams.messages.empty());
+    EXPECT_TRUE(messages.Shown().empty());
 
     // With the last document closed the status bar no longer names a file.
     SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
@@ -68,15 +68,15 @@ TEST_F(FileTest, ZeroBytesOpenAsBlanksAndNothingAfterThemIsLost)
     EXPECT_EQ(WindowText(EditOf(document)), "abc def\r\nxyz  ");
     EXPECT_EQ(WindowText(document), path);
     EXPECT_FALSE(IsModified(document));
-    ASSERT_EQ(seams.messages.size(), 1u);
-    EXPECT_EQ(seams.messages[0].caption, path);
-    EXPECT_NE(seams.messages[0].text.find("zero bytes"), std::string::npos) << seams.messages[0].text;
-    EXPECT_NE(seams.messages[0].text.find("blanks"), std::string::npos) << seams.messages[0].text;
-    EXPECT_EQ(seams.messages[0].owner, document);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].caption, path);
+    EXPECT_NE(messages.Shown()[0].text.find("zero bytes"), std::string::npos) << messages.Shown()[0].text;
+    EXPECT_NE(messages.Shown()[0].text.find("blanks"), std::string::npos) << messages.Shown()[0].text;
+    EXPECT_EQ(messages.Shown()[0].owner, document);
 
     SaveAs(path);
     EXPECT_EQ(ReadBytes(path), "abc def\r\nxyz  ");
-    EXPECT_EQ(seams.messages.size(), 1u);
+    EXPECT_EQ(messages.Shown().size(), 1u);
 }
 
 TEST_F(FileTest, EmptyFileOpensAndAnEmptyDocumentSavesAsAnEmptyFile)
@@ -86,7 +86,7 @@ TEST_F(FileTest, EmptyFileOpensAndAnEmptyDocumentSavesAsAnEmptyFile)
     HWND document = Open(empty);
     EXPECT_EQ(WindowText(document), empty);
     EXPECT_EQ(WindowText(EditOf(document)), "");
-    EXPECT_TRUE(seams.messages.empty());
+    EXPECT_TRUE(messages.Shown().empty());
 
     // An emptied document over a file with content: the file becomes empty and the save counts.
     std::string full = PathOf("full.txt");
@@ -128,8 +128,8 @@ std::string SystemText(DWORD error)
 // A failed save says so in one box owned by the document, naming the file and the system's reason.
 void ExpectSaveFailure(HWND document, const std::string& path, DWORD error)
 {
-    ASSERT_EQ(seams.messages.size(), 1u);
-    const ShownMessage& message = seams.messages[0];
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    const ShownMessage& message = messages.Shown()[0];
     EXPECT_EQ(message.owner, document);
     EXPECT_EQ(message.style, static_cast<UINT>(MB_ICONERROR));
     EXPECT_NE(message.text.find(path), std::string::npos) << message.text;
@@ -153,11 +153,11 @@ TEST_F(FileTest, FailedSaveToAReadOnlyFileKeepsTheOldContentAndTheChangesAndSays
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"locked.txt"});
 
     // Closing still asks, because the changes are not saved.
-    seams.messages.clear();
-    seams.messageAnswers.push_back(IDNO);
+    messages.Clear();
+    messages.AnswerNext({IDNO});
     SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
-    ASSERT_EQ(seams.messages.size(), 1u);
-    EXPECT_EQ(seams.messages[0].text, "Save current changes in " + path + "?");
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text, "Save current changes in " + path + "?");
 }
 
 TEST_F(FileTest, FailedSaveIntoAMissingFolderChangesNothingAndSaysWhy)

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <cstdio>
 
+#include "documents.h"
 #include "editor_hooks.h"
 #include "editor_main.h"
 #include "fonts.h"
@@ -12,16 +13,6 @@
 SeamLog seams;
 
 namespace {
-
-int AnswerMessageBox(HWND owner, const char* text, const char* caption, UINT style)
-{
-    seams.messages.push_back({owner, text ? text : "", caption ? caption : "", style});
-    if (seams.messageAnswers.empty())
-        return IDOK;
-    int answer = seams.messageAnswers.front();
-    seams.messageAnswers.pop_front();
-    return answer;
-}
 
 FileDialogCall Describe(const OPENFILENAMEA* dialog)
 {
@@ -65,18 +56,48 @@ void RemoveFolder(const std::string& folder)
     RemoveDirectoryA(folder.c_str());
 }
 
+const char* ActionWindowClass = "TestActionWindow";
+const UINT RunActionMessage = WM_APP + 1;
+
+LRESULT CALLBACK ActionWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == RunActionMessage) {
+        reinterpret_cast<void (*)()>(lParam)();
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND ActionWindow()
+{
+    static HWND window = nullptr;
+    if (window == nullptr) {
+        WNDCLASSEXA windowClass = {};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = ActionWindowProc;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = ActionWindowClass;
+        RegisterClassExA(&windowClass);
+        window = CreateWindowExA(0, ActionWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    }
+    return window;
+}
+
+bool RegisterClassesOnce()
+{
+    if (!classesRegistered)
+        classesRegistered = RegisterWindowClasses(GetModuleHandleA(nullptr)) == 1;
+    return classesRegistered;
+}
+
 } // namespace
 
 void EditorTest::SetUp()
 {
     seams = SeamLog();
-    SetMessageBoxForTesting(AnswerMessageBox);
     SetFileDialogsForTesting(AnswerOpen, AnswerSave);
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (!classesRegistered) {
-        ASSERT_EQ(RegisterWindowClasses(instance), 1);
-        classesRegistered = true;
-    }
+    ASSERT_TRUE(RegisterClassesOnce());
     char temp[MAX_PATH];
     GetTempPathA(sizeof(temp), temp);
     char name[64];
@@ -104,7 +125,6 @@ void EditorTest::TearDown()
     QuitWasPosted();
     hMainWindow = hMDIClient = hFindDialog = nullptr;
     openFromCommandLine = 0;
-    SetMessageBoxForTesting(nullptr);
     SetFileDialogsForTesting(nullptr, nullptr);
     RemoveFolder(folder);
 }
@@ -125,6 +145,41 @@ std::vector<std::string> EditorTest::FolderEntries() const
     return names;
 }
 
+HWND TestFrame()
+{
+    if (hMainWindow != nullptr)
+        return hMainWindow;
+    RegisterClassesOnce();
+    return CreateFrameWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
+}
+
+HWND CreateTestDocument(const char* text)
+{
+    TestFrame();
+    HWND document = CreateDocumentWindow(hMDIClient);
+    SetWindowTextA(EditOf(document), text);
+    SelectText(document, 0, 0);
+    PumpMessages();
+    return document;
+}
+
+void CloseTestDocument(HWND document)
+{
+    SendMessageA(hMDIClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(document), 0);
+    PumpMessages();
+}
+
+void ActivateDocument(HWND document)
+{
+    SendMessageA(hMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(document), 0);
+    PumpMessages();
+}
+
+void RunFromMessagePump(void (*action)())
+{
+    PostMessageA(ActionWindow(), RunActionMessage, 0, reinterpret_cast<LPARAM>(action));
+}
+
 void PumpMessages()
 {
     MSG message;
@@ -132,6 +187,8 @@ void PumpMessages()
         if (message.message == WM_QUIT)
             return;
         PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);
+        if (hFindDialog != nullptr && IsDialogMessageA(hFindDialog, &message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
@@ -151,6 +208,25 @@ HWND ActiveDocumentWindow()
 HWND EditOf(HWND document)
 {
     return GetDlgItem(document, DocumentEditId);
+}
+
+std::string DocumentText(HWND document)
+{
+    return WindowText(EditOf(document));
+}
+
+void SelectText(HWND document, int start, int end)
+{
+    SendMessageA(EditOf(document), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+}
+
+void SelectionOf(HWND document, int& start, int& end)
+{
+    DWORD first = 0;
+    DWORD last = 0;
+    SendMessageA(EditOf(document), EM_GETSEL, reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));
+    start = static_cast<int>(first);
+    end = static_cast<int>(last);
 }
 
 std::string WindowText(HWND window)

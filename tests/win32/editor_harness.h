@@ -1,5 +1,6 @@
-// Test support for the editor: the real frame and document windows, with message boxes and file
-// dialogs answered through their seams, and a temporary folder for files.
+// Test support for the editor: the real frame and document windows, message boxes recorded by a
+// MessageLog, file dialogs answered through their seam, a temporary folder for files, and a way to act
+// from inside a message pump.
 #pragma once
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -8,12 +9,7 @@
 #include <string>
 #include <vector>
 
-struct ShownMessage {
-    HWND owner;
-    std::string text;
-    std::string caption;
-    UINT style;
-};
+#include "message_log.h"
 
 struct FileDialogCall {
     HWND owner;
@@ -24,10 +20,8 @@ struct FileDialogCall {
     DWORD filterIndex;
 };
 
-// What the seams record and how they answer; reset before each test.
+// How the Open and Save dialogs answer and what they were asked; reset before each test.
 struct SeamLog {
-    std::deque<int> messageAnswers;        // IDOK when empty
-    std::vector<ShownMessage> messages;
     std::deque<std::string> openAnswers;   // the dialog is cancelled when empty
     std::deque<std::string> saveAnswers;
     std::vector<FileDialogCall> openCalls;
@@ -35,6 +29,7 @@ struct SeamLog {
 };
 extern SeamLog seams;
 
+// A frame of its own for every test, created as the program creates it: for start-up, documents and files.
 class EditorTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -43,6 +38,7 @@ protected:
     // Creates the frame as the program does and opens the command-line argument (null for none).
     HWND StartEditor(const char* argument = nullptr);
 
+    MessageLog messages;
     std::string folder;   // an empty temporary folder, ending in a backslash
     HWND frame = nullptr;
     HACCEL accelerators = nullptr;
@@ -51,15 +47,28 @@ protected:
     std::vector<std::string> FolderEntries() const;
 };
 
+// One frame for a whole test program, created at the first call: for tests of commands on documents.
+HWND TestFrame();
+HWND CreateTestDocument(const char* text);     // becomes the active document
+void CloseTestDocument(HWND document);
+void ActivateDocument(HWND document);
+
+// The action runs when the next message pump (the program's or a nested one) gets to it.
+void RunFromMessagePump(void (*action)());
+// Dispatches what is queued, through the Find or Replace dialog when one is open; stops at a quit message.
 void PumpMessages();
+bool QuitWasPosted();                             // takes a posted quit message off the queue
+
 HWND ActiveDocumentWindow();
 HWND EditOf(HWND document);
+std::string DocumentText(HWND document);
 std::string WindowText(HWND window);
 std::string StatusText(int part);
+void SelectText(HWND document, int start, int end);
+void SelectionOf(HWND document, int& start, int& end);
 bool IsModified(HWND document);
 void TypeText(HWND document, const char* text);   // replaces the selection, as typing does
 int CountDocumentWindows();                       // counted without activating any window
-bool QuitWasPosted();                             // takes a posted quit message off the queue
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 bool FileExists(const std::string& path);

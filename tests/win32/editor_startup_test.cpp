@@ -42,7 +42,7 @@ TEST_F(StartupTest, WithoutArgumentTheFrameHasNoDocumentAndShowsItsVersion)
     EXPECT_EQ(ActiveDocumentWindow(), nullptr);
     EXPECT_EQ(StatusText(0), "Version " PENMAR_VERSION_TEXT);
     EXPECT_EQ(StatusText(1), "");
-    EXPECT_TRUE(seams.messages.empty());
+    EXPECT_TRUE(messages.Shown().empty());
     EXPECT_NE(accelerators, nullptr);
 
     HWND toolbar = GetDlgItem(frame, FrameToolbarId);
@@ -94,7 +94,7 @@ TEST_F(StartupTest, ExistingFileOpensInOneDocumentTitledWithItsName)
     EXPECT_FALSE(IsModified(document));
     EXPECT_EQ(StatusText(0), "Opened...");
     EXPECT_EQ(StatusText(1), path);
-    EXPECT_TRUE(seams.messages.empty());
+    EXPECT_TRUE(messages.Shown().empty());
     EXPECT_TRUE(seams.openCalls.empty());
     EXPECT_EQ(openFromCommandLine, 0);
 
@@ -112,11 +112,11 @@ TEST_F(StartupTest, MissingFileLeavesAnUntitledDocumentAndSaysSo)
     ASSERT_EQ(CountDocumentWindows(), 1);
     HWND document = ActiveDocumentWindow();
     EXPECT_EQ(WindowText(document), "[Untitled]");
-    ASSERT_EQ(seams.messages.size(), 1u);
-    EXPECT_EQ(seams.messages[0].text, "Could not open file.");
-    EXPECT_EQ(seams.messages[0].caption, path);
-    EXPECT_EQ(seams.messages[0].style, static_cast<UINT>(MB_ICONERROR));
-    EXPECT_EQ(seams.messages[0].owner, document);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text, "Could not open file.");
+    EXPECT_EQ(messages.Shown()[0].caption, path);
+    EXPECT_EQ(messages.Shown()[0].style, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_EQ(messages.Shown()[0].owner, document);
     EXPECT_EQ(StatusText(0), "Version " PENMAR_VERSION_TEXT);
     EXPECT_TRUE(seams.openCalls.empty());
 }
@@ -135,7 +135,7 @@ TEST_F(StartupTest, LongArgumentOpensItsOwnFileAndATooLongOneOpensNothing)
     ASSERT_EQ(CountDocumentWindows(), 1);
     EXPECT_EQ(WindowText(ActiveDocumentWindow()), path);
     EXPECT_EQ(WindowText(EditOf(ActiveDocumentWindow())), "hundred");
-    EXPECT_TRUE(seams.messages.empty());
+    EXPECT_TRUE(messages.Shown().empty());
     DestroyWindow(frame);
     QuitWasPosted();
 
@@ -144,10 +144,10 @@ TEST_F(StartupTest, LongArgumentOpensItsOwnFileAndATooLongOneOpensNothing)
     ASSERT_EQ(tooLong.size(), static_cast<size_t>(MAX_PATH));
     StartEditor(tooLong.c_str());
     EXPECT_EQ(CountDocumentWindows(), 0);
-    ASSERT_EQ(seams.messages.size(), 1u);
-    EXPECT_NE(seams.messages[0].text.find("too long"), std::string::npos) << seams.messages[0].text;
-    EXPECT_EQ(seams.messages[0].style, static_cast<UINT>(MB_ICONERROR));
-    EXPECT_EQ(seams.messages[0].owner, frame);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_NE(messages.Shown()[0].text.find("too long"), std::string::npos) << messages.Shown()[0].text;
+    EXPECT_EQ(messages.Shown()[0].style, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_EQ(messages.Shown()[0].owner, frame);
     EXPECT_EQ(StatusText(0), "Version 2.3");
 }
 
@@ -167,17 +167,17 @@ TEST_F(StartupTest, LaterOpenStartsWithAnEmptyNameAndCancelLeavesAnUntitledDocum
     EXPECT_EQ(call.owner, ActiveDocumentWindow());
     EXPECT_EQ(CountDocumentWindows(), 2);
     EXPECT_EQ(WindowText(ActiveDocumentWindow()), "[Untitled]");
-    EXPECT_TRUE(seams.messages.empty());
+    EXPECT_TRUE(messages.Shown().empty());
 }
 
 TEST_F(StartupTest, HelpSaysItIsNotAvailable)
 {
     StartEditor(nullptr);
     PressAcceleratorKey(frame, accelerators, frame, VK_F1, 0);
-    ASSERT_EQ(seams.messages.size(), 1u);
-    EXPECT_EQ(seams.messages[0].text, "Help not available");
-    EXPECT_EQ(seams.messages[0].caption, "Penmar");
-    EXPECT_EQ(seams.messages[0].style, static_cast<UINT>(MB_ICONEXCLAMATION));
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text, "Help not available");
+    EXPECT_EQ(messages.Shown()[0].caption, "Penmar");
+    EXPECT_EQ(messages.Shown()[0].style, static_cast<UINT>(MB_ICONEXCLAMATION));
 }
 
 // The About box is modal: a timer running inside its loop reads it and presses OK.

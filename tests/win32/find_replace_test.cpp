@@ -6,9 +6,9 @@
 #include <cstring>
 #include <string>
 
+#include "editor_harness.h"
 #include "find_replace.h"
 #include "shell_state.h"
-#include "test_editor.h"
 
 namespace {
 
@@ -28,7 +28,6 @@ protected:
     void SetUp() override
     {
         TestFrame();
-        StartRecordingMessages();
         findWhat[0] = '\0';
         replaceWith[0] = '\0';
         searchPos = 0;
@@ -86,6 +85,7 @@ protected:
         return record;
     }
 
+    MessageLog messages;
     std::vector<HWND> documents_;
 };
 
@@ -100,15 +100,15 @@ TEST_F(FindReplaceTest, FindNextWalksForwardWithoutWrapping)
     ExpectSelection(document, 0, 3);
     PressInDialog(IDOK);
     ExpectSelection(document, 8, 11);
-    EXPECT_TRUE(RecordedMessages().empty());
+    EXPECT_TRUE(messages.Shown().empty());
 
     PressInDialog(IDOK);
     ExpectSelection(document, 8, 11);
-    ASSERT_EQ(RecordedMessages().size(), 1u);
-    EXPECT_EQ(RecordedMessages()[0].text, "Find text not found!");
-    EXPECT_EQ(RecordedMessages()[0].caption, "Penmar");
-    EXPECT_EQ(RecordedMessages()[0].owner, EditOf(document));
-    EXPECT_EQ(RecordedMessages()[0].style, static_cast<UINT>(MB_ICONEXCLAMATION));
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text, "Find text not found!");
+    EXPECT_EQ(messages.Shown()[0].caption, "Penmar");
+    EXPECT_EQ(messages.Shown()[0].owner, EditOf(document));
+    EXPECT_EQ(messages.Shown()[0].style, static_cast<UINT>(MB_ICONEXCLAMATION));
 
     PressInDialog(IDCANCEL);
     EXPECT_EQ(hFindDialog, nullptr);
@@ -146,8 +146,8 @@ TEST_F(FindReplaceTest, SearchPositionBeyondTheTextFindsNothing)
     searchPos = 500;
     FINDREPLACEA request = Record("one", "two", FR_FINDNEXT);
     HandleFindRequest(document, reinterpret_cast<LPARAM>(&request));
-    ASSERT_EQ(RecordedMessages().size(), 1u);
-    EXPECT_EQ(RecordedMessages()[0].text, "Find text not found!");
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text, "Find text not found!");
     EXPECT_EQ(DocumentText(document), "one two one");
 }
 
@@ -168,7 +168,7 @@ TEST_F(FindReplaceTest, FindNextKeyOpensTheDialogUntilSomethingWasSearched)
     ExpectSelection(document, 8, 11);
     SendMessageA(hMainWindow, WM_COMMAND, 40019, 0);   // nothing more: no message either
     ExpectSelection(document, 8, 11);
-    EXPECT_TRUE(RecordedMessages().empty());
+    EXPECT_TRUE(messages.Shown().empty());
 }
 
 TEST_F(FindReplaceTest, ReplaceTakesTheMatchJustBeforeTheCaret)
@@ -189,8 +189,8 @@ TEST_F(FindReplaceTest, ReplaceTakesTheMatchJustBeforeTheCaret)
     PressInDialog(psh1);
     EXPECT_EQ(DocumentText(document), "cow dog cow");
     PressInDialog(psh1);
-    ASSERT_EQ(RecordedMessages().size(), 1u);
-    EXPECT_EQ(RecordedMessages()[0].text, "Text not found!");
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text, "Text not found!");
 }
 
 TEST_F(FindReplaceTest, ReplaceAllReplacesEveryMatchAfterTheCaret)
@@ -201,14 +201,14 @@ TEST_F(FindReplaceTest, ReplaceAllReplacesEveryMatchAfterTheCaret)
     TypeInDialog(edt2, "dog");
     PressInDialog(psh2);
     EXPECT_EQ(DocumentText(document), "dog dog dog");
-    EXPECT_TRUE(RecordedMessages().empty());
+    EXPECT_TRUE(messages.Shown().empty());
 
     HWND other = Document("no such word");
     SendMessageA(hMainWindow, WM_COMMAND, 40020, 0);
     PressInDialog(psh2);
     EXPECT_EQ(DocumentText(other), "no such word");
-    ASSERT_EQ(RecordedMessages().size(), 1u);
-    EXPECT_EQ(RecordedMessages()[0].text, "Text not found!");
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text, "Text not found!");
 
     // With the caret after the last match the search steps back less than a whole match: the
     // user is told nothing was found, and then nothing may change.
@@ -217,8 +217,8 @@ TEST_F(FindReplaceTest, ReplaceAllReplacesEveryMatchAfterTheCaret)
     SendMessageA(hMainWindow, WM_COMMAND, 40020, 0);
     PressInDialog(psh2);
     EXPECT_EQ(DocumentText(after), "cat  ");
-    ASSERT_EQ(RecordedMessages().size(), 2u);
-    EXPECT_EQ(RecordedMessages()[1].text, "Text not found!");
+    ASSERT_EQ(messages.Shown().size(), 2u);
+    EXPECT_EQ(messages.Shown()[1].text, "Text not found!");
 }
 
 TEST_F(FindReplaceTest, ReplaceAllEndsWhenTheReplacementHoldsTheSearchText)
@@ -234,7 +234,7 @@ TEST_F(FindReplaceTest, ReplaceAllEndsWhenTheReplacementHoldsTheSearchText)
     searchPos = 0;
     HandleFindRequest(doubled, reinterpret_cast<LPARAM>(&grow));
     EXPECT_EQ(DocumentText(doubled), "aaXaa");
-    EXPECT_TRUE(RecordedMessages().empty());
+    EXPECT_TRUE(messages.Shown().empty());
 }
 
 TEST_F(FindReplaceTest, ReplaceAllChangesTheTextOnceAndSelectsTheLastReplacement)
@@ -265,7 +265,7 @@ TEST_F(FindReplaceTest, ReplaceAllChangesTheTextOnceAndSelectsTheLastReplacement
     ExpectSelection(document, lastLion, lastLion + 4);
     EXPECT_EQ(searchPos, lastLion + 4);
     EXPECT_NE(SendMessageA(edit, EM_GETMODIFY, 0, 0), FALSE);
-    EXPECT_TRUE(RecordedMessages().empty());
+    EXPECT_TRUE(messages.Shown().empty());
 }
 
 TEST_F(FindReplaceTest, TheDialogSearchesTheDocumentThatOpenedIt)

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "editor_harness.h"
 #include "editor_hooks.h"
 #include "font_keeper.h"
 #include "fonts.h"
 #include "shell_state.h"
-#include "test_editor.h"
 
 namespace {
 
@@ -28,11 +28,6 @@ std::string FaceOf(HFONT font)
 bool IsLiveFont(HFONT font)
 {
     return GetObjectType(font) == OBJ_FONT;
-}
-
-bool IsModified(HWND document)
-{
-    return SendMessageA(EditOf(document), EM_GETMODIFY, 0, 0) != 0;
 }
 
 // The Font dialog as the test answers it.
@@ -76,7 +71,6 @@ protected:
     void SetUp() override
     {
         TestFrame();
-        StartRecordingMessages();
         script = FontDialogScript();
         SetFontDialogForTesting(AnswerFontDialog);
         // Every test starts from the editor's default font.
@@ -103,12 +97,7 @@ protected:
         documents_.erase(std::find(documents_.begin(), documents_.end(), document));
     }
 
-    // An edit as the user makes it: the edit control's own modified flag is set.
-    static void Type(HWND document, const char* text)
-    {
-        SendMessageA(EditOf(document), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
-    }
-
+    MessageLog messages;
     std::vector<HWND> documents_;
 };
 
@@ -117,7 +106,7 @@ TEST_F(FontsTest, TimesNewRomanChangesOnlyTheActiveDocumentAndKeepsItsChanges)
     HWND older = Document("older");
     HWND active = Document("active");
     HFONT lucida = FontOf(older);
-    Type(active, " typed");
+    TypeText(active, " typed");
     ASSERT_TRUE(IsModified(active));
 
     SendMessageA(hMainWindow, WM_COMMAND, 40024, 0);
@@ -129,7 +118,7 @@ TEST_F(FontsTest, TimesNewRomanChangesOnlyTheActiveDocumentAndKeepsItsChanges)
     EXPECT_EQ(FontOf(older), lucida);
     EXPECT_TRUE(IsLiveFont(lucida));
     EXPECT_FALSE(IsModified(older));
-    EXPECT_TRUE(RecordedMessages().empty());
+    EXPECT_TRUE(messages.Shown().empty());
 }
 
 TEST_F(FontsTest, DefaultGuiFontKeepsTheModifiedStateEitherWay)
@@ -139,7 +128,7 @@ TEST_F(FontsTest, DefaultGuiFontKeepsTheModifiedStateEitherWay)
     EXPECT_EQ(FontOf(clean), static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
     EXPECT_FALSE(IsModified(clean));
 
-    Type(clean, "x");
+    TypeText(clean, "x");
     SendMessageA(hMainWindow, WM_COMMAND, 40024, 0);
     EXPECT_EQ(FaceOf(FontOf(clean)), "Times New Roman");
     EXPECT_TRUE(IsModified(clean));
@@ -176,7 +165,7 @@ TEST_F(FontsTest, AReplacedFontIsReleasedOnceNoDocumentShowsIt)
 TEST_F(FontsTest, CancelInTheFontDialogChangesNothing)
 {
     HWND document = Document("text");
-    Type(document, "more ");
+    TypeText(document, "more ");
     fontColor = RGB(1, 2, 3);
     HFONT before = hEditorFont;
 
@@ -196,7 +185,7 @@ TEST_F(FontsTest, AChosenFontAndColourAreTakenAndOfferedAgain)
     HWND older = Document("older");
     HWND document = Document("text");
     HFONT lucida = FontOf(older);
-    Type(document, "more ");
+    TypeText(document, "more ");
     fontColor = 0;
     script.choose = true;
 

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "dialog_layout.h"
-#include "penmar_version.h"
 #include "lookup_dialog.h"
 #include "lookup_state.h"
+#include "penmar_version.h"
 #include "spell_fixture.h"
 #include "start_word.h"
 #include "word_dialog_ids.h"

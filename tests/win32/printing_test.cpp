@@ -6,11 +6,11 @@
 #include <cstring>
 #include <string>
 
+#include "editor_harness.h"
 #include "editor_hooks.h"
 #include "print_pages.h"
 #include "printing.h"
 #include "shell_state.h"
-#include "test_editor.h"
 
 namespace {
 
@@ -140,7 +140,6 @@ protected:
     void SetUp() override
     {
         TestFrame();
-        StartRecordingMessages();
         script = PrintScript();
         box = BoxSeen();
         SetPrintDialogForTesting(AnswerPrintDialog);
@@ -179,7 +178,7 @@ protected:
     void ExpectPrintedCleanly(const std::string& job)
     {
         EXPECT_EQ(script.calls, 1);
-        EXPECT_TRUE(RecordedMessages().empty());
+        EXPECT_TRUE(messages.Shown().empty());
         EXPECT_TRUE(box.shown);
         EXPECT_EQ(box.name, job);
         EXPECT_FALSE(box.frameEnabled);
@@ -187,6 +186,7 @@ protected:
         EXPECT_TRUE(IsWindowEnabled(hMainWindow));
     }
 
+    MessageLog messages;
     HWND document_ = nullptr;
 };
 
@@ -201,7 +201,7 @@ TEST_F(PrintingTest, ThePrintDialogIsOfferedForTheFrame)
     EXPECT_EQ(script.offered.hDevMode, nullptr);
     EXPECT_EQ(script.offered.hDevNames, nullptr);
     // A cancelled Print dialog prints nothing and says nothing.
-    EXPECT_TRUE(RecordedMessages().empty());
+    EXPECT_TRUE(messages.Shown().empty());
     EXPECT_TRUE(IsWindowEnabled(hMainWindow));
     std::printf("PDF-NONE %s\n", Job("refused").c_str());
 }
@@ -248,10 +248,10 @@ TEST_F(PrintingTest, CancelInThePrintingBoxEndsPrintingWithAMessage)
     EXPECT_EQ(userAbort, 1);
     EXPECT_EQ(hPrintDialog, nullptr);
     EXPECT_TRUE(IsWindowEnabled(hMainWindow));
-    ASSERT_EQ(RecordedMessages().size(), 1u);
-    EXPECT_EQ(RecordedMessages()[0].text, "Unable to print file " + Job("cancelled"));
-    EXPECT_EQ(RecordedMessages()[0].caption, "Penmar");
-    EXPECT_EQ(RecordedMessages()[0].owner, hMainWindow);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text, "Unable to print file " + Job("cancelled"));
+    EXPECT_EQ(messages.Shown()[0].caption, "Penmar");
+    EXPECT_EQ(messages.Shown()[0].owner, hMainWindow);
     std::printf("PDF-NONE %s\n", Job("cancelled").c_str());
 }
 

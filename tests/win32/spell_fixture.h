@@ -7,6 +7,7 @@
 
 #include "dialog_driver.h"
 #include "list_folder.h"
+#include "message_log.h"
 #include "test_document.h"
 
 // What a dialog showed: its Word box, status text and list.
