@@ -10,13 +10,7 @@ source scripts/wine-session.sh
 source scripts/windows-build.sh
 source scripts/word-lists.sh
 
-echo "== 32-bit Windows build (the shipped programs)"
-build_windows 32
-choose_windows_bits
-if [ "$PENMAR_BITS" = 64 ]; then
-  echo "== This host runs no 32-bit code: building and running the 64-bit build of the same sources"
-  build_windows 64
-fi
+build_windows_for_this_host
 programs=build/win$PENMAR_BITS/bin
 
 PENMAR_KEEP_DISPLAY=1 start_wine_session "build/win$PENMAR_BITS" "$PENMAR_BITS" "${WINEPREFIX:-$HOME/.wine}"

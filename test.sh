@@ -19,13 +19,7 @@ if command -v clang++ >/dev/null; then
   bash scripts/sanitized-tests.sh
 fi
 
-echo "== 32-bit Windows build (the shipped programs)"
-build_windows 32
-choose_windows_bits
-if [ "$PENMAR_BITS" = 64 ]; then
-  echo "== This host runs no 32-bit code: the Windows tests run on the 64-bit build of the same sources"
-  build_windows 64
-fi
+build_windows_for_this_host
 
 echo "== Print spooler with the PDF printer"
 start_print_spooler
