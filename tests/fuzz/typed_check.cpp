@@ -1,22 +1,15 @@
 #include "typed_check.h"
 
-#include <cstdint>
 #include <cstring>
 
 #include "fuzz_check.h"
-#include "spell_tables.h"
-#include "suggestions.h"
-#include "word_check.h"
-#include "word_scanner.h"
+#include "typed_text_check.h"
 
 namespace {
 
-const size_t LongestTypedWord = 31;
-
-// The engine hands out words as terminated strings in 32-byte buffers.
-void CheckAnswer(const char* answer)
+bool Terminated(const char* text, size_t size)
 {
-    FUZZ_CHECK(std::memchr(answer, 0, WordWidth) != nullptr);
+    return std::memchr(text, 0, size) != nullptr;
 }
 
 } // namespace
@@ -24,34 +17,28 @@ void CheckAnswer(const char* answer)
 void CheckTypedTextForFuzzing(const std::string& typed)
 {
     // The Word box holds a terminated string: what follows a zero byte is not part of it.
-    std::string text = typed.substr(0, typed.find('\0'));
-    if (text.empty() || text.size() > LongestTypedWord)
-        return;
+    std::string boxText = typed.substr(0, typed.find('\0'));
+    char typedText[TypedTextSize];
+    WordField typedField, suggestField;
+    static TypedWordEntries entries;   // large: kept off the stack
+    char refusal[RefusalSize];
+    std::memset(refusal, 'x', sizeof refusal);
 
-    char typedText[WordWidth] = {};
-    std::memcpy(typedText, text.data(), text.size());
-    CleanTypedWord(typedText);
-    FUZZ_CHECK(std::strlen(typedText) <= LongestTypedWord);
-    WordField typedField;
-    ToWordField(typedText, typedField);
-
-    int16_t status = 0;
-    CheckWord(typedField, status);
-    if (status <= 0)
+    TypedTextVerdict verdict =
+        CheckTypedText(boxText.c_str(), typedText, typedField, suggestField, entries, refusal);
+    switch (verdict) {
+    case TypedTextRefused:
+    case WordListsMissing:
+        FUZZ_CHECK(Terminated(refusal, sizeof refusal) && refusal[0] != 0);
         return;
-    char answer[WordWidth];
-    std::memset(answer, 'x', sizeof answer);
-    LookupMisspelling(typedField, answer, status);
-    CheckAnswer(answer);
-    if (status <= 0)
+    case TypedWordKnown:
+        FUZZ_CHECK(entries.count == 1 && std::strcmp(entries.text[0], typedText) == 0);
         return;
-
-    WordField suggestField;
-    PrepareSuggestionWord(typedField, suggestField);
-    SuggestWords(suggestField);
-    for (int16_t slot = 1; slot <= SuggestionSlots; slot++) {
-        std::memset(answer, 'x', sizeof answer);
-        GetSuggestion(slot, answer);
-        CheckAnswer(answer);
+    case TypedWordUnknown:
+        FUZZ_CHECK(entries.count >= 0 && entries.count <= SuggestionSlots);
+        for (int i = 0; i < entries.count; i++)
+            FUZZ_CHECK(Terminated(entries.text[i], TypedTextSize));
+        return;
     }
+    FUZZ_CHECK(!"a verdict outside TypedTextVerdict");
 }
