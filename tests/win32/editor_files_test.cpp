@@ -56,7 +56,7 @@ TEST_F(FileTest, LineEndsAndBytesSurviveOpenAndSave)
     // With the last document closed the status bar no longer names a file.
     SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
     EXPECT_EQ(CountDocumentWindows(), 0);
-    EXPECT_EQ(StatusText(0), "Version 2.3");
+    EXPECT_EQ(StatusText(0), "Version " PENMAR_VERSION_TEXT);
     EXPECT_EQ(StatusText(1), "");
 }
 
@@ -126,7 +126,7 @@ std::string SystemText(DWORD error)
 }
 
 // A failed save says so in one box owned by the document, naming the file and the system's reason.
-void ExpectSaveFailure(HWND document, const std::string& path, DWORD error)
+void ExpectSaveFailure(const MessageLog& messages, HWND document, const std::string& path, DWORD error)
 {
     ASSERT_EQ(messages.Shown().size(), 1u);
     const ShownMessage& message = messages.Shown()[0];
@@ -146,7 +146,7 @@ TEST_F(FileTest, FailedSaveToAReadOnlyFileKeepsTheOldContentAndTheChangesAndSays
     TypeText(document, "new ");
     ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
     SaveAs(path);
-    ExpectSaveFailure(document, path, ERROR_ACCESS_DENIED);
+    ExpectSaveFailure(messages, document, path, ERROR_ACCESS_DENIED);
     EXPECT_EQ(ReadBytes(path), "old content");
     EXPECT_TRUE(IsModified(document));
     EXPECT_EQ(StatusText(0), "Opened...");
@@ -167,7 +167,7 @@ TEST_F(FileTest, FailedSaveIntoAMissingFolderChangesNothingAndSaysWhy)
     TypeText(document, "text");
     std::string path = PathOf("no such folder\\file.txt");
     SaveAs(path);
-    ExpectSaveFailure(document, path, ERROR_PATH_NOT_FOUND);
+    ExpectSaveFailure(messages, document, path, ERROR_PATH_NOT_FOUND);
     EXPECT_FALSE(FileExists(path));
     EXPECT_TRUE(IsModified(document));
     EXPECT_EQ(WindowText(document), "[Untitled]");
@@ -185,7 +185,7 @@ TEST_F(FileTest, FailedSaveToAFileOpenElsewhereKeepsItsContentAndSaysWhy)
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     SaveAs(path);
     CloseHandle(holder);
-    ExpectSaveFailure(document, path, ERROR_SHARING_VIOLATION);
+    ExpectSaveFailure(messages, document, path, ERROR_SHARING_VIOLATION);
     EXPECT_EQ(ReadBytes(path), "in use");
     EXPECT_TRUE(IsModified(document));
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"busy.txt"});

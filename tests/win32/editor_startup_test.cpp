@@ -148,7 +148,7 @@ TEST_F(StartupTest, LongArgumentOpensItsOwnFileAndATooLongOneOpensNothing)
     EXPECT_NE(messages.Shown()[0].text.find("too long"), std::string::npos) << messages.Shown()[0].text;
     EXPECT_EQ(messages.Shown()[0].style, static_cast<UINT>(MB_ICONERROR));
     EXPECT_EQ(messages.Shown()[0].owner, frame);
-    EXPECT_EQ(StatusText(0), "Version 2.3");
+    EXPECT_EQ(StatusText(0), "Version " PENMAR_VERSION_TEXT);
 }
 
 TEST_F(StartupTest, LaterOpenStartsWithAnEmptyNameAndCancelLeavesAnUntitledDocument)
