@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "suggestion_test_support.h"
 
 namespace {
@@ -10,66 +12,59 @@ protected:
     void SetUp() override { FreshPool(1); }
 };
 
+// Scores WORD against ENTRY in a fresh pool of the given scan pass: the entry alone is kept, at SCORE.
+void ExpectKeptAlone(int16_t scanPass, const std::string& word, const std::string& entry, int16_t score)
+{
+    SCOPED_TRACE(word + " ~ " + entry);
+    FreshPool(scanPass);
+    Evaluate(word, entry);
+    ASSERT_EQ(PoolCount(), 1);
+    EXPECT_EQ(PoolText(1), entry);
+    EXPECT_EQ(PoolScore(1), score);
+}
+
+// Aligns WORD along ENTRY (each with its own length): the aligned text and the letters placed.
+void ExpectAligned(const std::string& word, const std::string& entry, const std::string& aligned,
+                   int16_t placed)
+{
+    SCOPED_TRACE(word + " ~ " + entry);
+    WordField result;
+    int16_t resultPlaced = 0;
+    AlignWord(Word(word), static_cast<int16_t>(word.size()), Word(entry), static_cast<int16_t>(entry.size()),
+              result, resultPlaced);
+    EXPECT_EQ(Text(result), aligned);
+    EXPECT_EQ(resultPlaced, placed);
+}
+
 TEST_F(CandidateScoring, ShortWordsScoreByPositionsAndEqualLength)
 {
-    Evaluate("teh", "the");
-    ASSERT_EQ(PoolCount(), 1);
-    EXPECT_EQ(PoolText(1), "the");
-    EXPECT_EQ(PoolScore(1), 21);
-
-    FreshPool(1);
-    Evaluate("cat", "cast");
-    ASSERT_EQ(PoolCount(), 1);
-    EXPECT_EQ(PoolScore(1), 16);
-
-    FreshPool(2);
-    Evaluate("cat", "cast");
-    ASSERT_EQ(PoolCount(), 1);
-    EXPECT_EQ(PoolScore(1), 16);
+    ExpectKeptAlone(1, "teh", "the", 21);
+    ExpectKeptAlone(1, "cat", "cast", 16);
+    ExpectKeptAlone(2, "cat", "cast", 16);
 }
 
 TEST_F(CandidateScoring, CapitalMatchDoublesAfterMissingLetters)
 {
-    Evaluate("london", "London");
-    ASSERT_EQ(PoolCount(), 1);
-    EXPECT_EQ(PoolText(1), "London");
-    EXPECT_EQ(PoolScore(1), 66);
+    ExpectKeptAlone(1, "london", "London", 66);
 }
 
 TEST_F(CandidateScoring, LongWordsAreAlignedAlongTheEntry)
 {
-    WordField aligned;
-    int16_t placed = 0;
-    AlignWord(Word("acomodate"), 9, Word("accommodate"), 11, aligned, placed);
-    EXPECT_EQ(Text(aligned), "ac_om_odate");
-    EXPECT_EQ(placed, 9);
-    AlignWord(Word("recieve"), 7, Word("receive"), 7, aligned, placed);
-    EXPECT_EQ(Text(aligned), "rec_i_e");
-    EXPECT_EQ(placed, 5);
+    ExpectAligned("acomodate", "accommodate", "ac_om_odate", 9);
+    ExpectAligned("recieve", "receive", "rec_i_e", 5);
 
-    Evaluate("acomodate", "accommodate");
-    ASSERT_EQ(PoolCount(), 1);
-    EXPECT_EQ(PoolScore(1), 60);
-    FreshPool(1);
-    Evaluate("recieve", "receive");
-    ASSERT_EQ(PoolCount(), 1);
-    EXPECT_EQ(PoolScore(1), 34);
+    ExpectKeptAlone(1, "acomodate", "accommodate", 60);
+    ExpectKeptAlone(1, "recieve", "receive", 34);
 }
 
 TEST_F(CandidateScoring, AlignmentMarksFarLettersWithoutUsingThemUp)
 {
     // 'z' lies four positions away: a hyphen at the word's position, and the entry's letters before
     // it stay free, so 'b' is still found at 2. 'e' is one off and lands on the entry's position.
-    WordField aligned;
-    int16_t placed = 0;
-    AlignWord(Word("zbcdefgh"), 8, Word("abcdzefgh"), 9, aligned, placed);
-    EXPECT_EQ(Text(aligned), "-bcd_efgh");
-    EXPECT_EQ(placed, 8);
+    ExpectAligned("zbcdefgh", "abcdzefgh", "-bcd_efgh", 8);
     // A near letter whose follower lies far off is not placed: 'b' (one off) is followed by 'x',
     // found six positions from it; 'x' itself then gets a hyphen.
-    AlignWord(Word("abxdefgh"), 8, Word("cabdefghx"), 9, aligned, placed);
-    EXPECT_EQ(Text(aligned), "_a-defgh_");
-    EXPECT_EQ(placed, 7);
+    ExpectAligned("abxdefgh", "cabdefghx", "_a-defgh_", 7);
 }
 
 TEST_F(CandidateScoring, LengthGateRefusesBeforeScoring)
@@ -77,15 +72,10 @@ TEST_F(CandidateScoring, LengthGateRefusesBeforeScoring)
     Evaluate("ab", "abcde");          // difference 3 with a short word
     Evaluate("abcdef", "abcdefghijk"); // difference 5, too short to be aligned
     EXPECT_EQ(PoolCount(), 0);
-    Evaluate("abcdef", "abc");        // difference 3 passes from six letters on: 7 + 6 + 6
-    ASSERT_EQ(PoolCount(), 1);
-    EXPECT_EQ(PoolScore(1), 19);
+    ExpectKeptAlone(1, "abcdef", "abc", 19);   // difference 3 passes from six letters on: 7 + 6 + 6
     // An aligned word is scored with the entry's length, so the gate no longer sees the difference:
     // 7 + 6 * 6 for the letters, five entry letters missing (-10), equal length (+5).
-    FreshPool(1);
-    Evaluate("abcdefg", "abcdefgvwxyz");
-    ASSERT_EQ(PoolCount(), 1);
-    EXPECT_EQ(PoolScore(1), 38);
+    ExpectKeptAlone(1, "abcdefg", "abcdefgvwxyz", 38);
 }
 
 TEST_F(CandidateScoring, CapitalisedQueryCapitalisesTheEntryOnlyWhenKept)
@@ -106,9 +96,7 @@ TEST_F(CandidateScoring, CapitalisedQueryCapitalisesTheEntryOnlyWhenKept)
 
 TEST_F(CandidateScoring, SecondScanNeedsSixteen)
 {
-    Evaluate("cta", "chat");
-    ASSERT_EQ(PoolCount(), 1);
-    EXPECT_EQ(PoolScore(1), 15);
+    ExpectKeptAlone(1, "cta", "chat", 15);
     FreshPool(2);
     Evaluate("cta", "chat");
     EXPECT_EQ(PoolCount(), 0);
