@@ -16,6 +16,15 @@ int16_t Load()
     return status;
 }
 
+// The entries held by each of the four tables.
+void ExpectTableCounts(int32_t main, int32_t local, int32_t misspell, int16_t prefix)
+{
+    EXPECT_EQ(SpellTables.MainCount, main);
+    EXPECT_EQ(SpellTables.LocalCount, local);
+    EXPECT_EQ(SpellTables.MisspellCount, misspell);
+    EXPECT_EQ(SpellTables.PrefixCount, prefix);
+}
+
 std::string PrefixFrom(int row)
 {
     return std::string(SpellTables.PrefixFrom[row], PrefixTextWidth);
@@ -129,10 +138,7 @@ TEST(MainList, MissingSpellListStillLoadsTheOtherThree)
     folder.WriteLines("Misspell.txt", {"$receive", "recieve"});
     folder.WriteLines("Prefix.txt", {PrefixLine("     ", "ph", "  ", "f")});
     EXPECT_EQ(Load(), 2);
-    EXPECT_EQ(SpellTables.MainCount, 0);
-    EXPECT_EQ(SpellTables.LocalCount, 1);
-    EXPECT_EQ(SpellTables.MisspellCount, 2);
-    EXPECT_EQ(SpellTables.PrefixCount, 1);
+    ExpectTableCounts(0, 1, 2, 1);
 }
 
 TEST(MainList, MissingSideFilesLeaveTheirTablesEmpty)
@@ -145,10 +151,7 @@ TEST(MainList, MissingSideFilesLeaveTheirTablesEmpty)
     folder.Remove("Local.txt");
     folder.Remove("Misspell.txt");
     EXPECT_EQ(Load(), 0);
-    EXPECT_EQ(SpellTables.MainCount, 1);
-    EXPECT_EQ(SpellTables.LocalCount, 0);
-    EXPECT_EQ(SpellTables.MisspellCount, 0);
-    EXPECT_EQ(SpellTables.PrefixCount, 0);
+    ExpectTableCounts(1, 0, 0, 0);
 }
 
 TEST(LocalList, ReloadReadsTheFileAgainAndIgnoresLinesBeyondTheCapacity)
