@@ -15,6 +15,23 @@ protected:
         return FindCandidate(Word(text), p) ? PoolScore(p) : int16_t(-1);
     }
 
+    // The scan of the word's own initial alone, into a fresh first-pass pool, the word as the query.
+    static void ScanOwnInitial(const std::string& word)
+    {
+        SpellTables.QueryWord = Word(word);
+        FreshPool(1);
+        ScanSameInitial(Word(word));
+    }
+
+    // A candidate's score once the deletions of WORD have raised it from START, alone in a fresh pool.
+    int16_t ScoreAfterDeletions(const std::string& candidate, int16_t start, const std::string& word)
+    {
+        FreshPool(1);
+        AppendCandidate(Word(candidate), start);
+        BoostDeletions(Word(word));
+        return ScoreOf(candidate);
+    }
+
     // Prefix rows in fixed columns: from-text at 6, to-text at 20.
     static std::string PrefixRow(const std::string& from, const std::string& to)
     {
@@ -28,9 +45,7 @@ TEST_F(SuggestWordsTest, DeletionsRaiseOnceForEachWayOfMakingTheCandidate)
 {
     folder.WriteLines("Spell.txt", {"cat"});
     LoadLists();
-    SpellTables.QueryWord = Word("catt");
-    FreshPool(1);
-    ScanSameInitial(Word("catt"));
+    ScanOwnInitial("catt");
     EXPECT_EQ(ScoreOf("cat"), 22);
     BoostDeletions(Word("catt"));
     EXPECT_EQ(ScoreOf("cat"), 43);   // 22 -> 31 (position 3) -> 43 (position 4)
@@ -45,23 +60,12 @@ TEST_F(SuggestWordsTest, DoubleDeletionsFromFiveLettersAndTheCeiling)
     folder.WriteLines("Spell.txt", {"bcde"});
     LoadLists();
     // Four letters: only single deletions ("bxde" without 'x').
-    FreshPool(1);
-    AppendCandidate(Word("bde"), 30);
-    BoostDeletions(Word("bxde"));
-    EXPECT_EQ(ScoreOf("bde"), 42);
-    FreshPool(1);
-    AppendCandidate(Word("be"), 30);
-    BoostDeletions(Word("bxde"));
-    EXPECT_EQ(ScoreOf("be"), 30);
+    EXPECT_EQ(ScoreAfterDeletions("bde", 30, "bxde"), 42);
+    EXPECT_EQ(ScoreAfterDeletions("be", 30, "bxde"), 30);
     // Five letters: removing "xd" from "bxdce" gives "bce" (+1); removing 'x' alone gives "bdce".
-    FreshPool(1);
-    AppendCandidate(Word("bce"), 30);
-    BoostDeletions(Word("bxdce"));
-    EXPECT_EQ(ScoreOf("bce"), 41);
-    FreshPool(1);
-    AppendCandidate(Word("bxdc"), 500);
-    BoostDeletions(Word("bxdce"));   // the last letter: single and double deletion both
-    EXPECT_EQ(ScoreOf("bxdc"), 512);
+    EXPECT_EQ(ScoreAfterDeletions("bce", 30, "bxdce"), 41);
+    // The last letter: single and double deletion both.
+    EXPECT_EQ(ScoreAfterDeletions("bxdc", 500, "bxdce"), 512);
 }
 
 TEST_F(SuggestWordsTest, InnerBlanksScoreAgainstTheEntrysTrailingBlanks)
@@ -70,9 +74,7 @@ TEST_F(SuggestWordsTest, InnerBlanksScoreAgainstTheEntrysTrailingBlanks)
     // 7 + 3 * 6, minus 2 for the 'b' the word lacks.
     folder.WriteLines("Spell.txt", {"ab"});
     LoadLists();
-    SpellTables.QueryWord = Word("a    z");
-    FreshPool(1);
-    ScanSameInitial(Word("a    z"));
+    ScanOwnInitial("a    z");
     ASSERT_EQ(PoolCount(), 1);
     EXPECT_EQ(PoolScore(1), 23);
 }
