@@ -100,53 +100,35 @@ void RemoveCharAt(WordField& word, int i)
     word.ch[WordWidth - 1] = ' ';
 }
 
-// Runs of three or more equal lower-case letters become two; the first blank ends the step.
-void CollapseLetterRuns(WordField& w)
+bool IsApostrophe(char c)
 {
-    int i = 1;
-    while (i <= 31) {
-        char ch = w.ch[i - 1];
-        if (ch == ' ')
-            return;
-        if (!IsLowerLetter(ch)) {
-            i++;
-            continue;
-        }
-        if (i + 2 > WordWidth || w.ch[i] == ' ')
-            return;
-        if (w.ch[i] != ch) {
-            i++;
-            continue;
-        }
-        if (w.ch[i + 1] == ' ')
-            return;
-        if (w.ch[i + 1] != ch) {
-            i++;
-            continue;
-        }
-        RemoveCharAt(w, i + 2);
-    }
+    return c == '\'';
 }
 
-// Runs of apostrophes become one; the first blank ends the step.
-void CollapseApostropheRuns(WordField& w)
+// Runs of more than KEEP equal characters of a kind become KEEP; the first blank ends the step.
+void CollapseRuns(WordField& w, bool (*isOfKind)(char), int keep)
 {
     int i = 1;
     while (i <= 31) {
         char ch = w.ch[i - 1];
         if (ch == ' ')
             return;
-        if (ch != '\'') {
+        if (!isOfKind(ch)) {
             i++;
             continue;
         }
-        if (w.ch[i] == ' ')
+        if (i + keep > WordWidth)
             return;
-        if (w.ch[i] != '\'') {
-            i++;
+        int same = 0;   // the followers of ch equal to it
+        while (same < keep && w.ch[i + same] == ch)
+            same++;
+        if (same == keep) {
+            RemoveCharAt(w, i + keep);
             continue;
         }
-        RemoveCharAt(w, i + 1);
+        if (w.ch[i + same] == ' ')
+            return;
+        i++;
     }
 }
 
@@ -155,6 +137,6 @@ void CollapseApostropheRuns(WordField& w)
 void PrepareSuggestionWord(const WordField& in, WordField& out)
 {
     out = in;
-    CollapseLetterRuns(out);
-    CollapseApostropheRuns(out);
+    CollapseRuns(out, IsLowerLetter, 2);      // three or more equal lower-case letters become two
+    CollapseRuns(out, IsApostrophe, 1);       // runs of apostrophes become one
 }
