@@ -10,11 +10,6 @@ namespace {
 const int LineLength = 44;          // "nnnn\tnnnn\t" + 32 characters + CR LF
 const int LinesPerPage = 25;
 const int PageBackStep = 50;
-const unsigned YesNoCancelStyle = 3;
-const unsigned OkCancelStyle = 1;
-const unsigned SetForegroundStyle = 0x10000;
-const int NoAnswer = 7;
-const int CancelAnswer = 2;
 
 struct ListingPage {
     char text[LinesPerPage * LineLength + 1];
@@ -60,11 +55,11 @@ void AddLine(int first, int second, const WordField& text)
 int ShowFullPage(const char* caption, int position)
 {
     Page.text[LinesPerPage * LineLength - 1] = '\0';
-    int answer = ShowListingBox(nullptr, Page.text, caption, YesNoCancelStyle | SetForegroundStyle);
+    int answer = ShowListingBox(nullptr, Page.text, caption, ListingBoxYesNoCancel | ListingBoxToForeground);
     Page.lines = 0;
-    if (answer == CancelAnswer)
+    if (answer == ListingBoxCancelAnswer)
         return -1;
-    if (answer == NoAnswer)
+    if (answer == ListingBoxNoAnswer)
         return position > PageBackStep ? position - PageBackStep : 0;
     return position;
 }
@@ -74,7 +69,7 @@ void ShowLastPage(const char* caption)
     if (Page.lines == 0)
         return;
     Page.text[Page.lines * LineLength] = '\0';
-    ShowListingBox(nullptr, Page.text, caption, OkCancelStyle | SetForegroundStyle);
+    ShowListingBox(nullptr, Page.text, caption, ListingBoxOkCancel | ListingBoxToForeground);
     Page.lines = 0;
 }
 

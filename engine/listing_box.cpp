@@ -2,11 +2,9 @@
 
 namespace {
 
-const int CancelAnswer = 2;
-
 int NoListingBox(void*, const char*, const char*, unsigned)
 {
-    return CancelAnswer;   // no one to answer: end the listing
+    return ListingBoxCancelAnswer;   // no one to answer: end the listing
 }
 
 ListingBoxFunction CurrentListingBox = NoListingBox;

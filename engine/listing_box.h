@@ -9,3 +9,10 @@ int ShowListingBox(void* owner, const char* text, const char* caption, unsigned 
 
 // A null function restores the default.
 void SetListingBoxFunction(ListingBoxFunction function);
+
+// The styles a listing box is asked for and the answers it gives: the system message box's values.
+const unsigned ListingBoxOkCancel = 1;
+const unsigned ListingBoxYesNoCancel = 3;
+const unsigned ListingBoxToForeground = 0x10000;
+const int ListingBoxCancelAnswer = 2;
+const int ListingBoxNoAnswer = 7;
