@@ -5,9 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$(pwd)
-bash scripts/install-deps.sh run
-source scripts/wine-session.sh
-source scripts/windows-build.sh
+source scripts/windows-setup.sh run
 source scripts/word-lists.sh
 
 build_windows_for_this_host

@@ -4,9 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$(pwd)
-bash scripts/install-deps.sh test
-source scripts/wine-session.sh
-source scripts/windows-build.sh
+source scripts/windows-setup.sh test
 source scripts/print-spooler.sh
 
 echo "== Native build and tests"

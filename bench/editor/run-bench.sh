@@ -5,9 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$(pwd)
-bash scripts/install-deps.sh run
-source scripts/wine-session.sh
-source scripts/windows-build.sh
+source scripts/windows-setup.sh run
 choose_windows_bits
 bits=$PENMAR_BITS tested=win$PENMAR_BITS
 build_windows "$bits" Penmar editor_bench replace_all_bench
