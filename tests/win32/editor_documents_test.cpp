@@ -39,7 +39,18 @@ std::string MenuState(HWND frame)
 const char* const AtStart = "Edit- Window- Tools- SaveAs- Close- Print- Spelling+";
 const char* const AllEnabled = "Edit+ Window+ Tools+ SaveAs+ Close+ Print+ Spelling+";
 
-using DocumentTest = EditorTest;
+class DocumentTest : public EditorTest {
+protected:
+    // Starts the editor with one new document, changed by typing the text into it.
+    HWND StartWithChangedDocument(const char* typed)
+    {
+        StartEditor(nullptr);
+        SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
+        HWND document = ActiveDocumentWindow();
+        TypeText(document, typed);
+        return document;
+    }
+};
 
 TEST_F(DocumentTest, MenuFollowsDocumentsAsTheyOpenSwitchAndClose)
 {
@@ -108,10 +119,7 @@ TEST_F(DocumentTest, ClosingAnUnchangedDocumentAsksNothing)
 
 TEST_F(DocumentTest, ClosingAChangedDocumentAnsweredNoClosesWithoutSaving)
 {
-    StartEditor(nullptr);
-    SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
-    HWND document = ActiveDocumentWindow();
-    TypeText(document, "draft");
+    HWND document = StartWithChangedDocument("draft");
     messages.AnswerNext({IDNO});
     SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
     ASSERT_EQ(messages.Shown().size(), 1u);
@@ -148,10 +156,7 @@ TEST_F(DocumentTest, ClosingAChangedDocumentAnsweredYesSavesAndStaysOpenUntilThe
 
 TEST_F(DocumentTest, YesWithACancelledSaveKeepsTheDocumentAndItsChanges)
 {
-    StartEditor(nullptr);
-    SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
-    HWND document = ActiveDocumentWindow();
-    TypeText(document, "unsaved");
+    HWND document = StartWithChangedDocument("unsaved");
     messages.AnswerNext({IDYES});
     SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
     ASSERT_EQ(seams.saveCalls.size(), 1u);
