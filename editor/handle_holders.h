@@ -28,40 +28,35 @@ private:
     HANDLE handle_;
 };
 
-// A zero-filled fixed block from GlobalAlloc (GPTR), for text handed to and from the system.
-class GlobalMemoryHolder {
+// Owns a handle that Release frees at scope end; null holds nothing.
+template <typename Handle, void (*Release)(Handle)>
+class ReleasedHolder {
 public:
-    explicit GlobalMemoryHolder(SIZE_T size) : memory_(GlobalAlloc(GPTR, size)) {}
-    ~GlobalMemoryHolder()
+    explicit ReleasedHolder(Handle handle) : handle_(handle) {}
+    ~ReleasedHolder()
     {
-        if (memory_ != nullptr)
-            GlobalFree(memory_);
+        if (handle_ != nullptr)
+            Release(handle_);
     }
-    GlobalMemoryHolder(const GlobalMemoryHolder&) = delete;
-    GlobalMemoryHolder& operator=(const GlobalMemoryHolder&) = delete;
+    ReleasedHolder(const ReleasedHolder&) = delete;
+    ReleasedHolder& operator=(const ReleasedHolder&) = delete;
 
-    bool IsValid() const { return memory_ != nullptr; }
-    char* Text() const { return static_cast<char*>(memory_); }
+    bool IsValid() const { return handle_ != nullptr; }
+    Handle Get() const { return handle_; }
 
 private:
-    HGLOBAL memory_;
+    Handle handle_;
+};
+
+inline void FreeGlobalMemory(HGLOBAL memory) { GlobalFree(memory); }
+inline void DeletePrinterDC(HDC printer) { DeleteDC(printer); }
+
+// A zero-filled fixed block from GlobalAlloc (GPTR), for text handed to and from the system.
+class GlobalMemoryHolder : public ReleasedHolder<HGLOBAL, FreeGlobalMemory> {
+public:
+    explicit GlobalMemoryHolder(SIZE_T size) : ReleasedHolder(GlobalAlloc(GPTR, size)) {}
+    char* Text() const { return static_cast<char*>(Get()); }
 };
 
 // A printer's device context, as the Print dialog hands it back; deleted at scope end.
-class PrinterDCHolder {
-public:
-    explicit PrinterDCHolder(HDC printer) : printer_(printer) {}
-    ~PrinterDCHolder()
-    {
-        if (printer_ != nullptr)
-            DeleteDC(printer_);
-    }
-    PrinterDCHolder(const PrinterDCHolder&) = delete;
-    PrinterDCHolder& operator=(const PrinterDCHolder&) = delete;
-
-    bool IsValid() const { return printer_ != nullptr; }
-    HDC Get() const { return printer_; }
-
-private:
-    HDC printer_;
-};
+using PrinterDCHolder = ReleasedHolder<HDC, DeletePrinterDC>;
