@@ -186,6 +186,16 @@ protected:
         EXPECT_TRUE(IsWindowEnabled(hMainWindow));
     }
 
+    // Prints 130 lines as two copies and expects the pages in the order the collate setting asks for.
+    void PrintTwoCopies(const char* job, bool collate)
+    {
+        script.copies = 2;
+        script.collate = collate;
+        Print(job, Lines(Job(job), 130));
+        ExpectPrintedCleanly(Job(job));
+        ExpectPdf(Job(job), PredictedPages(130, 2, collate));
+    }
+
     MessageLog messages;
     HWND document_ = nullptr;
 };
@@ -217,20 +227,12 @@ TEST_F(PrintingTest, OneHundredThirtyLinesOnSixtyLinePages)
 
 TEST_F(PrintingTest, CollatedCopiesAreCompleteRuns)
 {
-    script.copies = 2;
-    script.collate = true;
-    Print("collated", Lines(Job("collated"), 130));
-    ExpectPrintedCleanly(Job("collated"));
-    ExpectPdf(Job("collated"), PredictedPages(130, 2, true));
+    PrintTwoCopies("collated", true);
 }
 
 TEST_F(PrintingTest, UncollatedCopiesRepeatEachPage)
 {
-    script.copies = 2;
-    script.collate = false;
-    Print("uncollated", Lines(Job("uncollated"), 130));
-    ExpectPrintedCleanly(Job("uncollated"));
-    ExpectPdf(Job("uncollated"), PredictedPages(130, 2, false));
+    PrintTwoCopies("uncollated", false);
 }
 
 TEST_F(PrintingTest, AnEmptyDocumentPrintsOneEmptyPage)
