@@ -1,6 +1,8 @@
 #include "editor_harness.h"
 
 #include <commctrl.h>
+
+#include <algorithm>
 #include <cstdio>
 
 #include "documents.h"
@@ -167,6 +169,26 @@ void CloseTestDocument(HWND document)
 {
     SendMessageA(hMDIClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(document), 0);
     PumpMessages();
+}
+
+void SharedFrameTest::TearDown()
+{
+    for (HWND document : documents_)
+        CloseTestDocument(document);
+    documents_.clear();
+}
+
+HWND SharedFrameTest::Document(const char* text)
+{
+    HWND document = CreateTestDocument(text);
+    documents_.push_back(document);
+    return document;
+}
+
+void SharedFrameTest::Close(HWND document)
+{
+    CloseTestDocument(document);
+    documents_.erase(std::find(documents_.begin(), documents_.end(), document));
 }
 
 void ActivateDocument(HWND document)

@@ -53,6 +53,32 @@ HWND CreateTestDocument(const char* text);     // becomes the active document
 void CloseTestDocument(HWND document);
 void ActivateDocument(HWND document);
 
+// Puts a test function in one of the program's seams while it lives, and takes it out after.
+template <typename Function>
+class SeamStandIn {
+public:
+    SeamStandIn(void (*install)(Function), Function standIn) : install_(install) { install_(standIn); }
+    ~SeamStandIn() { install_(nullptr); }
+    SeamStandIn(const SeamStandIn&) = delete;
+    SeamStandIn& operator=(const SeamStandIn&) = delete;
+
+private:
+    void (*install_)(Function);
+};
+
+// Tests of commands on documents in the one shared frame: the documents a test opens close after it.
+class SharedFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override { TestFrame(); }
+    void TearDown() override;
+
+    HWND Document(const char* text);   // opens a test document, which becomes the active one
+    void Close(HWND document);         // closes it before the test ends
+
+private:
+    std::vector<HWND> documents_;
+};
+
 // The action runs when the next message pump (the program's or a nested one) gets to it.
 void RunFromMessagePump(void (*action)());
 // Dispatches what is queued, through the Find or Replace dialog when one is open; stops at a quit message.

@@ -23,11 +23,11 @@ LRESULT CALLBACK CountingEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM
     return CallWindowProcA(editProcedure, edit, message, wParam, lParam);
 }
 
-class FindReplaceTest : public testing::Test {
+class FindReplaceTest : public SharedFrameTest {
 protected:
     void SetUp() override
     {
-        TestFrame();
+        SharedFrameTest::SetUp();
         findWhat[0] = '\0';
         replaceWith[0] = '\0';
         searchPos = 0;
@@ -38,15 +38,7 @@ protected:
         if (hFindDialog != nullptr)
             DestroyWindow(hFindDialog);
         hFindDialog = nullptr;
-        for (HWND document : documents_)
-            CloseTestDocument(document);
-    }
-
-    HWND Document(const char* text)
-    {
-        HWND document = CreateTestDocument(text);
-        documents_.push_back(document);
-        return document;
+        SharedFrameTest::TearDown();
     }
 
     // Types into the open dialog and presses one of its buttons, as the user would.
@@ -86,7 +78,6 @@ protected:
     }
 
     MessageLog messages;
-    std::vector<HWND> documents_;
 };
 
 TEST_F(FindReplaceTest, FindNextWalksForwardWithoutWrapping)

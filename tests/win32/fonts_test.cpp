@@ -66,39 +66,18 @@ BOOL AnswerFontDialog(CHOOSEFONTA* record, DWORD* failure)
     return TRUE;
 }
 
-class FontsTest : public testing::Test {
+class FontsTest : public SharedFrameTest {
 protected:
     void SetUp() override
     {
-        TestFrame();
+        SharedFrameTest::SetUp();
         script = FontDialogScript();
-        SetFontDialogForTesting(AnswerFontDialog);
         // Every test starts from the editor's default font.
         CreateDefaultFont();
     }
 
-    void TearDown() override
-    {
-        for (HWND document : documents_)
-            CloseTestDocument(document);
-        SetFontDialogForTesting(nullptr);
-    }
-
-    HWND Document(const char* text)
-    {
-        HWND document = CreateTestDocument(text);
-        documents_.push_back(document);
-        return document;
-    }
-
-    void Close(HWND document)
-    {
-        CloseTestDocument(document);
-        documents_.erase(std::find(documents_.begin(), documents_.end(), document));
-    }
-
     MessageLog messages;
-    std::vector<HWND> documents_;
+    SeamStandIn<FontDialogFunction> fontDialog{SetFontDialogForTesting, AnswerFontDialog};
 };
 
 TEST_F(FontsTest, TimesNewRomanChangesOnlyTheActiveDocumentAndKeepsItsChanges)

@@ -135,31 +135,23 @@ std::string PredictedPages(int lines, int copies, bool collate)
     return ranges;
 }
 
-class PrintingTest : public testing::Test {
+class PrintingTest : public SharedFrameTest {
 protected:
     void SetUp() override
     {
-        TestFrame();
+        SharedFrameTest::SetUp();
         script = PrintScript();
         box = BoxSeen();
-        SetPrintDialogForTesting(AnswerPrintDialog);
         if (runTag.empty())
             runTag = "pm" + std::to_string(GetCurrentProcessId()) + "t" + std::to_string(GetTickCount() % 100000);
-    }
-
-    void TearDown() override
-    {
-        if (document_ != nullptr)
-            CloseTestDocument(document_);
-        SetPrintDialogForTesting(nullptr);
     }
 
     // Prints a document titled Job(job) through File > Print; the print job takes the document's
     // title as its name, which ties the PDF to this job.
     void Print(const std::string& job, const std::string& text)
     {
-        document_ = CreateTestDocument(text.c_str());
-        SetWindowTextA(document_, Job(job.c_str()).c_str());
+        HWND document = Document(text.c_str());
+        SetWindowTextA(document, Job(job.c_str()).c_str());
         SendMessageA(hMainWindow, WM_COMMAND, 40006, 0);
         PumpMessages();
     }
@@ -197,7 +189,7 @@ protected:
     }
 
     MessageLog messages;
-    HWND document_ = nullptr;
+    SeamStandIn<PrintDialogFunction> printDialog{SetPrintDialogForTesting, AnswerPrintDialog};
 };
 
 TEST_F(PrintingTest, ThePrintDialogIsOfferedForTheFrame)
