@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "not_copyable.h"
+
 using DialogStep = std::function<void(HWND dialog)>;
 
-class DialogDriver {
+class DialogDriver : NotCopyable {
 public:
     DialogDriver();
     ~DialogDriver();
-    DialogDriver(const DialogDriver&) = delete;
-    DialogDriver& operator=(const DialogDriver&) = delete;
 
     // Queues the step for the next dialog that opens.
     void Then(DialogStep step);

@@ -55,12 +55,10 @@ void ActivateDocument(HWND document);
 
 // Puts a test function in one of the program's seams while it lives, and takes it out after.
 template <typename Function>
-class SeamStandIn {
+class SeamStandIn : NotCopyable {
 public:
     SeamStandIn(void (*install)(Function), Function standIn) : install_(install) { install_(standIn); }
     ~SeamStandIn() { install_(nullptr); }
-    SeamStandIn(const SeamStandIn&) = delete;
-    SeamStandIn& operator=(const SeamStandIn&) = delete;
 
 private:
     void (*install_)(Function);

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "not_copyable.h"
+
 struct ShownMessage {
     HWND owner;
     std::string text;
@@ -15,12 +17,10 @@ struct ShownMessage {
     UINT style;
 };
 
-class MessageLog {
+class MessageLog : NotCopyable {
 public:
     MessageLog();
     ~MessageLog();
-    MessageLog(const MessageLog&) = delete;
-    MessageLog& operator=(const MessageLog&) = delete;
 
     // Answers for the next boxes with this caption, in order.
     void Answer(const std::string& caption, std::vector<int> answers);

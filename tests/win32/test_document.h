@@ -5,13 +5,13 @@
 
 #include <string>
 
-class TestDocument {
+#include "not_copyable.h"
+
+class TestDocument : NotCopyable {
 public:
     // The window belongs to module (by default this program, which holds the dialog templates).
     explicit TestDocument(const std::string& text, HINSTANCE module = nullptr);
     ~TestDocument();
-    TestDocument(const TestDocument&) = delete;
-    TestDocument& operator=(const TestDocument&) = delete;
 
     HWND Window() const { return window_; }
     std::string Text() const;
