@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "bench_arguments.h"
+
 namespace {
 
 // splitmix64: small, and the same on every platform (unlike the standard distributions).
@@ -28,11 +30,9 @@ struct Generator {
 
 int main(int argc, char** argv)
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: make_text WORDLIST OUTPUT [WORDS]\n");
+    if (MissingArguments(argc, 2, "make_text WORDLIST OUTPUT [WORDS]"))
         return 2;
-    }
-    long total = argc > 3 ? std::atol(argv[3]) : 1000000;
+    long total = OptionalCount(argc, argv, 3, 1000000);
     std::ifstream in(argv[1]);
     std::vector<std::string> words;
     for (std::string line; std::getline(in, line);) {

@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 
+#include "../bench_arguments.h"
 #include "list_files.h"
 #include "spell_run.h"
 #include "spellcheck_hooks.h"
@@ -110,11 +111,9 @@ double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
 
 int main(int argc, char** argv)
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: spell_run_bench ROOT TEXT [UNKNOWN_EVERY]\n");
+    if (MissingArguments(argc, 2, "spell_run_bench ROOT TEXT [UNKNOWN_EVERY]"))
         return 2;
-    }
-    long every = argc > 3 ? std::atol(argv[3]) : 0;
+    long every = OptionalCount(argc, argv, 3, 0);
     SetDriveRoot(argv[1]);
     std::ifstream in(argv[2], std::ios::binary);
     std::ostringstream bytes;
