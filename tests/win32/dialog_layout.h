@@ -6,12 +6,31 @@
 #include <string>
 #include <vector>
 
+#include "penmar_version.h"
+
 struct ControlLayout {
     int id;              // -1 for labels
     const char* kind;    // window class name
     const char* text;
     RECT place;          // x, y, width, height in dialog units (held as left, top, right, bottom)
 };
+
+// Both word dialogs come from one template: the Word box, its status and the suggestion list on top,
+// the dialog's own buttons between, then Cancel, the Selected Word box and the version line.
+inline std::vector<ControlLayout> WordDialogLayout(const char* word, const char* status,
+                                                   const std::vector<ControlLayout>& buttons, int selectedBoxId)
+{
+    std::vector<ControlLayout> layout = {{-1, "Static", "Word", {4, 8, 20, 8}},
+                                         {1000, "Edit", word, {25, 7, 120, 14}},
+                                         {1001, "Static", status, {150, 7, 51, 14}},
+                                         {1002, "ListBox", "", {7, 25, 138, 106}}};
+    layout.insert(layout.end(), buttons.begin(), buttons.end());
+    layout.push_back({1009, "Button", "Canc&el", {150, 116, 50, 14}});
+    layout.push_back({-1, "Static", "Selected Word", {7, 139, 66, 8}});
+    layout.push_back({selectedBoxId, "Edit", "", {57, 137, 120, 14}});
+    layout.push_back({-1, "Static", PENMAR_DIALOG_VERSION_TEXT, {179, 141, 26, 8}});
+    return layout;
+}
 
 // Width in pixels of text in the control's font.
 inline int TextWidth(HWND control, const char* text)
