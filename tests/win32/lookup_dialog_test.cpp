@@ -37,16 +37,15 @@ TEST(LookupStartWord, IsTheFirstArgumentWithoutQuotesCutAt80)
         EXPECT_EQ(StartWord(c.first), c.second) << c.first;
 }
 
+// The lookup tool's own buttons, between the suggestion list and Cancel.
+const std::vector<ControlLayout> LookupButtons = {{1003, "Button", "&Spell Check", {150, 30, 50, 14}},
+                                                  {1005, "Button", "&Remove", {150, 47, 50, 14}},
+                                                  {1004, "Button", "&Clear", {150, 63, 50, 14}}};
+
 TEST_F(LookupDialog, HasItsControlsInTabOrder)
 {
     driver.Then([&](HWND d) {
-        ExpectLayout(d,
-                     WordDialogLayout("", " ",
-                                      {{1003, "Button", "&Spell Check", {150, 30, 50, 14}},
-                                       {1005, "Button", "&Remove", {150, 47, 50, 14}},
-                                       {1004, "Button", "&Clear", {150, 63, 50, 14}}},
-                                      1006),
-                     IDC_LOOKUP_SELECTED_WORD);
+        ExpectLayout(d, WordDialogLayout("", " ", LookupButtons, 1006), IDC_LOOKUP_SELECTED_WORD);
         EXPECT_EQ(GetWindow(d, GW_OWNER), nullptr);
         Press(d, IDC_LOOKUP_CANCEL);
     });

@@ -29,19 +29,18 @@ protected:
     SpellRunRecord run = {};
 };
 
+// The spell dialog's own buttons, between the suggestion list and Cancel.
+const std::vector<ControlLayout> SpellButtons = {{1003, "Button", "&Ignore Once", {150, 20, 50, 14}},
+                                                 {1004, "Button", "I&gnore All", {150, 36, 50, 14}},
+                                                 {1005, "Button", "&Word Add", {150, 52, 50, 14}},
+                                                 {1006, "Button", "&Change", {150, 68, 50, 14}},
+                                                 {1007, "Button", "Change &All", {150, 84, 50, 14}},
+                                                 {1008, "Button", "&Spell Check", {150, 100, 50, 14}}};
+
 TEST_F(SpellDialog, HasItsControlsInTabOrder)
 {
     driver.Then([&](HWND d) {
-        ExpectLayout(d,
-                     WordDialogLayout("teh", "Incorrect",
-                                      {{1003, "Button", "&Ignore Once", {150, 20, 50, 14}},
-                                       {1004, "Button", "I&gnore All", {150, 36, 50, 14}},
-                                       {1005, "Button", "&Word Add", {150, 52, 50, 14}},
-                                       {1006, "Button", "&Change", {150, 68, 50, 14}},
-                                       {1007, "Button", "Change &All", {150, 84, 50, 14}},
-                                       {1008, "Button", "&Spell Check", {150, 100, 50, 14}}},
-                                      1010),
-                     IDC_SPELL_SELECTED_WORD);
+        ExpectLayout(d, WordDialogLayout("teh", "Incorrect", SpellButtons, 1010), IDC_SPELL_SELECTED_WORD);
         EXPECT_EQ(GetWindow(d, GW_OWNER), owner.Window());
         Press(d, IDC_SPELL_CANCEL);
     });
