@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "message_log.h"
+#include "not_copyable.h"
 
 struct FileDialogCall {
     HWND owner;
