@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "editor_main.h"
-#include "listing_message_box.h"
+#include "spellcheck_hooks.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
