@@ -1,5 +1,6 @@
 #include <cstring>
 
+#include "scoring_rules.h"
 #include "spell_tables.h"
 #include "suggestion_internals.h"
 
@@ -16,12 +17,35 @@ int16_t UsedSlotCount;
 // entries only up to the count.
 int16_t HighestWritten = PoolCapacity;
 
+// How many of the indexed positions hold each score, and the highest score that SuggestionSlots of
+// them reach or pass (0 while fewer are held); ScoresAboveFloor counts those above it.
+const int HighestCountedScore = BoostCeiling;
+int32_t ScoreCounts[HighestCountedScore + 1];
+int16_t SelectionFloor;
+int32_t ScoresAboveFloor;
+
+void CountScore(int16_t score)
+{
+    int s = score < 0 ? 0 : (score > HighestCountedScore ? HighestCountedScore : score);
+    ScoreCounts[s]++;
+    if (s <= SelectionFloor)
+        return;
+    ScoresAboveFloor++;
+    while (ScoresAboveFloor >= SuggestionSlots) {
+        SelectionFloor++;
+        ScoresAboveFloor -= ScoreCounts[SelectionFloor];
+    }
+}
+
 void ClearIndex()
 {
     for (int16_t k = 0; k < UsedSlotCount; k++)
         PoolTextIndex[UsedSlots[k]] = 0;
     UsedSlotCount = 0;
     IndexedCount = 0;
+    std::memset(ScoreCounts, 0, sizeof ScoreCounts);
+    SelectionFloor = 0;
+    ScoresAboveFloor = 0;
 }
 
 void InsertIntoIndex(int16_t position)
@@ -46,8 +70,10 @@ inline void SyncIndex()
         return;
     if (count < IndexedCount)
         ClearIndex();
-    while (IndexedCount < count)
+    while (IndexedCount < count) {
         InsertIntoIndex(++IndexedCount);
+        CountScore(SpellTables.CandidatePool.scores[IndexedCount]);
+    }
 }
 
 } // namespace
@@ -93,4 +119,10 @@ void AppendCandidate(const WordField& text, int16_t score)
     pool.texts[pool.count] = text;
     pool.scores[pool.count] = score;
     SyncIndex();
+}
+
+int16_t LeastSelectableScore()
+{
+    SyncIndex();
+    return static_cast<int16_t>(SelectionFloor + 1);
 }

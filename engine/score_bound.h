@@ -43,3 +43,17 @@ inline int LowestBitIndex(uint64_t bits)
 // EvaluateCandidate gives (the word is then not laid along the entry), else -1.
 bool MayReachScore(const WordProfile& word, const WordField& entry, int16_t m, int threshold,
                    int16_t* exactScore = nullptr);
+
+// MayReachScore's answer from bounds on the pair: at most the position points and the positions whose
+// character the entry holds within two places, at least the entry's characters the word lacks; with
+// mayDouble when the pair may earn the capital match and holdsMarks when the entry holds a hyphen or
+// an underscore. False only when MayReachScore is false too.
+inline bool MayReachScoreWithin(int n, int m, int points, int placed, int missing, bool mayDouble,
+                                bool holdsMarks, int threshold)
+{
+    if (!EvaluationMayScore(n, m))
+        return false;
+    if (PassesLengthGate(n, m) && ScoreFromParts(points, n, m, missing, mayDouble) >= threshold)
+        return true;
+    return MayAlign(n, m) && (holdsMarks || ScoreFromParts(MostPositionPoints(placed), m, m, missing, false) >= threshold);
+}

@@ -12,6 +12,10 @@
 void ResetCandidatePool();
 bool FindCandidate(const WordField& text, int16_t& position);
 void AppendCandidate(const WordField& text, int16_t score);
+// The least score with which a candidate appended now could still be selected, as long as the scores
+// in the pool are those the candidates were appended with: the selection takes SuggestionSlots
+// candidates and prefers earlier ones among equal scores.
+int16_t LeastSelectableScore();
 void EvaluateCandidate(const WordField& word, int16_t n, WordField& entry, int16_t m);
 void AlignWord(const WordField& word, int16_t n, const WordField& entry, int16_t m,
                WordField& aligned, int16_t& placed);
@@ -31,5 +35,9 @@ bool WildcardMatch(const char* pattern, const char* text);
 void WildcardSearch(const WordField& pattern);
 
 // ---- Scans ----
+// With the whole pool kept (as the debug listings always keep it), the scans keep every candidate that
+// scores enough; without (the default), they may pass over candidates that could never be selected,
+// which leaves the same suggestions in a smaller pool.
+void KeepWholeCandidatePool(bool keep);
 void ScanSameInitial(const WordField& word);
 void BoostDeletions(const WordField& word);

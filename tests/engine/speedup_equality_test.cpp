@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "literal_suggestions.h"
+#include "main_list_columns.h"
 #include "main_list_profile.h"
 #include "score_bound.h"
 #include "suggestion_test_support.h"
@@ -251,6 +252,58 @@ TEST(SpeedUps, PreChecksNeverSkipAPairThatWouldBeKept)
     EXPECT_GT(kept, 1000);
 }
 
+TEST(SpeedUps, BlockBoundsPassEveryEntryTheCloserLookPasses)
+{
+    // Lists of the word's misspellings and of random entries, blanks, underscores, hyphens and capitals
+    // included; every entry the exact bound passes must pass the block bounds, and where the scan
+    // scores a pair from its bounds alone, that must be the pair's own score.
+    Generator g{7331};
+    int passed = 0, scoredFromBounds = 0;
+    for (int round = 0; round < 150; round++) {
+        const char* alphabet = round % 5 == 0 ? "abcde_- " : "abcdeA";
+        std::string w = g.Word(2, round % 4 == 0 ? 32 : 14, alphabet);
+        if (round % 7 == 0)
+            w[0] = '_';   // as the other-initial scan masks it
+        SpellTables.MainCount = 600;
+        for (int k = 1; k <= SpellTables.MainCount; k++) {
+            std::string e = k % 2 ? Misspell(g, w) + g.Word(0, 3, "abcde") : g.Word(1, 32, alphabet);
+            SpellTables.MainWords[k] = Word(e.substr(0, 32));
+        }
+        BuildMainListProfile();
+        WordField word = Word(w);
+        int16_t n = TrimmedLength(word);
+        WordProfile profile;
+        ProfileWord(word, n, profile);
+        ColumnQuery query;
+        PrepareColumnQuery(word, n, query);
+        bool wordPlain = w.find(' ') == std::string::npos;
+        for (int32_t k = 1; k <= SpellTables.MainCount; k++) {
+            BlockBounds bounds;
+            BoundBlock(query, k / ColumnBlockWidth, bounds);
+            int j = k % ColumnBlockWidth;
+            const WordField& entry = SpellTables.MainWords[k];
+            int16_t m = MainEntryLength(k);
+            bool mayDouble = IsLowerLetter(w[0]) && entry.ch[0] == w[0] - 'a' + 'A';
+            int threshold = 15 + g.Below(20);
+            bool within = MayReachScoreWithin(n, m, bounds.points[j], bounds.placed[j], bounds.missing[j],
+                                              mayDouble, MainEntryHoldsAlignmentMarks(k), threshold);
+            if (MayReachScore(profile, entry, m, threshold)) {
+                passed++;
+                ASSERT_TRUE(within) << w << " / " << Text(entry);
+            }
+            if (wordPlain && !mayDouble && !MainEntryHoldsInnerBlank(k) && !MayAlign(n, m) &&
+                PassesLengthGate(n, m)) {
+                scoredFromBounds++;
+                ASSERT_EQ(ScoreFromParts(bounds.points[j], n, m, bounds.missing[j], false),
+                          PairScore(word, n, entry, m)) << w << " / " << Text(entry);
+            }
+        }
+    }
+    ResetSpellTablesForTesting();
+    EXPECT_GT(passed, 5000);
+    EXPECT_GT(scoredFromBounds, 5000);
+}
+
 TEST(SpeedUps, LongWordsScoreAsWordForWord)
 {
     // Words past one 8-character chunk against entries that differ by a mistake or two, so that the
@@ -295,8 +348,12 @@ TEST(SpeedUps, ATextsPairsLieWithinThePairsOfEveryEntryHoldingIt)
     EXPECT_GT(held, 100000);
 }
 
+// Compares whole pools: the scans keep every candidate, as under the debug listings.
 class WholeFlow : public ::testing::Test {
 protected:
+    void SetUp() override { KeepWholeCandidatePool(true); }
+    void TearDown() override { KeepWholeCandidatePool(false); }
+
     ListFolder folder;
     Generator g{2024};
     std::vector<std::string> words;
@@ -354,6 +411,36 @@ TEST_F(WholeFlow, SuggestionsEqualTheWordForWordGeneration)
     for (const char* pattern : {"*", "a*", "?", "*e*e*", "k?t*", "un*s", "*a*a*a*a*a*a*a*a*a*a*a*a*a*a*z",
                                 "**", "?a**", "*?**e***", "abc*e", "abc*f", "*'*"})
         CompareOn(pattern);
+}
+
+TEST_F(WholeFlow, PassingOverWhatCannotBeSelectedKeepsTheSuggestions)
+{
+    // A list of many similar words, so that pools hold more than the selection takes: without the
+    // whole pool the scans pass over candidates, and the suggestions with their scores must stay.
+    for (int k = 0; k < 30000; k++)
+        words.push_back(g.Word(1, 1, "aeinorstlcT") + g.Word(2, 10, k % 13 ? "aeinorstlc" : "aeinorstlc-'_"));
+    std::sort(words.begin(), words.end());
+    words.erase(std::unique(words.begin(), words.end()), words.end());
+    folder.WriteLines("Spell.txt", words);
+    folder.WriteLines("Local.txt", {words[9], "stone"});
+    folder.WriteLines("Prefix.txt", {"     st           s"});
+    LoadLists();
+    int smaller = 0;
+    for (int k = 0; k < 40; k++) {
+        std::string query = Misspell(g, words[g.Below(static_cast<int>(words.size()))]);
+        if (k % 10 == 0)
+            query = "st" + query;
+        literal::SuggestWords(Word(query));
+        std::vector<std::string> texts = SuggestionTexts();
+        Snapshot whole = Take();
+        KeepWholeCandidatePool(false);
+        SuggestWords(Word(query));
+        smaller += PoolCount() < static_cast<int>(whole.texts.size());
+        EXPECT_EQ(SuggestionTexts(), texts) << query;
+        EXPECT_EQ(Take().slotScore, whole.slotScore) << query;
+        KeepWholeCandidatePool(true);
+    }
+    EXPECT_GT(smaller, 20);
 }
 
 TEST_F(WholeFlow, PoolPositionsPastTheCountStayEmptyAfterAFullPool)

@@ -1,0 +1,153 @@
+#include "main_list_columns.h"
+
+#include <cstring>
+
+#include "scoring_rules.h"
+
+// Sixteen bytes compared at a time where the processor has the instructions for it.
+#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
+#define PENMAR_COLUMN_SIXTEEN 1
+#include <emmintrin.h>
+#endif
+
+namespace {
+
+// Two blank rows before and after the entries' 32 positions: the bound also looks two places off.
+const int ColumnPadding = 2;
+const int ColumnRows = ColumnPadding + WordWidth + ColumnPadding;
+
+typedef unsigned char ColumnRow[ColumnBlockWidth];
+alignas(16) ColumnRow Columns[ColumnBlockCount][ColumnRows];
+int8_t BlockLongest[ColumnBlockCount];   // the longest trimmed length in the block
+int32_t BuiltBlocks;
+
+// Sixteen byte lanes; a comparison gives 0xFF where equal, else 0.
+#ifdef PENMAR_COLUMN_SIXTEEN
+typedef __m128i Lanes;
+inline Lanes Load(const ColumnRow& row) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(row)); }
+inline void Store(uint8_t* out, Lanes a) { _mm_storeu_si128(reinterpret_cast<__m128i*>(out), a); }
+inline Lanes Splat(unsigned char c) { return _mm_set1_epi8(static_cast<char>(c)); }
+inline Lanes NoLanes() { return _mm_setzero_si128(); }
+inline Lanes Equal(Lanes a, Lanes b) { return _mm_cmpeq_epi8(a, b); }
+inline Lanes Both(Lanes a, Lanes b) { return _mm_and_si128(a, b); }
+inline Lanes Either(Lanes a, Lanes b) { return _mm_or_si128(a, b); }
+inline Lanes Without(Lanes a, Lanes b) { return _mm_andnot_si128(b, a); }
+inline Lanes Add(Lanes a, Lanes b) { return _mm_add_epi8(a, b); }
+#else
+// Two 64-bit halves; lane sums stay below 256, so plain additions never carry into the next lane.
+struct Lanes {
+    uint64_t half[2];
+};
+const uint64_t Low7 = 0x7F7F7F7F7F7F7F7Full;
+inline Lanes Make(uint64_t a, uint64_t b) { Lanes l = {{a, b}}; return l; }
+inline Lanes Load(const ColumnRow& row) { Lanes l; std::memcpy(l.half, row, sizeof l.half); return l; }
+inline void Store(uint8_t* out, Lanes a) { std::memcpy(out, a.half, sizeof a.half); }
+inline Lanes Splat(unsigned char c) { uint64_t s = 0x0101010101010101ull * c; return Make(s, s); }
+inline Lanes NoLanes() { return Make(0, 0); }
+inline uint64_t ZeroLanes(uint64_t x)   // 0xFF in exactly the zero bytes
+{
+    return ((~(((x & Low7) + Low7) | x | Low7)) >> 7) * 0xFF;
+}
+inline Lanes Equal(Lanes a, Lanes b) { return Make(ZeroLanes(a.half[0] ^ b.half[0]), ZeroLanes(a.half[1] ^ b.half[1])); }
+inline Lanes Both(Lanes a, Lanes b) { return Make(a.half[0] & b.half[0], a.half[1] & b.half[1]); }
+inline Lanes Either(Lanes a, Lanes b) { return Make(a.half[0] | b.half[0], a.half[1] | b.half[1]); }
+inline Lanes Without(Lanes a, Lanes b) { return Make(a.half[0] & ~b.half[0], a.half[1] & ~b.half[1]); }
+inline Lanes Add(Lanes a, Lanes b) { return Make(a.half[0] + b.half[0], a.half[1] + b.half[1]); }
+#endif
+
+} // namespace
+
+void BuildMainListColumns()
+{
+    int32_t used = SpellTables.MainCount / ColumnBlockWidth + 1;
+    int32_t cleared = used > BuiltBlocks ? used : BuiltBlocks;
+    std::memset(Columns, 0, sizeof(Columns[0]) * static_cast<size_t>(cleared));
+    std::memset(BlockLongest, 0, sizeof BlockLongest[0] * static_cast<size_t>(cleared));
+    for (int32_t k = 1; k <= SpellTables.MainCount; k++) {
+        const WordField& entry = SpellTables.MainWords[k];
+        ColumnRow* rows = Columns[k / ColumnBlockWidth] + ColumnPadding;
+        int lane = k % ColumnBlockWidth;
+        for (int p = 0; p < WordWidth; p++)
+            rows[p][lane] = static_cast<unsigned char>(entry.ch[p]);
+        int8_t m = static_cast<int8_t>(TrimmedLength(entry));
+        if (m > BlockLongest[k / ColumnBlockWidth])
+            BlockLongest[k / ColumnBlockWidth] = m;
+    }
+    BuiltBlocks = used;
+}
+
+void PrepareColumnQuery(const WordField& word, int16_t n, ColumnQuery& query)
+{
+    query.n = n;
+    // The plain score counts them for longer words, the aligned one for entries at least as long as
+    // the word, which must be long enough to be aligned.
+    query.countsMissing = n > CountMissingAbove || n >= AlignFromLength;
+    unsigned char distinct[WordWidth + 1];
+    int count = 0;
+    distinct[count++] = ' ';   // the entry's trailing blanks are never missing
+    for (int i = 0; i < n; i++) {
+        unsigned char c = static_cast<unsigned char>(word.ch[i]);
+        std::memset(query.ch[i], c, ColumnBlockWidth);
+        if (std::memchr(distinct, c, static_cast<size_t>(count)) == nullptr)
+            distinct[count++] = c;
+    }
+    for (int h = 0; h < count; h++)
+        std::memset(query.held[h], distinct[h], ColumnBlockWidth);
+    query.heldCount = count;
+}
+
+// The comparisons of position i with the entry's characters one and two places off reach into the
+// padding rows and, past the entry's length, into its blanks; counting those only raises the bound.
+// Blanks always count as held, which only lowers the count of missing characters.
+void BoundBlock(const ColumnQuery& query, int32_t block, BlockBounds& bounds)
+{
+    const ColumnRow* rows = Columns[block] + ColumnPadding;
+    const Lanes one = Splat(1);
+    const Lanes samePoints = Splat(SamePlacePoints);
+    const Lanes firstPoints = Splat(SamePlacePoints + FirstPlaceExtraPoint);
+    const Lanes nearPoints = Splat(static_cast<unsigned char>(NearPoints(query.n)));
+    const Lanes farPoints = Splat(FarPlacePoints);
+    Lanes points = NoLanes(), placed = NoLanes(), missing = NoLanes();
+    for (int i = 0; i < query.n; i++) {
+        Lanes c = Load(query.ch[i]);
+        Lanes same = Equal(Load(rows[i]), c);
+        Lanes near = Equal(Load(rows[i + 1]), c);
+        Lanes far = Equal(Load(rows[i + 2]), c);
+        if (i >= 1)
+            near = Either(near, Equal(Load(rows[i - 1]), c));
+        if (i >= 2)
+            far = Either(far, Equal(Load(rows[i - 2]), c));
+        near = Without(near, same);
+        far = Without(far, Either(same, near));
+        Lanes earned = Either(Both(same, i == 0 ? firstPoints : samePoints), Both(near, nearPoints));
+        points = Add(points, Either(earned, Both(far, farPoints)));
+        placed = Add(placed, Both(Either(Either(same, near), far), one));
+    }
+    int longest = query.countsMissing ? BlockLongest[block] : 0;   // else none need counting
+    for (int p = 0; p < longest; p++) {
+        Lanes column = Load(rows[p]);
+        Lanes held = NoLanes();
+        for (int h = 0; h < query.heldCount; h++)
+            held = Either(held, Equal(column, Load(query.held[h])));
+        missing = Add(missing, Without(one, held));
+    }
+    Store(bounds.points, points);
+    Store(bounds.placed, placed);
+    Store(bounds.missing, missing);
+}
+
+uint32_t BlockEntriesBeginningWith(int32_t block, char ch)
+{
+    uint8_t initials[ColumnBlockWidth];
+    Store(initials, Equal(Load(Columns[block][ColumnPadding]), Splat(static_cast<unsigned char>(ch))));
+    uint32_t entries = 0;
+    for (int j = 0; j < ColumnBlockWidth; j++)
+        entries |= static_cast<uint32_t>(initials[j] & 1) << j;
+    int32_t first = block * ColumnBlockWidth;
+    if (first == 0)
+        entries &= ~1u;   // entry 0 is not part of the list
+    int32_t past = SpellTables.MainCount + 1 - first;   // lanes from here on lie past the list
+    if (past < ColumnBlockWidth)
+        entries &= past <= 0 ? 0u : (1u << past) - 1;
+    return entries;
+}
