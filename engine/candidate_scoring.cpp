@@ -16,12 +16,13 @@ char CharAt(const WordField& word, int i)
 }
 
 // Where the characters of the word last scored stand: a scan scores one word against many entries.
+// One per thread, since the scan helper scores too.
 struct ScoredWord {
     WordField word;
     int16_t n;
     CharacterPositions positions;
 };
-ScoredWord LastScored = {{}, 0, {}};
+thread_local ScoredWord LastScored = {{}, 0, {}};
 
 const CharacterPositions& PositionsOf(const WordField& word, int16_t n)
 {
@@ -57,35 +58,44 @@ bool IsCapitalisedWord(const WordField& word, const WordField& entry)
 
 } // namespace
 
-void EvaluateCandidate(const WordField& word, int16_t n, WordField& entry, int16_t m)
+int16_t EvaluatedScore(const WordField& word, int16_t n, const WordField& entry, int16_t m)
 {
     if (!EvaluationMayScore(n, m))
-        return;
+        return -1;
     // The alignment can only be used when it may place half the entry's letters.
     if (MayAlign(n, m) && PlacesEnough(HeldCharacters(word, n, CharacterMask(entry.ch, m)), m)) {
         WordField aligned;
         int16_t placed = 0;
         AlignWord(word, n, entry, m, aligned, placed);
-        if (PlacesEnough(placed, m)) {
-            ScoreCandidate(aligned, m, entry, m);
-            return;
-        }
+        if (PlacesEnough(placed, m))
+            return PairScore(aligned, m, entry, m);   // an aligned pair always passes the length gate
     }
-    ScoreCandidate(word, n, entry, m);
+    return PassesLengthGate(n, m) ? PairScore(word, n, entry, m) : static_cast<int16_t>(-1);
+}
+
+void EvaluateCandidate(const WordField& word, int16_t n, WordField& entry, int16_t m)
+{
+    int16_t score = EvaluatedScore(word, n, entry, m);
+    if (score >= 0)
+        OfferCandidate(entry, score);
 }
 
 namespace {
 
-// PositionOf the character within the entry's first m characters once its first `cleared` ones have
-// been used up (overwritten with underscores), without writing that copy.
-int PositionInRest(char ch, const WordField& entry, int m, int cleared)
+// Where the entry holds each of the word's characters, and the entry's first m positions.
+struct EntryPlaces {
+    uint32_t holding[WordWidth];   // per word position i - 1: the entry positions holding its character
+    uint32_t within;
+};
+
+// PositionOf the word's i-th character within the entry's first m characters once its first
+// `cleared` ones have been used up (overwritten with underscores), without writing that copy.
+int PositionInRest(const WordField& word, int i, const EntryPlaces& places, int cleared)
 {
-    if (ch == '_' && cleared > 0)
+    if (word.ch[i - 1] == '_' && cleared > 0)
         return 1;
-    for (int k = cleared; k < m; k++)
-        if (entry.ch[k] == ch)
-            return k + 1;
-    return 0;
+    uint32_t rest = places.holding[i - 1] & places.within & ~FirstPositions(cleared);
+    return rest == 0 ? 0 : LowestBitIndex(rest) + 1;
 }
 
 } // namespace
@@ -93,6 +103,10 @@ int PositionInRest(char ch, const WordField& entry, int m, int cleared)
 void AlignWord(const WordField& word, int16_t n, const WordField& entry, int16_t m,
                WordField& aligned, int16_t& placed)
 {
+    EntryPlaces places;
+    for (int i = 0; i < n; i++)
+        places.holding[i] = PositionsHolding(entry, word.ch[i]);
+    places.within = FirstPositions(m);
     FillBlanks(aligned);
     for (int i = 0; i < m; i++)
         aligned.ch[i] = '_';
@@ -100,7 +114,7 @@ void AlignWord(const WordField& word, int16_t n, const WordField& entry, int16_t
     placed = 0;
     for (int i = 1; i <= n; i++) {
         char ch = CharAt(word, i);
-        int p = PositionInRest(ch, entry, m, cleared);
+        int p = PositionInRest(word, i, places, cleared);
         if (p == 0)
             continue;
         int distance = p > i ? p - i : i - p;
@@ -111,7 +125,7 @@ void AlignWord(const WordField& word, int16_t n, const WordField& entry, int16_t
             placed++;
             continue;   // the entry's letters stay available
         } else {
-            int q = i < n ? PositionInRest(CharAt(word, i + 1), entry, m, cleared) : p;
+            int q = i < n ? PositionInRest(word, i + 1, places, cleared) : p;
             int spread = q > p ? q - p : p - q;
             if (spread > AlignReach && q != 0)
                 continue;

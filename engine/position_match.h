@@ -16,6 +16,9 @@ struct PositionMatch {
 
 PositionMatch MatchPositions(const WordField& word, int n, const WordField& entry, int m);
 
+// Bit p - 1 set when position p (1 <= p <= 32) of the text holds c.
+uint32_t PositionsHolding(const WordField& text, char c);
+
 // The points of the same, near and far positions of a word of n characters.
 int16_t PositionPoints(const PositionMatch& match, int n);
 

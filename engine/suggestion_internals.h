@@ -17,6 +17,8 @@ void AppendCandidate(const WordField& text, int16_t score);
 // candidates and prefers earlier ones among equal scores.
 int16_t LeastSelectableScore();
 void EvaluateCandidate(const WordField& word, int16_t n, WordField& entry, int16_t m);
+// The score EvaluateCandidate offers the entry at, or -1 when it offers none; touches no pool.
+int16_t EvaluatedScore(const WordField& word, int16_t n, const WordField& entry, int16_t m);
 void AlignWord(const WordField& word, int16_t n, const WordField& entry, int16_t m,
                WordField& aligned, int16_t& placed);
 void ScoreCandidate(const WordField& word, int16_t n, WordField& entry, int16_t m);

@@ -1,0 +1,135 @@
+#include "initial_run_scan.h"
+
+#include <cstring>
+
+#include "main_list_columns.h"
+#include "main_list_profile.h"
+#include "passing_over.h"
+#include "scoring_rules.h"
+#include "spell_tables.h"
+#include "suggestion_internals.h"
+
+namespace {
+
+// What the scan of one run needs to know.
+struct RunScan {
+    const WordField* word;
+    const WordProfile* profile;
+    ColumnQuery query;
+    int16_t n;
+    int kept;
+    bool mayDouble;     // the pairs may earn the capital match
+    bool boundsExact;   // the bounds are the plain pair's own figures
+};
+
+uint32_t LanesFrom(int lane)
+{
+    return lane <= 0 ? ~0u : ~((1u << lane) - 1);
+}
+
+// The score the closer look gives entry k, or -1 when it offers none at that threshold. A pair that
+// may be aligned has passed bounds as close as MayReachScore's, and is evaluated at once.
+int16_t CloserLookScore(const RunScan& scan, int32_t k, int16_t m, int threshold)
+{
+    const WordField& stored = SpellTables.MainWords[k];
+    if (MayAlign(scan.n, m))
+        return EvaluatedScore(*scan.word, scan.n, stored, m);
+    int16_t exactScore = -1;
+    if (!MayReachScore(*scan.profile, stored, m, threshold, &exactScore))
+        return -1;
+    if (exactScore >= 0)
+        return exactScore;
+    return EvaluatedScore(*scan.word, scan.n, stored, m);
+}
+
+// The score of entry j of the block, or -1 when it cannot reach the threshold.
+int16_t RunEntryScore(const RunScan& scan, const BlockBounds& bounds, int j, int32_t k, int16_t m, int threshold)
+{
+    int16_t n = scan.n;
+    if (!MayReachScoreWithin(n, m, bounds.points[j], bounds.placed[j], bounds.missing[j], scan.mayDouble,
+                             MainEntryHoldsAlignmentMarks(k), threshold))
+        return -1;
+    if (scan.boundsExact && !MayAlign(n, m) && !MainEntryHoldsInnerBlank(k))
+        return static_cast<int16_t>(ScoreFromParts(bounds.points[j], n, m, bounds.missing[j], false));
+    return CloserLookScore(scan, k, m, threshold);
+}
+
+} // namespace
+
+InitialRun FindInitialRun(char ch)
+{
+    InitialRun run = {1, 0};
+    int slot = LetterSlot(static_cast<unsigned char>(ch));
+    if (slot < 1 || slot > LetterSlotCount)
+        return run;
+    run.start = SpellTables.LetterStart[slot];
+    if (run.start < 1)
+        run.start = 1;   // the tables were never loaded
+    for (int32_t block = run.start / ColumnBlockWidth; block < ColumnBlockCount; block++) {
+        int32_t first = block * ColumnBlockWidth;
+        uint32_t outside = ~BlockEntriesBeginningWith(block, ch) & LanesFrom(run.start - first) &
+                           ((1u << ColumnBlockWidth) - 1);
+        if (outside != 0) {
+            run.end = first + LowestBitIndex(outside) - 1;
+            return run;
+        }
+    }
+    run.end = ColumnBlockCount * ColumnBlockWidth - 1;
+    return run;
+}
+
+// Sixteen entries at a time: only entries whose bounds may reach the threshold are looked at closer,
+// and pairs that are never aligned are scored from the bounds directly. An entry whose bounds cannot
+// reach the kept score is not worth a pass-over threshold either.
+void ScanInitialRunPart(const WordField& word, const WordProfile& profile, char ch, int32_t from, int32_t to,
+                        FoundCandidates* record)
+{
+    RunScan scan;
+    scan.word = &word;
+    scan.profile = &profile;
+    scan.n = profile.n;
+    PrepareColumnQuery(word, scan.n, scan.query);
+    scan.kept = KeptScore(1);
+    scan.mayDouble = IsLowerLetter(word.ch[0]) && ch == word.ch[0] - 'a' + 'A';
+    // Where neither the word nor the entry holds a blank or a zero, the bounds are the plain pair's own
+    // figures.
+    scan.boundsExact = !scan.mayDouble && std::memchr(word.ch, ' ', static_cast<size_t>(scan.n)) == nullptr &&
+                       std::memchr(word.ch, '\0', static_cast<size_t>(scan.n)) == nullptr;
+
+    for (int32_t block = from / ColumnBlockWidth; block * ColumnBlockWidth <= to; block++) {
+        int32_t first = block * ColumnBlockWidth;
+        uint32_t lanes = LanesFrom(from - first) & ((1u << ColumnBlockWidth) - 1);
+        if (to - first < ColumnBlockWidth - 1)
+            lanes &= (1u << (to - first + 1)) - 1;
+        BlockBounds bounds;
+        BoundBlock(scan.query, block, bounds);
+        for (; lanes != 0; lanes &= lanes - 1) {
+            int j = LowestBitIndex(lanes);
+            int32_t k = first + j;
+            int16_t m = MainEntryLength(k);
+            int threshold = scan.kept;
+            if (record == nullptr && PassingOver.active) {
+                if (!MayReachScoreWithin(scan.n, m, bounds.points[j], bounds.placed[j], bounds.missing[j],
+                                         scan.mayDouble, MainEntryHoldsAlignmentMarks(k), threshold))
+                    continue;
+                threshold = ScoreWorthSeeking(scan.kept, word, scan.n, SpellTables.MainWords[k], m);
+            }
+            int16_t score = RunEntryScore(scan, bounds, j, k, m, threshold);
+            if (score < threshold)
+                continue;
+            if (record != nullptr) {
+                RecordFound(*record, k, score);
+            } else {
+                WordField entry = SpellTables.MainWords[k];
+                OfferCandidate(entry, score);
+            }
+        }
+    }
+}
+
+void ScanInitialRun(const WordField& word, const WordProfile& profile, char ch, FoundCandidates* record)
+{
+    InitialRun run = FindInitialRun(ch);
+    if (run.end >= run.start)
+        ScanInitialRunPart(word, profile, ch, run.start, run.end, record);
+}

@@ -1,0 +1,108 @@
+#include "other_initial_scan.h"
+
+#include "main_list_profile.h"
+#include "passing_over.h"
+#include "score_bound.h"
+#include "scoring_rules.h"
+#include "spell_tables.h"
+#include "suggestion_internals.h"
+
+namespace {
+
+// 1-based position of the first occurrence of needle (needleLength characters) within the first
+// hayLength characters of hay; 0 when absent. An empty needle is found at position 1.
+int PositionOfText(const char* needle, int needleLength, const char* hay, int hayLength)
+{
+    if (needleLength <= 0)
+        return needleLength == 0 ? 1 : 0;
+    for (int start = 0; start + needleLength <= hayLength; start++) {
+        if (hay[start] != needle[0])
+            continue;
+        int i = 1;
+        while (i < needleLength && hay[start + i] == needle[i])
+            i++;
+        if (i == needleLength)
+            return start + 1;
+    }
+    return 0;
+}
+
+// The score of the masked word against an entry that holds the word's tail or middle, or -1.
+int16_t MaskedInitialScore(const WordField& word, int16_t n, const WordField& entry, int16_t m)
+{
+    int h = (n + 1) / 2;
+    const char* tail = word.ch + h;
+    int t = TrimmedLength(tail, WordWidth - h);
+    if (PositionOfText(tail, t, entry.ch, m) == 0) {
+        int q = h / 2 + 1;
+        const char* mid = word.ch + q - 1;
+        t = TrimmedLength(mid, h);
+        if (PositionOfText(mid, t, entry.ch, m) == 0)
+            return -1;
+    }
+    WordField masked = MaskedInitial(word);
+    return EvaluatedScore(masked, TrimmedLength(masked), entry, m);
+}
+
+} // namespace
+
+WordField MaskedInitial(const WordField& word)
+{
+    WordField masked = word;
+    masked.ch[0] = '_';
+    return masked;
+}
+
+// An entry is scored only when it holds the word's tail or middle, which needs at least their
+// characters and their pairs of adjacent characters: only such entries are visited, in list order.
+// Entries against which the masked word (of length n too) cannot score enough are passed over as well.
+void ScanOtherInitials(const WordField& word, FoundCandidates* record)
+{
+    int16_t n = TrimmedLength(word);
+    if (n < OtherInitialsFrom)
+        return;
+    int h = (n + 1) / 2;
+    int tailLength = TrimmedLength(word.ch + h, WordWidth - h);
+    uint64_t tailMask = CharacterMask(word.ch + h, tailLength);
+    uint64_t tailPairs = PairMask(word.ch + h, tailLength);
+    int q = h / 2 + 1;
+    int midLength = TrimmedLength(word.ch + q - 1, h);
+    uint64_t midMask = CharacterMask(word.ch + q - 1, midLength);
+    uint64_t midPairs = PairMask(word.ch + q - 1, midLength);
+    WordField masked = MaskedInitial(word);
+    WordProfile profile;
+    ProfileWord(masked, n, profile);
+    int kept = KeptScore(2);
+    int32_t lastBlock = SpellTables.MainCount / 64;
+    for (int32_t block = 0; block <= lastBlock; block++) {
+        uint64_t tailHolders = EntriesHoldingAll(tailMask, block);
+        if (tailHolders != 0)
+            tailHolders &= EntriesHoldingAllPairs(tailPairs, block);
+        uint64_t midHolders = EntriesHoldingAll(midMask, block);
+        if (midHolders != 0)
+            midHolders &= EntriesHoldingAllPairs(midPairs, block);
+        uint64_t entries = tailHolders | midHolders;
+        for (; entries != 0; entries &= entries - 1) {
+            int32_t k = block * 64 + LowestBitIndex(entries);
+            if (k < 1 || k > SpellTables.MainCount)
+                continue;
+            const WordField& stored = SpellTables.MainWords[k];
+            if (stored.ch[0] == word.ch[0])
+                continue;
+            int16_t m = MainEntryLength(k);
+            int threshold = record == nullptr ? ScoreWorthSeeking(kept, masked, n, stored, m) : kept;
+            if (!MayReachScore(profile, stored, m, threshold))
+                continue;
+            int16_t score = MaskedInitialScore(word, n, stored, m);
+            if (score < 0)
+                continue;
+            if (record != nullptr) {
+                if (score >= kept)
+                    RecordFound(*record, k, score);
+            } else {
+                WordField entry = stored;
+                OfferCandidate(entry, score);
+            }
+        }
+    }
+}

@@ -1,0 +1,30 @@
+#include "passing_over.h"
+
+#include <cstring>
+
+#include "suggestion_internals.h"
+
+PassingOverState PassingOver = {false, 0};
+
+// The first place where they differ is where such a gap can be.
+bool MayBeRaised(const WordField& word, int16_t n, const WordField& entry, int16_t m)
+{
+    int gap = n - m;
+    if (gap != 1 && gap != 2)
+        return false;
+    int same = 0;
+    while (same < m && entry.ch[same] == word.ch[same])
+        same++;
+    return same > 0 && std::memcmp(entry.ch + same, word.ch + same + gap, static_cast<size_t>(m - same)) == 0;
+}
+
+int ScoreWorthSeeking(int kept, const WordField& word, int16_t n, const WordField& entry, int16_t m)
+{
+    if (!PassingOver.active)
+        return kept;
+    PassingOver.visited++;
+    int selectable = LeastSelectableScore();
+    if (selectable <= kept || MayBeRaised(word, n, entry, m))
+        return kept;
+    return selectable;
+}
