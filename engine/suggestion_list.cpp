@@ -1,5 +1,6 @@
 #include <cstring>
 
+#include "scoring_rules.h"
 #include "spell_tables.h"
 #include "suggestion_internals.h"
 
@@ -9,9 +10,10 @@ namespace {
 int16_t TopPosition[SuggestionSlots];
 int16_t TopScore[SuggestionSlots];
 
-// Gathers the up to 288 best positive-scored candidates in one pass over the pool. It picks what 288
-// passes of "take the first highest score, then zero it" would pick, in the same order.
-int GatherBestCandidates()
+// Gathers the up to 288 best positive-scored candidates in one pass over the pool, inserting each into
+// the list of those held. It picks what 288 passes of "take the first highest score, then zero it"
+// would pick, in the same order.
+int GatherByInsertion()
 {
     const CandidatePoolTable& pool = SpellTables.CandidatePool;
     int size = 0;
@@ -38,6 +40,51 @@ int GatherBestCandidates()
             size++;
     }
     return size;
+}
+
+// The scans give scores up to the boost's ceiling: candidates are counted by score, and then placed
+// in score order, ties in pool order, as the insertion would hold them.
+const int CountedScores = BoostCeiling;
+int32_t CandidatesScoring[CountedScores + 1];
+int16_t NextPlaceOfScore[CountedScores + 1];
+
+int GatherBestCandidates()
+{
+    const CandidatePoolTable& pool = SpellTables.CandidatePool;
+    std::memset(CandidatesScoring, 0, sizeof CandidatesScoring);
+    for (int16_t k = 1; k <= pool.count; k++) {
+        int16_t score = pool.scores[k];
+        if (score > CountedScores)
+            return GatherByInsertion();
+        if (score > 0)
+            CandidatesScoring[score]++;
+    }
+    // The lowest score taken, and how many candidates of it fit.
+    int taken = 0, lowest = CountedScores + 1, ofLowest = 0;
+    for (int score = CountedScores; score >= 1 && taken < SuggestionSlots; score--) {
+        if (CandidatesScoring[score] == 0)
+            continue;
+        lowest = score;
+        ofLowest = CandidatesScoring[score] < SuggestionSlots - taken ? CandidatesScoring[score] : SuggestionSlots - taken;
+        NextPlaceOfScore[score] = static_cast<int16_t>(taken);
+        taken += ofLowest;
+    }
+    int placed = 0;
+    for (int16_t k = 1; k <= pool.count && placed < taken; k++) {
+        int16_t score = pool.scores[k];
+        if (score < lowest)
+            continue;
+        if (score == lowest) {
+            if (ofLowest == 0)
+                continue;   // later ones of the lowest score taken do not fit
+            ofLowest--;
+        }
+        int16_t place = NextPlaceOfScore[score]++;
+        TopPosition[place] = k;
+        TopScore[place] = score;
+        placed++;
+    }
+    return taken;
 }
 
 bool IsPoolPosition(int16_t position)
