@@ -90,7 +90,7 @@ struct EntryPlaces {
 
 // PositionOf the word's i-th character within the entry's first m characters once its first
 // `cleared` ones have been used up (overwritten with underscores), without writing that copy.
-int PositionInRest(const WordField& word, int i, const EntryPlaces& places, int cleared)
+inline int PositionInRest(const WordField& word, int i, const EntryPlaces& places, int cleared)
 {
     if (word.ch[i - 1] == '_' && cleared > 0)
         return 1;

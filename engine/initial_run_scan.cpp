@@ -47,9 +47,9 @@ int16_t RunEntryScore(const RunScan& scan, const BlockBounds& bounds, int j, int
 {
     int16_t n = scan.n;
     if (!MayReachScoreWithin(n, m, bounds.points[j], bounds.placed[j], bounds.missing[j], scan.mayDouble,
-                             MainEntryHoldsAlignmentMarks(k), threshold))
+                             bounds.holdsMarks[j] != 0, threshold))
         return -1;
-    if (scan.boundsExact && !MayAlign(n, m) && !MainEntryHoldsInnerBlank(k))
+    if (scan.boundsExact && !MayAlign(n, m) && bounds.holdsInnerBlank[j] == 0)
         return static_cast<int16_t>(ScoreFromParts(bounds.points[j], n, m, bounds.missing[j], false));
     return CloserLookScore(scan, k, m, threshold);
 }
@@ -106,11 +106,11 @@ void ScanInitialRunPart(const WordField& word, const WordProfile& profile, char 
         for (; lanes != 0; lanes &= lanes - 1) {
             int j = LowestBitIndex(lanes);
             int32_t k = first + j;
-            int16_t m = MainEntryLength(k);
+            int16_t m = bounds.length[j];
             int threshold = scan.kept;
             if (record == nullptr && PassingOver.active) {
                 if (!MayReachScoreWithin(scan.n, m, bounds.points[j], bounds.placed[j], bounds.missing[j],
-                                         scan.mayDouble, MainEntryHoldsAlignmentMarks(k), threshold))
+                                         scan.mayDouble, bounds.holdsMarks[j] != 0, threshold))
                     continue;
                 threshold = ScoreWorthSeeking(scan.kept, word, scan.n, SpellTables.MainWords[k], m);
             }

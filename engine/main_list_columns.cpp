@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "main_list_profile.h"
 #include "scoring_rules.h"
 
 // Sixteen bytes compared at a time where the processor has the instructions for it.
@@ -19,6 +20,10 @@ const int ColumnRows = ColumnPadding + WordWidth + ColumnPadding;
 typedef unsigned char ColumnRow[ColumnBlockWidth];
 alignas(16) ColumnRow Columns[ColumnBlockCount][ColumnRows];
 int8_t BlockLongest[ColumnBlockCount];   // the longest trimmed length in the block
+// Per block and entry: trimmed length, and 1 where it holds alignment marks, an inner blank.
+uint8_t EntryLength[ColumnBlockCount][ColumnBlockWidth];
+uint8_t EntryHoldsMarks[ColumnBlockCount][ColumnBlockWidth];
+uint8_t EntryHoldsInnerBlank[ColumnBlockCount][ColumnBlockWidth];
 int32_t BuiltBlocks;
 
 // Sixteen byte lanes; a comparison gives 0xFF where equal, else 0.
@@ -33,6 +38,7 @@ inline Lanes Both(Lanes a, Lanes b) { return _mm_and_si128(a, b); }
 inline Lanes Either(Lanes a, Lanes b) { return _mm_or_si128(a, b); }
 inline Lanes Without(Lanes a, Lanes b) { return _mm_andnot_si128(b, a); }
 inline Lanes Add(Lanes a, Lanes b) { return _mm_add_epi8(a, b); }
+inline uint32_t LaneBits(Lanes a) { return static_cast<uint32_t>(_mm_movemask_epi8(a)) & 0xFFFFu; }   // of 0xFF lanes
 #else
 // Two 64-bit halves; lane sums stay below 256, so plain additions never carry into the next lane.
 struct Lanes {
@@ -53,6 +59,13 @@ inline Lanes Both(Lanes a, Lanes b) { return Make(a.half[0] & b.half[0], a.half[
 inline Lanes Either(Lanes a, Lanes b) { return Make(a.half[0] | b.half[0], a.half[1] | b.half[1]); }
 inline Lanes Without(Lanes a, Lanes b) { return Make(a.half[0] & ~b.half[0], a.half[1] & ~b.half[1]); }
 inline Lanes Add(Lanes a, Lanes b) { return Make(a.half[0] + b.half[0], a.half[1] + b.half[1]); }
+inline uint32_t LaneBits(Lanes a)   // of 0xFF lanes: one bit per lane, lane 0 lowest
+{
+    const uint64_t gather = 0x0102040810204080ull;
+    uint32_t low = static_cast<uint32_t>(((a.half[0] & 0x8080808080808080ull) >> 7) * gather >> 56);
+    uint32_t high = static_cast<uint32_t>(((a.half[1] & 0x8080808080808080ull) >> 7) * gather >> 56);
+    return low | (high << 8);
+}
 #endif
 
 } // namespace
@@ -63,15 +76,22 @@ void BuildMainListColumns()
     int32_t cleared = used > BuiltBlocks ? used : BuiltBlocks;
     std::memset(Columns, 0, sizeof(Columns[0]) * static_cast<size_t>(cleared));
     std::memset(BlockLongest, 0, sizeof BlockLongest[0] * static_cast<size_t>(cleared));
+    std::memset(EntryLength, 0, sizeof EntryLength[0] * static_cast<size_t>(cleared));
+    std::memset(EntryHoldsMarks, 0, sizeof EntryHoldsMarks[0] * static_cast<size_t>(cleared));
+    std::memset(EntryHoldsInnerBlank, 0, sizeof EntryHoldsInnerBlank[0] * static_cast<size_t>(cleared));
     for (int32_t k = 1; k <= SpellTables.MainCount; k++) {
         const WordField& entry = SpellTables.MainWords[k];
         ColumnRow* rows = Columns[k / ColumnBlockWidth] + ColumnPadding;
         int lane = k % ColumnBlockWidth;
         for (int p = 0; p < WordWidth; p++)
             rows[p][lane] = static_cast<unsigned char>(entry.ch[p]);
-        int8_t m = static_cast<int8_t>(TrimmedLength(entry));
-        if (m > BlockLongest[k / ColumnBlockWidth])
-            BlockLongest[k / ColumnBlockWidth] = m;
+        int32_t block = k / ColumnBlockWidth;
+        int8_t m = static_cast<int8_t>(MainEntryLength(k));
+        if (m > BlockLongest[block])
+            BlockLongest[block] = m;
+        EntryLength[block][lane] = static_cast<uint8_t>(m);
+        EntryHoldsMarks[block][lane] = MainEntryHoldsAlignmentMarks(k) ? 1 : 0;
+        EntryHoldsInnerBlank[block][lane] = MainEntryHoldsInnerBlank(k) ? 1 : 0;
     }
     BuiltBlocks = used;
 }
@@ -134,15 +154,14 @@ void BoundBlock(const ColumnQuery& query, int32_t block, BlockBounds& bounds)
     Store(bounds.points, points);
     Store(bounds.placed, placed);
     Store(bounds.missing, missing);
+    std::memcpy(bounds.length, EntryLength[block], ColumnBlockWidth);
+    std::memcpy(bounds.holdsMarks, EntryHoldsMarks[block], ColumnBlockWidth);
+    std::memcpy(bounds.holdsInnerBlank, EntryHoldsInnerBlank[block], ColumnBlockWidth);
 }
 
 uint32_t BlockEntriesBeginningWith(int32_t block, char ch)
 {
-    uint8_t initials[ColumnBlockWidth];
-    Store(initials, Equal(Load(Columns[block][ColumnPadding]), Splat(static_cast<unsigned char>(ch))));
-    uint32_t entries = 0;
-    for (int j = 0; j < ColumnBlockWidth; j++)
-        entries |= static_cast<uint32_t>(initials[j] & 1) << j;
+    uint32_t entries = LaneBits(Equal(Load(Columns[block][ColumnPadding]), Splat(static_cast<unsigned char>(ch))));
     int32_t first = block * ColumnBlockWidth;
     if (first == 0)
         entries &= ~1u;   // entry 0 is not part of the list

@@ -26,10 +26,14 @@ void PrepareColumnQuery(const WordField& word, int16_t n, ColumnQuery& query);
 // For each entry of a block, what EvaluateCandidate can at most find of the word in it (the position
 // points and the positions with their character within two places) and at least the number of the
 // entry's characters the word lacks.
+// With them, each entry's trimmed length and whether it holds alignment marks or an inner blank.
 struct BlockBounds {
     uint8_t points[ColumnBlockWidth];
     uint8_t placed[ColumnBlockWidth];
     uint8_t missing[ColumnBlockWidth];
+    uint8_t length[ColumnBlockWidth];
+    uint8_t holdsMarks[ColumnBlockWidth];
+    uint8_t holdsInnerBlank[ColumnBlockWidth];
 };
 
 // block holds entries ColumnBlockWidth * block .. ColumnBlockWidth * block + ColumnBlockWidth - 1.
