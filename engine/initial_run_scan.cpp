@@ -42,15 +42,11 @@ int16_t CloserLookScore(const RunScan& scan, int32_t k, int16_t m, int threshold
     return EvaluatedScore(*scan.word, scan.n, stored, m);
 }
 
-// The score of entry j of the block, or -1 when it cannot reach the threshold.
+// The score of entry j of the block, whose bounds reach the threshold, or -1 when it scores less.
 int16_t RunEntryScore(const RunScan& scan, const BlockBounds& bounds, int j, int32_t k, int16_t m, int threshold)
 {
-    int16_t n = scan.n;
-    if (!MayReachScoreWithin(n, m, bounds.points[j], bounds.placed[j], bounds.missing[j], scan.mayDouble,
-                             bounds.holdsMarks[j] != 0, threshold))
-        return -1;
-    if (scan.boundsExact && !MayAlign(n, m) && bounds.holdsInnerBlank[j] == 0)
-        return static_cast<int16_t>(ScoreFromParts(bounds.points[j], n, m, bounds.missing[j], false));
+    if (scan.boundsExact && !MayAlign(scan.n, m) && bounds.holdsInnerBlank[j] == 0)
+        return static_cast<int16_t>(ScoreFromParts(bounds.points[j], scan.n, m, bounds.missing[j], false));
     return CloserLookScore(scan, k, m, threshold);
 }
 
@@ -78,9 +74,9 @@ InitialRun FindInitialRun(char ch)
     return run;
 }
 
-// Sixteen entries at a time: only entries whose bounds may reach the threshold are looked at closer,
-// and pairs that are never aligned are scored from the bounds directly. An entry whose bounds cannot
-// reach the kept score is not worth a pass-over threshold either.
+// Sixteen entries at a time: only entries whose bounds may reach the kept score (and a pass-over
+// threshold) are looked at closer, and pairs that are never aligned are scored from the bounds
+// directly.
 void ScanInitialRunPart(const WordField& word, const WordProfile& profile, char ch, int32_t from, int32_t to,
                         FoundCandidates* record)
 {
@@ -103,16 +99,18 @@ void ScanInitialRunPart(const WordField& word, const WordProfile& profile, char 
             lanes &= (1u << (to - first + 1)) - 1;
         BlockBounds bounds;
         BoundBlock(scan.query, block, bounds);
+        lanes &= LanesMayReach(scan.query, bounds, scan.mayDouble, scan.kept);
         for (; lanes != 0; lanes &= lanes - 1) {
             int j = LowestBitIndex(lanes);
             int32_t k = first + j;
             int16_t m = bounds.length[j];
             int threshold = scan.kept;
             if (record == nullptr && PassingOver.active) {
-                if (!MayReachScoreWithin(scan.n, m, bounds.points[j], bounds.placed[j], bounds.missing[j],
+                threshold = ScoreWorthSeeking(scan.kept, word, scan.n, SpellTables.MainWords[k], m);
+                if (threshold > scan.kept &&
+                    !MayReachScoreWithin(scan.n, m, bounds.points[j], bounds.placed[j], bounds.missing[j],
                                          scan.mayDouble, bounds.holdsMarks[j] != 0, threshold))
                     continue;
-                threshold = ScoreWorthSeeking(scan.kept, word, scan.n, SpellTables.MainWords[k], m);
             }
             int16_t score = RunEntryScore(scan, bounds, j, k, m, threshold);
             if (score < threshold)

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "main_list_profile.h"
+#include "score_bound.h"
 #include "scoring_rules.h"
 
 // Sixteen bytes compared at a time where the processor has the instructions for it.
@@ -157,6 +158,84 @@ void BoundBlock(const ColumnQuery& query, int32_t block, BlockBounds& bounds)
     std::memcpy(bounds.length, EntryLength[block], ColumnBlockWidth);
     std::memcpy(bounds.holdsMarks, EntryHoldsMarks[block], ColumnBlockWidth);
     std::memcpy(bounds.holdsInnerBlank, EntryHoldsInnerBlank[block], ColumnBlockWidth);
+}
+
+namespace {
+
+uint32_t LanesMayReachOneByOne(const ColumnQuery& query, const BlockBounds& bounds, bool mayDouble, int threshold)
+{
+    uint32_t lanes = 0;
+    for (int j = 0; j < ColumnBlockWidth; j++)
+        if (MayReachScoreWithin(query.n, bounds.length[j], bounds.points[j], bounds.placed[j], bounds.missing[j],
+                                mayDouble, bounds.holdsMarks[j] != 0, threshold))
+            lanes |= 1u << j;
+    return lanes;
+}
+
+#ifdef PENMAR_COLUMN_SIXTEEN
+// Lane arithmetic on bytes saturates: scores stay exact below 256, and only thresholds below it are
+// compared in lanes. The aligned score is that of an entry at least as long as an aligned word.
+static_assert(AlignFromLength > CountMissingAbove && AlignFromLength > ShortWordLength,
+              "the aligned score counts missing letters and the long words' equal-length bonus");
+
+Lanes Times(Lanes a, int factor)
+{
+    Lanes product = NoLanes();
+    for (int i = 0; i < factor; i++)
+        product = _mm_adds_epu8(product, a);
+    return product;
+}
+
+Lanes AtLeast(Lanes a, Lanes b)
+{
+    return Equal(_mm_max_epu8(a, b), a);
+}
+
+uint32_t LanesMayReachTogether(const ColumnQuery& query, const BlockBounds& bounds, bool mayDouble, int threshold)
+{
+    int n = query.n;
+    Lanes m = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bounds.length));
+    Lanes points = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bounds.points));
+    Lanes placed = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bounds.placed));
+    Lanes missingCost = Times(_mm_loadu_si128(reinterpret_cast<const __m128i*>(bounds.missing)), MissingLetterCost);
+    Lanes marks = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bounds.holdsMarks));
+    Lanes wordLength = Splat(static_cast<unsigned char>(n));
+    Lanes least = Splat(static_cast<unsigned char>(threshold));
+
+    Lanes difference = Either(_mm_subs_epu8(wordLength, m), _mm_subs_epu8(m, wordLength));
+    int mostDifference = n <= GateShortLength ? GateShortMostDifference : GateMostDifference;
+    Lanes gate = AtLeast(Splat(static_cast<unsigned char>(mostDifference)), difference);
+    Lanes plain = points;
+    if (n > CountMissingAbove)
+        plain = _mm_subs_epu8(plain, missingCost);
+    plain = _mm_adds_epu8(plain, Both(Equal(m, wordLength), Splat(static_cast<unsigned char>(EqualLengthPoints(n)))));
+    if (mayDouble)
+        plain = Times(plain, CapitalMatchFactor);
+    Lanes reaches = Both(gate, AtLeast(plain, least));
+    Lanes mayScore = gate;
+    if (n >= AlignFromLength) {
+        Lanes mayAlign = Equal(_mm_subs_epu8(wordLength, m), NoLanes());   // m >= n
+        int longestPlaced = AlignedShare * (n + 1) - 1;                     // PlacesEnough(n, m) up to it
+        mayScore = Either(mayScore, Both(mayAlign, Equal(_mm_subs_epu8(m, Splat(static_cast<unsigned char>(
+                                                                                 longestPlaced))), NoLanes())));
+        Lanes aligned = _mm_adds_epu8(Times(placed, SamePlacePoints), Splat(FirstPlaceExtraPoint));
+        aligned = _mm_adds_epu8(_mm_subs_epu8(aligned, missingCost), Splat(EqualLengthBonus));
+        Lanes alignedReaches = Either(Equal(marks, Splat(1)), AtLeast(aligned, least));
+        reaches = Either(reaches, Both(mayAlign, alignedReaches));
+    }
+    return LaneBits(Both(reaches, mayScore));
+}
+#endif
+
+} // namespace
+
+uint32_t LanesMayReach(const ColumnQuery& query, const BlockBounds& bounds, bool mayDouble, int threshold)
+{
+#ifdef PENMAR_COLUMN_SIXTEEN
+    if (threshold >= 1 && threshold <= 255)
+        return LanesMayReachTogether(query, bounds, mayDouble, threshold);
+#endif
+    return LanesMayReachOneByOne(query, bounds, mayDouble, threshold);
 }
 
 uint32_t BlockEntriesBeginningWith(int32_t block, char ch)

@@ -39,5 +39,9 @@ struct BlockBounds {
 // block holds entries ColumnBlockWidth * block .. ColumnBlockWidth * block + ColumnBlockWidth - 1.
 void BoundBlock(const ColumnQuery& query, int32_t block, BlockBounds& bounds);
 
+// Bit j set when MayReachScoreWithin holds for entry j of the block at the threshold; mayDouble when the
+// pairs may earn the capital match.
+uint32_t LanesMayReach(const ColumnQuery& query, const BlockBounds& bounds, bool mayDouble, int threshold);
+
 // Bit j set when entry ColumnBlockWidth * block + j (within the list) begins with ch.
 uint32_t BlockEntriesBeginningWith(int32_t block, char ch);
