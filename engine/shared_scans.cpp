@@ -61,10 +61,7 @@ SharedScan ScanWordWithHelper(const WordField& word, bool passOver)
     if (!StartHelperTask(ScanHelperShare))
         return ScanNotShared;
     SpellTables.CandidatePool.scanPass = 1;
-    for (int32_t j = 1; j <= SpellTables.LocalCount; j++) {
-        WordField entry = SpellTables.LocalWords[j];
-        EvaluateCandidate(word, n, entry, TrimmedLength(entry));
-    }
+    OfferLocalWords(word, n);
     PassingOver.active = passOver;
     ScanInitialRunPart(word, profile, ch, run.start, middle - 1, nullptr);
     PassingOver.active = false;

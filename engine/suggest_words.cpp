@@ -40,14 +40,6 @@ bool PrefixVariant(const WordField& word, int r, WordField& variant)
     return true;
 }
 
-void OfferLocalWords(const WordField& word, int16_t n)
-{
-    for (int32_t j = 1; j <= SpellTables.LocalCount; j++) {
-        WordField entry = SpellTables.LocalWords[j];
-        EvaluateCandidate(word, n, entry, TrimmedLength(entry));
-    }
-}
-
 // The same-initial scan: the local words, then the runs of the word's first letter in both cases;
 // passOver lets the run of the word's own first letter pass over what cannot be selected.
 void ScanSameInitialRuns(const WordField& word, bool passOver)
@@ -108,6 +100,14 @@ bool FillCandidatePool(const WordField& word, bool wild, bool passOver, bool may
 }
 
 } // namespace
+
+void OfferLocalWords(const WordField& word, int16_t n)
+{
+    for (int32_t j = 1; j <= SpellTables.LocalCount; j++) {
+        WordField entry = SpellTables.LocalWords[j];
+        EvaluateCandidate(word, n, entry, TrimmedLength(entry));
+    }
+}
 
 void KeepWholeCandidatePool(bool keep)
 {
