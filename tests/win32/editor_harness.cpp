@@ -119,10 +119,24 @@ HWND EditorTest::StartEditor(const char* argument)
     return frame;
 }
 
+// Wine's MDI client frees its list of children when it gets WM_DESTROY, before its children get
+// theirs; each child then reads the freed list and walks heap garbage as window handles until it
+// faults (up to a second a frame). The documents go first, as the MDI client itself closes them.
+void DestroyFrame(HWND frame)
+{
+    std::vector<HWND> documents;
+    HWND mdiClient = GetDlgItem(frame, FrameMDIClientId);
+    for (HWND child = GetWindow(mdiClient, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+        documents.push_back(child);
+    for (HWND document : documents)
+        SendMessageA(mdiClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(document), 0);
+    DestroyWindow(frame);
+}
+
 void EditorTest::TearDown()
 {
     if (frame != nullptr)
-        DestroyWindow(frame);
+        DestroyFrame(frame);
     PumpMessages();
     QuitWasPosted();
     hMainWindow = hMDIClient = hFindDialog = nullptr;

@@ -48,6 +48,9 @@ protected:
     std::vector<std::string> FolderEntries() const;
 };
 
+// Closes the frame's documents, then destroys the frame.
+void DestroyFrame(HWND frame);
+
 // One frame for a whole test program, created at the first call: for tests of commands on documents.
 HWND TestFrame();
 HWND CreateTestDocument(const char* text);     // becomes the active document

@@ -136,7 +136,7 @@ TEST_F(StartupTest, LongArgumentOpensItsOwnFileAndATooLongOneOpensNothing)
     EXPECT_EQ(WindowText(ActiveDocumentWindow()), path);
     EXPECT_EQ(WindowText(EditOf(ActiveDocumentWindow())), "hundred");
     EXPECT_TRUE(messages.Shown().empty());
-    DestroyWindow(frame);
+    DestroyFrame(frame);
     QuitWasPosted();
 
     // Longer than a file name can be: a message, and no document window.
