@@ -43,6 +43,9 @@ start_wine_session() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix $WINEPREFIX ..."
     "$PENMAR_WINE" wineboot -i >/dev/null 2>&1 || true
+    # The server that created the prefix ends a few seconds later; `wineserver -p` while it runs does
+    # nothing, and every program would then start a server of its own (and may find it ending).
+    wineserver -w >/dev/null 2>&1 || true
   fi
   wineserver -p >/dev/null 2>&1 || true
   # A build folder's own prefix on the virtual display: no window manager there.
