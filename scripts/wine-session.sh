@@ -48,15 +48,37 @@ start_wine_session() {
     wineserver -w >/dev/null 2>&1 || true
   fi
   wineserver -p >/dev/null 2>&1 || true
+  keep_desktop_open
   # A build folder's own prefix on the virtual display: no window manager there.
   if [ -z "${3:-}" ] && [ -n "${PENMAR_XVFB_PID:-}" ]; then place_windows_without_manager; fi
   # The first program of a session starts Wine's own services and can hang at its exit: warm up first.
   if ! timeout 120 "$PENMAR_WINE" cmd /c exit >/dev/null 2>&1; then
+    close_desktop
     wineserver -k >/dev/null 2>&1 || true
     wineserver -p >/dev/null 2>&1 || true
+    keep_desktop_open
     timeout 120 "$PENMAR_WINE" cmd /c exit >/dev/null 2>&1 || true
   fi
   trap stop_wine_session EXIT
+}
+
+# The Wine server closes the desktop (ends its explorer.exe) 1 s after the last program on it ends. Each
+# test program would then start a desktop of its own, and its explorer.exe, which has the program's
+# output as its own, would keep that output open a second longer (or for good, were the desktop kept).
+# The session's first program is a console that waits for commands, started before any other so that
+# Wine's services and the desktop have no output of a test: it keeps the desktop for the session.
+keep_desktop_open() {
+  local ready="$WINEPREFIX/drive_c/penmar-desktop-kept"
+  rm -f "$ready"
+  exec {PENMAR_DESKTOP_INPUT}> >("$PENMAR_WINE" cmd >/dev/null 2>&1)
+  echo 'echo.>C:\penmar-desktop-kept' >&"$PENMAR_DESKTOP_INPUT"
+  for _ in $(seq 300); do [ -e "$ready" ] && break; sleep 0.1; done
+  rm -f "$ready"
+}
+
+close_desktop() {
+  if [ -n "${PENMAR_DESKTOP_INPUT:-}" ]; then exec {PENMAR_DESKTOP_INPUT}>&-; fi
+  PENMAR_DESKTOP_INPUT=
 }
 
 # Wine hands a shown top-level window to the window manager and, when it is hidden or destroyed, waits
@@ -67,6 +89,7 @@ place_windows_without_manager() {
 }
 
 stop_wine_session() {
+  close_desktop
   wineserver -k >/dev/null 2>&1 || true
   if [ -n "${PENMAR_XVFB_PID:-}" ]; then kill "$PENMAR_XVFB_PID" 2>/dev/null || true; fi
 }
