@@ -71,7 +71,7 @@ keep_desktop_open() {
   local ready="$WINEPREFIX/drive_c/penmar-desktop-kept"
   rm -f "$ready"
   exec {PENMAR_DESKTOP_INPUT}> >("$PENMAR_WINE" cmd >/dev/null 2>&1)
-  echo 'echo.>C:\penmar-desktop-kept' >&"$PENMAR_DESKTOP_INPUT"
+  echo 'echo.>C:\penmar-desktop-kept' >&"$PENMAR_DESKTOP_INPUT" || true
   for _ in $(seq 300); do [ -e "$ready" ] && break; sleep 0.1; done
   rm -f "$ready"
 }
