@@ -119,9 +119,9 @@ HWND EditorTest::StartEditor(const char* argument)
     return frame;
 }
 
-// Wine's MDI client frees its list of children when it gets WM_DESTROY, before its children get
-// theirs; each child then reads the freed list and walks heap garbage as window handles until it
-// faults (up to a second a frame). The documents go first, as the MDI client itself closes them.
+// Wine's MDI client frees its own data when it gets WM_DESTROY, before its children get theirs; each
+// child then reads the freed data as its list of windows and walks heap garbage as window handles
+// until it faults (0.1 to 1 s a frame). The documents go first, as the MDI client itself closes them.
 void DestroyFrame(HWND frame)
 {
     std::vector<HWND> documents;
