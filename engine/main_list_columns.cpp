@@ -91,8 +91,8 @@ void BuildMainListColumns()
         if (m > BlockLongest[block])
             BlockLongest[block] = m;
         EntryLength[block][lane] = static_cast<uint8_t>(m);
-        EntryHoldsMarks[block][lane] = MainEntryHoldsAlignmentMarks(k) ? 1 : 0;
-        EntryHoldsInnerBlank[block][lane] = MainEntryHoldsInnerBlank(k) ? 1 : 0;
+        EntryHoldsMarks[block][lane] = HoldsAlignmentMarks(entry, m) ? 1 : 0;
+        EntryHoldsInnerBlank[block][lane] = std::memchr(entry.ch, ' ', static_cast<size_t>(m)) != nullptr ? 1 : 0;
     }
     BuiltBlocks = used;
 }

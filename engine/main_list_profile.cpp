@@ -9,9 +9,6 @@ namespace {
 
 int8_t EntryLengths[MainCapacity + 1];
 uint64_t EntryMasks[MainCapacity + 1];
-const uint8_t HoldsAlignmentMarks = 1;
-const uint8_t HoldsInnerBlank = 2;
-uint8_t EntryHolds[MainCapacity + 1];   // the flags above
 uint64_t EntriesWithCharacter[64][MainBlockCount];   // per character bit, the entries holding it
 uint64_t EntriesWithPair[64][MainBlockCount];        // per pair bit, the entries holding it
 
@@ -55,11 +52,6 @@ void BuildMainListProfile()
         EntryLengths[k] = static_cast<int8_t>(m);
         uint64_t mask = CharacterMask(SpellTables.MainWords[k].ch, m);
         EntryMasks[k] = mask;
-        const char* text = SpellTables.MainWords[k].ch;
-        size_t length = static_cast<size_t>(m);
-        bool marks = std::memchr(text, '-', length) != nullptr || std::memchr(text, '_', length) != nullptr;
-        bool blank = std::memchr(text, ' ', length) != nullptr;
-        EntryHolds[k] = static_cast<uint8_t>((marks ? HoldsAlignmentMarks : 0) | (blank ? HoldsInnerBlank : 0));
         MarkEntry(EntriesWithCharacter, mask, k);
         MarkEntry(EntriesWithPair, PairMask(SpellTables.MainWords[k].ch, m), k);
     }
@@ -94,12 +86,3 @@ uint64_t MainEntryMask(int32_t k)
     return EntryMasks[k];
 }
 
-bool MainEntryHoldsAlignmentMarks(int32_t k)
-{
-    return (EntryHolds[k] & HoldsAlignmentMarks) != 0;
-}
-
-bool MainEntryHoldsInnerBlank(int32_t k)
-{
-    return (EntryHolds[k] & HoldsInnerBlank) != 0;
-}

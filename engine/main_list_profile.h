@@ -16,11 +16,6 @@ int16_t MainEntryLength(int32_t k);
 uint64_t CharacterMask(const char* text, int length);
 uint64_t MainEntryMask(int32_t k);
 
-// Whether MainWords[k] holds a hyphen or an underscore, which the alignment also writes.
-bool MainEntryHoldsAlignmentMarks(int32_t k);
-// Whether MainWords[k] holds a blank before its last character.
-bool MainEntryHoldsInnerBlank(int32_t k);
-
 // Entries are also grouped in blocks of 64 by index (block b holds entries 64b .. 64b + 63; bit j
 // stands for entry 64b + j). Bits of the entries in the block whose masks hold every bit of mask.
 const int32_t MainBlockCount = MainCapacity / 64 + 1;

@@ -10,9 +10,6 @@ void ProfileWord(const WordField& word, int16_t n, WordProfile& profile)
     AddCharacterPositions(word, n, profile.positions);
 }
 
-namespace {
-
-// Whether the entry holds a hyphen or an underscore, which the alignment also writes.
 bool HoldsAlignmentMarks(const WordField& entry, int m)
 {
     for (int j = 0; j < m; j++)
@@ -20,8 +17,6 @@ bool HoldsAlignmentMarks(const WordField& entry, int m)
             return true;
     return false;
 }
-
-} // namespace
 
 // The plain pair is scored exactly. The aligned form holds the word's characters, each at an entry
 // position that holds the same character within two places of where the word has it, and underscores

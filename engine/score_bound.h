@@ -20,6 +20,9 @@ struct WordProfile {
 
 void ProfileWord(const WordField& word, int16_t n, WordProfile& profile);
 
+// Whether the entry's first m characters hold a hyphen or an underscore, which the alignment also writes.
+bool HoldsAlignmentMarks(const WordField& entry, int m);
+
 inline int CountBits(uint64_t bits)
 {
     bits = bits - ((bits >> 1) & 0x5555555555555555ull);

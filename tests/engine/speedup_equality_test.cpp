@@ -283,17 +283,18 @@ TEST(SpeedUps, BlockBoundsPassEveryEntryTheCloserLookPasses)
             int j = k % ColumnBlockWidth;
             const WordField& entry = SpellTables.MainWords[k];
             int16_t m = MainEntryLength(k);
+            ASSERT_EQ(bounds.length[j], m);
             bool mayDouble = IsLowerLetter(w[0]) && entry.ch[0] == w[0] - 'a' + 'A';
             int threshold = 15 + g.Below(k % 50 == 0 ? 400 : 20);
             bool within = MayReachScoreWithin(n, m, bounds.points[j], bounds.placed[j], bounds.missing[j],
-                                              mayDouble, MainEntryHoldsAlignmentMarks(k), threshold);
+                                              mayDouble, bounds.holdsMarks[j] != 0, threshold);
             uint32_t lanes = LanesMayReach(query, bounds, mayDouble, threshold);
             ASSERT_EQ((lanes >> j) & 1, within ? 1u : 0u) << w << " / " << Text(entry);
             if (MayReachScore(profile, entry, m, threshold)) {
                 passed++;
                 ASSERT_TRUE(within) << w << " / " << Text(entry);
             }
-            if (wordPlain && !mayDouble && !MainEntryHoldsInnerBlank(k) && !MayAlign(n, m) &&
+            if (wordPlain && !mayDouble && bounds.holdsInnerBlank[j] == 0 && !MayAlign(n, m) &&
                 PassesLengthGate(n, m)) {
                 scoredFromBounds++;
                 ASSERT_EQ(ScoreFromParts(bounds.points[j], n, m, bounds.missing[j], false),
