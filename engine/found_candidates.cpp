@@ -22,16 +22,31 @@ void RecordFound(FoundCandidates& found, int32_t k, int16_t score)
     found.count++;
 }
 
+namespace {
+
+void OfferMainEntry(int32_t k, int16_t score)
+{
+    WordField entry = SpellTables.MainWords[k];   // the offer may capitalise its copy
+    OfferCandidate(entry, score);
+}
+
+} // namespace
+
+void OfferOrRecord(FoundCandidates* record, int32_t k, int16_t score)
+{
+    if (record != nullptr)
+        RecordFound(*record, k, score);
+    else
+        OfferMainEntry(k, score);
+}
+
 void OfferFound(const FoundCandidates& found, int16_t scanPass, const WordField& word, int16_t n)
 {
     SpellTables.CandidatePool.scanPass = scanPass;
     int kept = KeptScore(scanPass);
     for (int32_t i = 0; i < found.count; i++) {
         int32_t k = found.entries[i];
-        const WordField& stored = SpellTables.MainWords[k];
-        if (found.scores[i] < ScoreWorthSeeking(kept, word, n, stored, MainEntryLength(k)))
-            continue;
-        WordField entry = stored;
-        OfferCandidate(entry, found.scores[i]);
+        if (found.scores[i] >= ScoreWorthSeeking(kept, word, n, SpellTables.MainWords[k], MainEntryLength(k)))
+            OfferMainEntry(k, found.scores[i]);
     }
 }

@@ -19,6 +19,10 @@ struct FoundCandidates {
 void ClearFound(FoundCandidates& found);
 void RecordFound(FoundCandidates& found, int32_t k, int16_t score);
 
+// What a scan does with main list entry k found at the score: records it when record is given, else
+// offers it to the pool at once.
+void OfferOrRecord(FoundCandidates* record, int32_t k, int16_t score);
+
 // Offers the found entries in order, as a scan of the given pass with the given word would: each at
 // least at the score ScoreWorthSeeking asks for.
 void OfferFound(const FoundCandidates& found, int16_t scanPass, const WordField& word, int16_t n);

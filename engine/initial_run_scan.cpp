@@ -113,14 +113,8 @@ void ScanInitialRunPart(const WordField& word, const WordProfile& profile, char 
                     continue;
             }
             int16_t score = RunEntryScore(scan, bounds, j, k, m, threshold);
-            if (score < threshold)
-                continue;
-            if (record != nullptr) {
-                RecordFound(*record, k, score);
-            } else {
-                WordField entry = SpellTables.MainWords[k];
-                OfferCandidate(entry, score);
-            }
+            if (score >= threshold)
+                OfferOrRecord(record, k, score);
         }
     }
 }

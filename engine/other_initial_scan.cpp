@@ -93,16 +93,10 @@ void ScanOtherInitials(const WordField& word, FoundCandidates* record)
             int threshold = record == nullptr ? ScoreWorthSeeking(kept, masked, n, stored, m) : kept;
             if (!MayReachScore(profile, stored, m, threshold))
                 continue;
+            // A score below the kept one would leave the pool as it is.
             int16_t score = MaskedInitialScore(word, n, stored, m);
-            if (score < 0)
-                continue;
-            if (record != nullptr) {
-                if (score >= kept)
-                    RecordFound(*record, k, score);
-            } else {
-                WordField entry = stored;
-                OfferCandidate(entry, score);
-            }
+            if (score >= kept)
+                OfferOrRecord(record, k, score);
         }
     }
 }
