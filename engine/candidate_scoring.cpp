@@ -16,13 +16,12 @@ char CharAt(const WordField& word, int i)
 }
 
 // Where the characters of the word last scored stand: a scan scores one word against many entries.
-// One per thread, since the scan helper scores too.
 struct ScoredWord {
     WordField word;
     int16_t n;
     CharacterPositions positions;
 };
-thread_local ScoredWord LastScored = {{}, 0, {}};
+ScoredWord LastScored = {{}, 0, {}};
 
 const CharacterPositions& PositionsOf(const WordField& word, int16_t n)
 {
@@ -172,4 +171,10 @@ void OfferCandidate(WordField& entry, int16_t score)
             return;
     }
     AppendCandidate(entry, score);
+}
+
+void OfferMainEntry(int32_t k, int16_t score)
+{
+    WordField entry = SpellTables.MainWords[k];   // the offer may capitalise its copy
+    OfferCandidate(entry, score);
 }

@@ -77,9 +77,10 @@ InitialRun FindInitialRun(char ch)
 // Sixteen entries at a time: only entries whose bounds may reach the kept score (and a pass-over
 // threshold) are looked at closer, and pairs that are never aligned are scored from the bounds
 // directly.
-void ScanInitialRunPart(const WordField& word, const WordProfile& profile, char ch, int32_t from, int32_t to,
-                        FoundCandidates* record)
+void ScanInitialRun(const WordField& word, const WordProfile& profile, char ch, PassingOver* passing)
 {
+    InitialRun run = FindInitialRun(ch);
+    int32_t from = run.start, to = run.end;
     RunScan scan;
     scan.word = &word;
     scan.profile = &profile;
@@ -105,8 +106,8 @@ void ScanInitialRunPart(const WordField& word, const WordProfile& profile, char 
             int32_t k = first + j;
             int16_t m = bounds.length[j];
             int threshold = scan.kept;
-            if (record == nullptr && PassingOver.active) {
-                threshold = ScoreWorthSeeking(scan.kept, word, scan.n, SpellTables.MainWords[k], m);
+            if (passing != nullptr) {
+                threshold = ScoreWorthSeeking(passing, scan.kept, word, scan.n, SpellTables.MainWords[k], m);
                 if (threshold > scan.kept &&
                     !MayReachScoreWithin(scan.n, m, bounds.points[j], bounds.placed[j], bounds.missing[j],
                                          scan.mayDouble, bounds.holdsMarks[j] != 0, threshold))
@@ -114,14 +115,7 @@ void ScanInitialRunPart(const WordField& word, const WordProfile& profile, char 
             }
             int16_t score = RunEntryScore(scan, bounds, j, k, m, threshold);
             if (score >= threshold)
-                OfferOrRecord(record, k, score);
+                OfferMainEntry(k, score);
         }
     }
-}
-
-void ScanInitialRun(const WordField& word, const WordProfile& profile, char ch, FoundCandidates* record)
-{
-    InitialRun run = FindInitialRun(ch);
-    if (run.end >= run.start)
-        ScanInitialRunPart(word, profile, ch, run.start, run.end, record);
 }

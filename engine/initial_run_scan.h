@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "found_candidates.h"
+#include "passing_over.h"
 #include "score_bound.h"
 #include "word_field.h"
 
@@ -14,11 +14,6 @@ struct InitialRun {
 
 InitialRun FindInitialRun(char ch);
 
-// Evaluates entries from..to of the run of entries beginning with ch, in list order. Offers what it
-// finds, or records it when record is given: the scan then leaves the pool alone, so that it can run
-// on the scan helper.
-void ScanInitialRunPart(const WordField& word, const WordProfile& profile, char ch, int32_t from, int32_t to,
-                        FoundCandidates* record);
-
-// The whole run.
-void ScanInitialRun(const WordField& word, const WordProfile& profile, char ch, FoundCandidates* record);
+// Evaluates the run of entries beginning with ch, in list order, and offers what it finds; passing,
+// when given, lets it pass over candidates that can no longer be selected.
+void ScanInitialRun(const WordField& word, const WordProfile& profile, char ch, PassingOver* passing);

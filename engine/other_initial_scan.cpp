@@ -56,7 +56,7 @@ WordField MaskedInitial(const WordField& word)
 // An entry is scored only when it holds the word's tail or middle, which needs at least their
 // characters and their pairs of adjacent characters: only such entries are visited, in list order.
 // Entries against which the masked word (of length n too) cannot score enough are passed over as well.
-void ScanOtherInitials(const WordField& word, FoundCandidates* record)
+void ScanOtherInitials(const WordField& word, PassingOver* passing)
 {
     int16_t n = TrimmedLength(word);
     if (n < OtherInitialsFrom)
@@ -90,13 +90,13 @@ void ScanOtherInitials(const WordField& word, FoundCandidates* record)
             if (stored.ch[0] == word.ch[0])
                 continue;
             int16_t m = MainEntryLength(k);
-            int threshold = record == nullptr ? ScoreWorthSeeking(kept, masked, n, stored, m) : kept;
+            int threshold = ScoreWorthSeeking(passing, kept, masked, n, stored, m);
             if (!MayReachScore(profile, stored, m, threshold))
                 continue;
             // A score below the kept one would leave the pool as it is.
             int16_t score = MaskedInitialScore(word, n, stored, m);
             if (score >= kept)
-                OfferOrRecord(record, k, score);
+                OfferMainEntry(k, score);
         }
     }
 }

@@ -2,12 +2,11 @@
 // that hold its tail or its middle.
 #pragma once
 
-#include "found_candidates.h"
+#include "passing_over.h"
 #include "word_field.h"
 
-// Offers what it finds, or records it when record is given: the scan then leaves the pool alone, so
-// that it can run on the scan helper.
-void ScanOtherInitials(const WordField& word, FoundCandidates* record);
+// Offers what it finds; passing, when given, lets it pass over candidates that can no longer be selected.
+void ScanOtherInitials(const WordField& word, PassingOver* passing);
 
 // The word with its first letter masked, as this scan compares it.
 WordField MaskedInitial(const WordField& word);

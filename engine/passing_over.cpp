@@ -4,8 +4,6 @@
 
 #include "suggestion_internals.h"
 
-PassingOverState PassingOver = {false, 0};
-
 // The first place where they differ is where such a gap can be.
 bool MayBeRaised(const WordField& word, int16_t n, const WordField& entry, int16_t m)
 {
@@ -18,11 +16,12 @@ bool MayBeRaised(const WordField& word, int16_t n, const WordField& entry, int16
     return same > 0 && std::memcmp(entry.ch + same, word.ch + same + gap, static_cast<size_t>(m - same)) == 0;
 }
 
-int ScoreWorthSeeking(int kept, const WordField& word, int16_t n, const WordField& entry, int16_t m)
+int ScoreWorthSeeking(PassingOver* passing, int kept, const WordField& word, int16_t n, const WordField& entry,
+                      int16_t m)
 {
-    if (!PassingOver.active)
+    if (passing == nullptr)
         return kept;
-    PassingOver.visited++;
+    passing->visited++;
     int selectable = LeastSelectableScore();
     if (selectable <= kept || MayBeRaised(word, n, entry, m))
         return kept;

@@ -11,16 +11,17 @@
 
 #include "word_field.h"
 
-struct PassingOverState {
-    bool active;
-    int32_t visited;   // entries visited while active, since the lookup began
+// One lookup's passing over, handed to the scans that may pass over; they take none (a null pointer)
+// where every candidate must be offered.
+struct PassingOver {
+    int32_t visited;   // entries visited since the lookup began
 };
-extern PassingOverState PassingOver;
 
 // Whether the deletion boost may raise the entry: the word without one character, or two adjacent
 // ones, after its first.
 bool MayBeRaised(const WordField& word, int16_t n, const WordField& entry, int16_t m);
 
 // The least score worth looking for in the entry when the scan keeps scores from kept on; counts
-// the entry as visited.
-int ScoreWorthSeeking(int kept, const WordField& word, int16_t n, const WordField& entry, int16_t m);
+// the entry as visited. Without passing over, kept.
+int ScoreWorthSeeking(PassingOver* passing, int kept, const WordField& word, int16_t n, const WordField& entry,
+                      int16_t m);

@@ -5,7 +5,6 @@
 #include "passing_over.h"
 #include "score_bound.h"
 #include "scoring_rules.h"
-#include "shared_scans.h"
 #include "spell_tables.h"
 #include "suggestion_internals.h"
 
@@ -41,8 +40,8 @@ bool PrefixVariant(const WordField& word, int r, WordField& variant)
 }
 
 // The same-initial scan: the local words, then the runs of the word's first letter in both cases;
-// passOver lets the run of the word's own first letter pass over what cannot be selected.
-void ScanSameInitialRuns(const WordField& word, bool passOver)
+// passing, when given, lets the run of the word's own first letter pass over what cannot be selected.
+void ScanSameInitialRuns(const WordField& word, PassingOver* passing)
 {
     SpellTables.CandidatePool.scanPass = 1;
     int16_t n = TrimmedLength(word);
@@ -52,27 +51,15 @@ void ScanSameInitialRuns(const WordField& word, bool passOver)
     WordProfile profile;
     ProfileWord(word, n, profile);
     char ch = word.ch[0];
-    PassingOver.active = passOver;
-    ScanInitialRun(word, profile, ch, nullptr);
-    PassingOver.active = false;
+    ScanInitialRun(word, profile, ch, passing);
     ScanInitialRun(word, profile, OtherCase(ch), nullptr);
 }
 
-void ScanWord(const WordField& word, bool passOver)
-{
-    ScanSameInitialRuns(word, passOver);
-    SpellTables.CandidatePool.scanPass = 2;
-    PassingOver.active = passOver;
-    ScanOtherInitials(word, nullptr);
-    PassingOver.active = false;
-}
-
-// Fills the pool for the word; false when a shared scan found more than it could record.
-bool FillCandidatePool(const WordField& word, bool wild, bool passOver, bool mayShare)
+// Fills the pool for the word; false when passing over may have left out what a full pool would drop.
+bool FillCandidatePool(const WordField& word, bool wild, bool passOver)
 {
     ResetCandidatePool();
     ClearSlotScores();
-    PassingOver.visited = 0;
     for (int r = 1; r <= SpellTables.PrefixCount; r++) {
         WordField variant;
         if (!PrefixVariant(word, r, variant))
@@ -91,12 +78,14 @@ bool FillCandidatePool(const WordField& word, bool wild, bool passOver, bool may
         SpellTables.CandidatePool.scanPass = 2;
         return true;
     }
-    SharedScan shared = mayShare ? ScanWordWithHelper(word, passOver) : ScanNotShared;
-    if (shared == ScanNotShared)
-        ScanWord(word, passOver);
+    PassingOver passing = {0};
+    PassingOver* mayPass = passOver ? &passing : nullptr;
+    ScanSameInitialRuns(word, mayPass);
+    SpellTables.CandidatePool.scanPass = 2;
+    ScanOtherInitials(word, mayPass);
     if (n >= SingleDeletionsFrom)
         BoostDeletions(word);
-    return shared != ScanOverflowed;
+    return !passOver || SpellTables.CandidatePool.count + passing.visited < PoolCapacity;
 }
 
 } // namespace
@@ -127,10 +116,9 @@ void SuggestWords(const WordField& word)
     }
     bool wild = HasWildcard(word);
     bool passOver = !WholePoolKept && SpellTables.DebugListings != 1 && !wild && !IsUpperLetter(word.ch[0]);
-    bool complete = FillCandidatePool(word, wild, passOver, true);
-    // The pool may have filled, or the shared scans could not record all they found: done again in full.
-    if (!complete || (passOver && SpellTables.CandidatePool.count + PassingOver.visited >= PoolCapacity))
-        FillCandidatePool(word, wild, false, false);
+    // The pool might have filled: then done again in full.
+    if (!FillCandidatePool(word, wild, passOver))
+        FillCandidatePool(word, wild, false);
 
     if (SpellTables.DebugListings == 1)
         ShowUnsortedListing();
@@ -141,5 +129,5 @@ void SuggestWords(const WordField& word)
 
 void ScanSameInitial(const WordField& word)
 {
-    ScanSameInitialRuns(word, false);
+    ScanSameInitialRuns(word, nullptr);
 }

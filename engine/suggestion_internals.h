@@ -25,6 +25,8 @@ void ScoreCandidate(const WordField& word, int16_t n, WordField& entry, int16_t 
 // The end of ScoreCandidate once the pair has its score: capitalises the entry copy for a capitalised
 // word, and appends it when the score is kept and the pool lacks it.
 void OfferCandidate(WordField& entry, int16_t score);
+// OfferCandidate for a copy of main list entry k.
+void OfferMainEntry(int32_t k, int16_t score);
 
 // ---- Ordering and the debug listings ----
 void SelectSuggestions();

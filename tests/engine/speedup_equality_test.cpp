@@ -420,7 +420,7 @@ TEST_F(WholeFlow, PassingOverWhatCannotBeSelectedKeepsTheSuggestions)
 {
     // A list of many similar words, so that pools hold more than the selection takes: without the
     // whole pool the scans pass over candidates, and the suggestions with their scores must stay.
-    // With it, the scans shared with the helper must leave the pool of the scans done one by one.
+    // With it, the pool must be the word-for-word generation's.
     for (int k = 0; k < 30000; k++)
         words.push_back(g.Word(1, 1, "aeinorstlcT") + g.Word(2, 10, k % 13 ? "aeinorstlc" : "aeinorstlc-'_"));
     std::sort(words.begin(), words.end());
@@ -437,7 +437,7 @@ TEST_F(WholeFlow, PassingOverWhatCannotBeSelectedKeepsTheSuggestions)
         literal::SuggestWords(Word(query));
         std::vector<std::string> texts = SuggestionTexts();
         Snapshot whole = Take();
-        SuggestWords(Word(query));   // the first-letter runs are long enough to be shared with the helper
+        SuggestWords(Word(query));
         EXPECT_TRUE(Take() == whole) << query;
         KeepWholeCandidatePool(false);
         SuggestWords(Word(query));
