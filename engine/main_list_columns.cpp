@@ -5,12 +5,7 @@
 #include "main_list_profile.h"
 #include "score_bound.h"
 #include "scoring_rules.h"
-
-// Sixteen bytes compared at a time where the processor has the instructions for it.
-#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
-#define PENMAR_COLUMN_SIXTEEN 1
-#include <emmintrin.h>
-#endif
+#include "sixteen_lanes.h"
 
 namespace {
 
@@ -28,7 +23,7 @@ uint8_t EntryHoldsInnerBlank[ColumnBlockCount][ColumnBlockWidth];
 int32_t BuiltBlocks;
 
 // Sixteen byte lanes; a comparison gives 0xFF where equal, else 0.
-#ifdef PENMAR_COLUMN_SIXTEEN
+#ifdef PENMAR_SIXTEEN_LANES
 typedef __m128i Lanes;
 inline Lanes Load(const ColumnRow& row) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(row)); }
 inline void Store(uint8_t* out, Lanes a) { _mm_storeu_si128(reinterpret_cast<__m128i*>(out), a); }
@@ -172,7 +167,7 @@ uint32_t LanesMayReachOneByOne(const ColumnQuery& query, const BlockBounds& boun
     return lanes;
 }
 
-#ifdef PENMAR_COLUMN_SIXTEEN
+#ifdef PENMAR_SIXTEEN_LANES
 // Lane arithmetic on bytes saturates: scores stay exact below 256, and only thresholds below it are
 // compared in lanes. The aligned score is that of an entry at least as long as an aligned word.
 static_assert(AlignFromLength > CountMissingAbove && AlignFromLength > ShortWordLength,
@@ -231,7 +226,7 @@ uint32_t LanesMayReachTogether(const ColumnQuery& query, const BlockBounds& boun
 
 uint32_t LanesMayReach(const ColumnQuery& query, const BlockBounds& bounds, bool mayDouble, int threshold)
 {
-#ifdef PENMAR_COLUMN_SIXTEEN
+#ifdef PENMAR_SIXTEEN_LANES
     if (threshold >= 1 && threshold <= 255)
         return LanesMayReachTogether(query, bounds, mayDouble, threshold);
 #endif

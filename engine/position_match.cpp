@@ -4,18 +4,13 @@
 
 #include "score_bound.h"
 #include "scoring_rules.h"
-
-// Sixteen characters compared at a time where the processor has the instructions for it.
-#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
-#define PENMAR_COMPARE_SIXTEEN 1
-#include <emmintrin.h>
-#endif
+#include "sixteen_lanes.h"
 
 namespace {
 
 const int EntryPadding = 8;   // before and after the entry's 32 characters
 
-#ifndef PENMAR_COMPARE_SIXTEEN
+#ifndef PENMAR_SIXTEEN_LANES
 const uint64_t Low7 = 0x7F7F7F7F7F7F7F7Full;
 
 // Bit i (0..7) set when byte i of x is zero.
@@ -32,7 +27,7 @@ uint32_t ZeroBytes(uint64_t x)
 uint32_t SameAt(const WordField& word, int n, const unsigned char* padded, int offset)
 {
     const unsigned char* entry = padded + EntryPadding + offset;
-#ifdef PENMAR_COMPARE_SIXTEEN
+#ifdef PENMAR_SIXTEEN_LANES
     (void)n;
     __m128i w0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(word.ch));
     __m128i w1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(word.ch + 16));
@@ -58,7 +53,7 @@ uint32_t SameAt(const WordField& word, int n, const unsigned char* padded, int o
 
 uint32_t PositionsHolding(const WordField& text, char c)
 {
-#ifdef PENMAR_COMPARE_SIXTEEN
+#ifdef PENMAR_SIXTEEN_LANES
     __m128i wanted = _mm_set1_epi8(c);
     __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.ch));
     __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.ch + 16));
