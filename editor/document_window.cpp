@@ -53,6 +53,7 @@ static void OnCommand(HWND document, WPARAM wParam, LPARAM lParam)
         return;
     }
     switch (LOWORD(wParam)) {
+    case IDM_FILE_SAVE: SaveDocument(document); break;
     case IDM_FILE_SAVEAS: SaveDocumentAs(document); break;
     case IDM_EDIT_DELETE: SendToEdit(document, WM_CLEAR, 0, 0); break;
     case IDM_EDIT_UNDO: SendToEdit(document, WM_UNDO, 0, 0); break;

@@ -79,6 +79,27 @@ void OpenDocumentFile(HWND document)
         ShowOpenedFile(document, pendingFileName);
 }
 
+// Writes the document into the named file; on success the document carries that name.
+static void SaveToFile(HWND document, const char* name)
+{
+    if (!SaveTextFile(EditOf(document), name)) {
+        ShowSaveFailure(document, name, GetLastError());
+        return;
+    }
+    SetStatusTexts(TEXT_STATUS_SAVED, name);
+    SetDocumentTitle(document, name);
+}
+
+void SaveDocument(HWND document)
+{
+    // The title is where the document keeps its file's name.
+    char name[MAX_PATH] = "";
+    if (GetWindowTextA(document, name, sizeof(name)) == 0 || lstrcmpA(name, TEXT_UNTITLED) == 0)
+        SaveDocumentAs(document);
+    else
+        SaveToFile(document, name);
+}
+
 void SaveDocumentAs(HWND document)
 {
     char name[MAX_PATH] = {};
@@ -87,12 +108,6 @@ void SaveDocumentAs(HWND document)
                       OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
     if (GetWindowTextA(document, name, sizeof(name)) > 0 && lstrcmpA(name, TEXT_UNTITLED) == 0)
         lstrcpyA(name, " ");
-    if (!ShowSaveFileDialog(&dialog))
-        return;
-    if (!SaveTextFile(EditOf(document), name)) {
-        ShowSaveFailure(document, name, GetLastError());
-        return;
-    }
-    SetStatusTexts(TEXT_STATUS_SAVED, name);
-    SetDocumentTitle(document, name);
+    if (ShowSaveFileDialog(&dialog))
+        SaveToFile(document, name);
 }

@@ -1,7 +1,9 @@
-// File > Open into a new document window, and File > Save As.
+// File > Open into a new document window, File > Save and File > Save As.
 #pragma once
 #include <windows.h>
 
 // Loads the command-line file (without the dialog) or the file chosen in the Open dialog.
 void OpenDocumentFile(HWND document);
+// Saves to the document's file at once; a document without a file goes to Save As.
+void SaveDocument(HWND document);
 void SaveDocumentAs(HWND document);

@@ -54,7 +54,7 @@ static void CreateToolbar(HWND frame, HINSTANCE instance)
     SendMessageA(toolbar, TB_ADDBITMAP, 0, reinterpret_cast<LPARAM>(&bitmaps));
 
     const int images[] = {STD_FILENEW, STD_FILEOPEN, STD_FILESAVE, STD_PRINT, STD_FIND, STD_REPLACE};
-    const int commands[] = {IDM_FILE_NEW,   IDM_FILE_OPEN,     IDM_FILE_SAVEAS,
+    const int commands[] = {IDM_FILE_NEW,   IDM_FILE_OPEN,     IDM_FILE_SAVE,
                             IDM_FILE_PRINT, IDM_EDIT_FINDNEXT, IDM_EDIT_REPLACE};
     TBBUTTON buttons[6] = {};
     for (int i = 0; i < 6; i++) {

@@ -31,6 +31,7 @@ static void SetDocumentMenus(UINT state)
     SetPopup(menu, IDM_EDIT_UNDO, state);
     SetPopup(menu, IDM_WINDOW_TILE, state);
     SetPopup(menu, IDM_TOOLS_SPELLING, state);
+    EnableMenuItem(menu, IDM_FILE_SAVE, MF_BYCOMMAND | state);
     EnableMenuItem(menu, IDM_FILE_SAVEAS, MF_BYCOMMAND | state);
     EnableMenuItem(menu, IDM_FILE_CLOSE, MF_BYCOMMAND | state);
     EnableMenuItem(menu, IDM_FILE_PRINT, MF_BYCOMMAND | state);

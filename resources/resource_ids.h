@@ -29,5 +29,9 @@
 #define IDM_HELP_HELP 40030
 #define IDM_HELP_ABOUT 40031
 
+// Commands added later: above the first set, below the document windows' ids (50000 on), which the
+// frame does not forward to the active document.
+#define IDM_FILE_SAVE 40040
+
 // Positions of the menu's popups as the resource lists them.
 #define MENU_POSITION_WINDOW 2

@@ -28,7 +28,8 @@ std::string MenuState(HWND frame)
         if (name == "&Edit" || name == "&Window" || name == "&Tools")
             state += name.substr(1) + (Grayed(menu, position, MF_BYPOSITION) ? "-" : "+") + " ";
     }
-    state += std::string("SaveAs") + (Grayed(menu, IDM_FILE_SAVEAS, MF_BYCOMMAND) ? "-" : "+");
+    state += std::string("Save") + (Grayed(menu, IDM_FILE_SAVE, MF_BYCOMMAND) ? "-" : "+");
+    state += std::string(" SaveAs") + (Grayed(menu, IDM_FILE_SAVEAS, MF_BYCOMMAND) ? "-" : "+");
     state += std::string(" Close") + (Grayed(menu, IDM_FILE_CLOSE, MF_BYCOMMAND) ? "-" : "+");
     state += std::string(" Print") + (Grayed(menu, IDM_FILE_PRINT, MF_BYCOMMAND) ? "-" : "+");
     state += std::string(" Spelling") + (Grayed(menu, IDM_TOOLS_SPELLING, MF_BYCOMMAND) ? "-" : "+");
@@ -36,8 +37,8 @@ std::string MenuState(HWND frame)
 }
 
 // Spelling is enabled in the resource; its popup is what grays it at start.
-const char* const AtStart = "Edit- Window- Tools- SaveAs- Close- Print- Spelling+";
-const char* const AllEnabled = "Edit+ Window+ Tools+ SaveAs+ Close+ Print+ Spelling+";
+const char* const AtStart = "Edit- Window- Tools- Save- SaveAs- Close- Print- Spelling+";
+const char* const AllEnabled = "Edit+ Window+ Tools+ Save+ SaveAs+ Close+ Print+ Spelling+";
 
 class DocumentTest : public EditorTest {
 protected:
@@ -87,7 +88,7 @@ TEST_F(DocumentTest, MenuFollowsDocumentsAsTheyOpenSwitchAndClose)
     EXPECT_EQ(CountDocumentWindows(), 0);
     EXPECT_EQ(CountDocuments(hMDIClient), 0);
     EXPECT_EQ(GetMenuItemCount(windowMenu), 2);
-    EXPECT_EQ(MenuState(frame), "Edit- Window- Tools- SaveAs- Close- Print- Spelling-");
+    EXPECT_EQ(MenuState(frame), "Edit- Window- Tools- Save- SaveAs- Close- Print- Spelling-");
     EXPECT_TRUE(messages.Shown().empty());
 
     // With no document the document commands do nothing.

@@ -1,6 +1,10 @@
 // Open and save: bytes kept as they are, titles and status texts, and saves that fail.
 #include "editor_harness.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
+
 #include "penmar_version.h"
 #include "resource_ids.h"
 #include "shell_state.h"
@@ -189,6 +193,81 @@ TEST_F(FileTest, FailedSaveToAFileOpenElsewhereKeepsItsContentAndSaysWhy)
     EXPECT_EQ(ReadBytes(path), "in use");
     EXPECT_TRUE(IsModified(document));
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"busy.txt"});
+}
+
+// Ctrl+S (or Ctrl+Shift+S) through the accelerator table, as the message loop turns the key into a command.
+void PressSave(HWND frame, HACCEL accelerators, HWND document, int secondModifier = 0)
+{
+    EXPECT_TRUE(PressAcceleratorKey(frame, accelerators, EditOf(document), 'S', VK_CONTROL, secondModifier));
+}
+
+TEST_F(FileTest, SaveWritesTheDocumentsOwnFileAtOnceAndNothingElse)
+{
+    std::string first = PathOf("first.txt");
+    std::string second = PathOf("second.txt");
+    WriteBytes(first, "first old");
+    WriteBytes(second, "second old");
+    HWND firstDocument = Open(first);
+    TypeText(firstDocument, "edited ");
+    HWND secondDocument = Open(second);
+    TypeText(secondDocument, "also edited ");
+    ActivateDocument(firstDocument);
+
+    PressSave(frame, accelerators, firstDocument);
+    EXPECT_TRUE(seams.saveCalls.empty()) << "a document with a file is saved without the dialog";
+    EXPECT_EQ(ReadBytes(first), "edited first old");
+    EXPECT_EQ(ReadBytes(second), "second old");
+    std::vector<std::string> entries = FolderEntries();
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, (std::vector<std::string>{"first.txt", "second.txt"}));
+    EXPECT_FALSE(IsModified(firstDocument));
+    EXPECT_TRUE(IsModified(secondDocument));
+    EXPECT_EQ(WindowText(firstDocument), first);
+    EXPECT_EQ(StatusText(0), "Saved...");
+    EXPECT_EQ(StatusText(1), first);
+    EXPECT_TRUE(messages.Shown().empty());
+
+    // The toolbar's save button is the same command.
+    ActivateDocument(secondDocument);
+    HWND toolbar = GetDlgItem(frame, FrameToolbarId);
+    RECT button = {};
+    ASSERT_TRUE(SendMessageA(toolbar, TB_GETRECT, IDM_FILE_SAVE, reinterpret_cast<LPARAM>(&button)));
+    LPARAM middle = MAKELPARAM((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    SendMessageA(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    SendMessageA(toolbar, WM_LBUTTONUP, 0, middle);
+    PumpMessages();
+    EXPECT_EQ(ReadBytes(second), "also edited second old");
+    EXPECT_FALSE(IsModified(secondDocument));
+    EXPECT_TRUE(seams.saveCalls.empty());
+
+    // Ctrl+Shift+S is Save As, which offers the file's name.
+    PressSave(frame, accelerators, secondDocument, VK_SHIFT);
+    ASSERT_EQ(seams.saveCalls.size(), 1u);
+    EXPECT_EQ(seams.saveCalls[0].initialName, second);
+}
+
+TEST_F(FileTest, SaveOfAnUntitledDocumentAsksForANameAndAFailedSaveNamesTheFile)
+{
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
+    HWND document = ActiveDocumentWindow();
+    TypeText(document, "new letter");
+    std::string path = PathOf("letter.txt");
+    seams.saveAnswers.push_back(path);
+    PressSave(frame, accelerators, document);
+    ASSERT_EQ(seams.saveCalls.size(), 1u);
+    EXPECT_EQ(seams.saveCalls[0].initialName, " ");
+    EXPECT_EQ(ReadBytes(path), "new letter");
+    EXPECT_EQ(WindowText(document), path);
+
+    // The file became read-only: Save says which file and why, and keeps the changes.
+    TypeText(document, " more");
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    PressSave(frame, accelerators, document);
+    EXPECT_EQ(seams.saveCalls.size(), 1u);
+    ExpectSaveFailure(messages, document, path, ERROR_ACCESS_DENIED);
+    EXPECT_EQ(ReadBytes(path), "new letter");
+    EXPECT_TRUE(IsModified(document));
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"letter.txt"});
 }
 
 TEST_F(FileTest, CancelledOpenLeavesAnEmptyUntitledDocument)

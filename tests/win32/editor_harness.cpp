@@ -334,7 +334,8 @@ bool FileExists(const std::string& path)
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool PressAcceleratorKey(HWND frame, HACCEL accelerators, HWND target, WPARAM key, int modifier)
+bool PressAcceleratorKey(HWND frame, HACCEL accelerators, HWND target, WPARAM key, int modifier,
+                         int secondModifier)
 {
     BYTE keys[256] = {};
     GetKeyboardState(keys);
@@ -342,6 +343,8 @@ bool PressAcceleratorKey(HWND frame, HACCEL accelerators, HWND target, WPARAM ke
     CopyMemory(saved, keys, sizeof(saved));
     if (modifier != 0)
         keys[modifier] = 0x80;
+    if (secondModifier != 0)
+        keys[secondModifier] = 0x80;
     SetKeyboardState(keys);
     MSG message = {};
     message.hwnd = target;

@@ -48,7 +48,7 @@ TEST_F(StartupTest, WithoutArgumentTheFrameHasNoDocumentAndShowsItsVersion)
     HWND toolbar = GetDlgItem(frame, FrameToolbarId);
     ASSERT_NE(toolbar, nullptr);
     ASSERT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 6);
-    const int commands[] = {IDM_FILE_NEW, IDM_FILE_OPEN, IDM_FILE_SAVEAS,
+    const int commands[] = {IDM_FILE_NEW, IDM_FILE_OPEN, IDM_FILE_SAVE,
                             IDM_FILE_PRINT, IDM_EDIT_FINDNEXT, IDM_EDIT_REPLACE};
     const int images[] = {STD_FILENEW, STD_FILEOPEN, STD_FILESAVE, STD_PRINT, STD_FIND, STD_REPLACE};
     for (int i = 0; i < 6; i++) {
