@@ -50,20 +50,25 @@ static void CreateToolbar(HWND frame, HINSTANCE instance)
         return;
 
     SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    TBADDBITMAP bitmaps = {HINST_COMMCTRL, IDB_STD_SMALL_COLOR};
-    SendMessageA(toolbar, TB_ADDBITMAP, 0, reinterpret_cast<LPARAM>(&bitmaps));
+    TBADDBITMAP standardImages = {HINST_COMMCTRL, IDB_STD_SMALL_COLOR};
+    SendMessageA(toolbar, TB_ADDBITMAP, 0, reinterpret_cast<LPARAM>(&standardImages));
+    TBADDBITMAP spellingImage = {instance, IDB_SPELLING};
+    int spelling = static_cast<int>(
+        SendMessageA(toolbar, TB_ADDBITMAP, 1, reinterpret_cast<LPARAM>(&spellingImage)));
 
-    const int images[] = {STD_FILENEW, STD_FILEOPEN, STD_FILESAVE, STD_PRINT, STD_FIND, STD_REPLACE};
-    const int commands[] = {IDM_FILE_NEW,   IDM_FILE_OPEN,     IDM_FILE_SAVE,
-                            IDM_FILE_PRINT, IDM_EDIT_FINDNEXT, IDM_EDIT_REPLACE};
-    TBBUTTON buttons[6] = {};
-    for (int i = 0; i < 6; i++) {
+    // The file and search buttons, then the spelling check apart from them.
+    const int images[] = {STD_FILENEW, STD_FILEOPEN, STD_FILESAVE, STD_PRINT, STD_FIND, STD_REPLACE, 0, spelling};
+    const int commands[] = {IDM_FILE_NEW,      IDM_FILE_OPEN,    IDM_FILE_SAVE, IDM_FILE_PRINT,
+                            IDM_EDIT_FINDNEXT, IDM_EDIT_REPLACE, 0,             IDM_TOOLS_SPELLING};
+    const int buttonCount = sizeof(commands) / sizeof(commands[0]);
+    TBBUTTON buttons[buttonCount] = {};
+    for (int i = 0; i < buttonCount; i++) {
         buttons[i].iBitmap = images[i];
         buttons[i].idCommand = commands[i];
         buttons[i].fsState = TBSTATE_ENABLED;
-        buttons[i].fsStyle = TBSTYLE_BUTTON;
+        buttons[i].fsStyle = commands[i] != 0 ? TBSTYLE_BUTTON : TBSTYLE_SEP;
     }
-    SendMessageA(toolbar, TB_ADDBUTTONSA, 6, reinterpret_cast<LPARAM>(buttons));
+    SendMessageA(toolbar, TB_ADDBUTTONSA, buttonCount, reinterpret_cast<LPARAM>(buttons));
 }
 
 static void CreateStatusBar(HWND frame, HINSTANCE instance)

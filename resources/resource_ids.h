@@ -33,5 +33,8 @@
 // frame does not forward to the active document.
 #define IDM_FILE_SAVE 40040
 
+// The toolbar's own image: the spelling button (the others are the system's standard images).
+#define IDB_SPELLING 201
+
 // Positions of the menu's popups as the resource lists them.
 #define MENU_POSITION_WINDOW 2

@@ -50,7 +50,7 @@
 #define TEXT_MENU_DEFAULTGUIFONT "Default GUI Font"
 #define TEXT_MENU_TIMESNEWROMAN "Times New Roman (12pt)"
 #define TEXT_MENU_TOOLS "&Tools"
-#define TEXT_MENU_SPELLING "&Spelling"
+#define TEXT_MENU_SPELLING "&Spelling\tF7"
 #define TEXT_MENU_DICTIONARY "&Dictionary"
 #define TEXT_MENU_HELP "&Help"
 #define TEXT_MENU_HELP_ITEM "&Help"

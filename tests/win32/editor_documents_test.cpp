@@ -238,6 +238,22 @@ TEST_F(DocumentTest, DelAndCtrlAReachTheEditThroughTheAcceleratorTable)
     EXPECT_FALSE(PressAcceleratorKey(frame, accelerators, edit, 'A', 0));
 }
 
+TEST_F(DocumentTest, F7AndTheToolbarsSpellingButtonCheckTheActiveDocument)
+{
+    StartEditor(nullptr);
+    // With no document both do nothing.
+    EXPECT_TRUE(PressAcceleratorKey(frame, accelerators, frame, VK_F7, 0));
+    ClickToolbarButton(frame, IDM_TOOLS_SPELLING);
+    EXPECT_TRUE(messages.Shown().empty());
+
+    // An empty document has no word to stop at: each run ends at once with its closing message.
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
+    EXPECT_TRUE(PressAcceleratorKey(frame, accelerators, EditOf(ActiveDocumentWindow()), VK_F7, 0));
+    ClickToolbarButton(frame, IDM_TOOLS_SPELLING);
+    EXPECT_EQ(messages.Texts(),
+              (std::vector<std::string>{"The spelling check is complete", "The spelling check is complete"}));
+}
+
 TEST_F(DocumentTest, EditControlOutOfSpaceIsReported)
 {
     StartEditor(nullptr);

@@ -1,8 +1,6 @@
 // Open and save: bytes kept as they are, titles and status texts, and saves that fail.
 #include "editor_harness.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 #include "penmar_version.h"
@@ -229,13 +227,7 @@ TEST_F(FileTest, SaveWritesTheDocumentsOwnFileAtOnceAndNothingElse)
 
     // The toolbar's save button is the same command.
     ActivateDocument(secondDocument);
-    HWND toolbar = GetDlgItem(frame, FrameToolbarId);
-    RECT button = {};
-    ASSERT_TRUE(SendMessageA(toolbar, TB_GETRECT, IDM_FILE_SAVE, reinterpret_cast<LPARAM>(&button)));
-    LPARAM middle = MAKELPARAM((button.left + button.right) / 2, (button.top + button.bottom) / 2);
-    SendMessageA(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, middle);
-    SendMessageA(toolbar, WM_LBUTTONUP, 0, middle);
-    PumpMessages();
+    ClickToolbarButton(frame, IDM_FILE_SAVE);
     EXPECT_EQ(ReadBytes(second), "also edited second old");
     EXPECT_FALSE(IsModified(secondDocument));
     EXPECT_TRUE(seams.saveCalls.empty());

@@ -334,6 +334,17 @@ bool FileExists(const std::string& path)
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+void ClickToolbarButton(HWND frame, int command)
+{
+    HWND toolbar = GetDlgItem(frame, FrameToolbarId);
+    RECT button = {};
+    ASSERT_TRUE(SendMessageA(toolbar, TB_GETRECT, command, reinterpret_cast<LPARAM>(&button))) << command;
+    LPARAM middle = MAKELPARAM((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    SendMessageA(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    SendMessageA(toolbar, WM_LBUTTONUP, 0, middle);
+    PumpMessages();
+}
+
 bool PressAcceleratorKey(HWND frame, HACCEL accelerators, HWND target, WPARAM key, int modifier,
                          int secondModifier)
 {

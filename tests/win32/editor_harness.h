@@ -100,6 +100,8 @@ int CountDocumentWindows();                       // counted without activating 
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 bool FileExists(const std::string& path);
+// Clicks the frame's toolbar button of the command, as the mouse does.
+void ClickToolbarButton(HWND frame, int command);
 // Presses a key with up to two modifiers (VK_CONTROL, VK_SHIFT, VK_MENU or 0) through the accelerator
 // table, as the message loop does; true when the table turned it into a command.
 bool PressAcceleratorKey(HWND frame, HACCEL accelerators, HWND target, WPARAM key, int modifier,

@@ -47,15 +47,19 @@ TEST_F(StartupTest, WithoutArgumentTheFrameHasNoDocumentAndShowsItsVersion)
 
     HWND toolbar = GetDlgItem(frame, FrameToolbarId);
     ASSERT_NE(toolbar, nullptr);
-    ASSERT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 6);
-    const int commands[] = {IDM_FILE_NEW, IDM_FILE_OPEN, IDM_FILE_SAVE,
-                            IDM_FILE_PRINT, IDM_EDIT_FINDNEXT, IDM_EDIT_REPLACE};
-    const int images[] = {STD_FILENEW, STD_FILEOPEN, STD_FILESAVE, STD_PRINT, STD_FIND, STD_REPLACE};
-    for (int i = 0; i < 6; i++) {
+    ASSERT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 8);
+    // The spelling button, after a separator, has the first image after the fifteen standard ones.
+    const int commands[] = {IDM_FILE_NEW,      IDM_FILE_OPEN,    IDM_FILE_SAVE, IDM_FILE_PRINT,
+                            IDM_EDIT_FINDNEXT, IDM_EDIT_REPLACE, 0,             IDM_TOOLS_SPELLING};
+    const int images[] = {STD_FILENEW, STD_FILEOPEN, STD_FILESAVE, STD_PRINT, STD_FIND, STD_REPLACE, 0, 15};
+    for (int i = 0; i < 8; i++) {
         TBBUTTON button = {};
         SendMessageA(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
         EXPECT_EQ(button.idCommand, commands[i]);
-        EXPECT_EQ(button.iBitmap, images[i]);
+        EXPECT_EQ(button.fsStyle, commands[i] != 0 ? TBSTYLE_BUTTON : TBSTYLE_SEP);
+        if (commands[i] != 0) {
+            EXPECT_EQ(button.iBitmap, images[i]);
+        }
         EXPECT_TRUE(button.fsState & TBSTATE_ENABLED);
     }
     HWND statusBar = GetDlgItem(frame, FrameStatusBarId);
