@@ -1,10 +1,12 @@
 #include "document_window.h"
 
+#include "caret_position.h"
 #include "dictionary_launch.h"
 #include "documents.h"
 #include "editor_hooks.h"
 #include "file_commands.h"
 #include "find_replace.h"
+#include "go_to_line.h"
 #include "menu_enabling.h"
 #include "resource_ids.h"
 #include "shell_state.h"
@@ -25,6 +27,7 @@ static void OnCreate(HWND document)
         return;
     SendMessageA(edit, EM_LIMITTEXT, 0, 0);
     SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(hEditorFont), 0);
+    WatchCaret(edit);
 }
 
 static void FitEditToClient(HWND document)
@@ -64,6 +67,7 @@ static void OnCommand(HWND document, WPARAM wParam, LPARAM lParam)
     case IDM_EDIT_FIND: FindCommand(document); break;
     case IDM_EDIT_FINDNEXT: FindNextCommand(document); break;
     case IDM_EDIT_REPLACE: ReplaceCommand(document); break;
+    case IDM_EDIT_GOTOLINE: GoToLineCommand(document); break;
     case IDM_TOOLS_SPELLING: SpellCheckRun(document, DocumentEditId); break;
     case IDM_TOOLS_DICTIONARY: LaunchDictionary(document, DocumentEditId); break;
     }
@@ -89,6 +93,7 @@ LRESULT CALLBACK DocumentWindowProc(HWND document, UINT message, WPARAM wParam, 
             EnableDocumentMenus();
         else
             GrayDocumentMenus();
+        CaretMayHaveMoved();
         return 0;
     case WM_CLOSE:
         CloseActiveDocument();

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "caret_position.h"
 #include "editor_hooks.h"
 #include "frame_window.h"
 #include "menu_enabling.h"
@@ -61,6 +62,7 @@ void CloseActiveDocument()
     // With no document left, the status bar names no file.
     if (ActiveDocument() == nullptr)
         SetStatusTexts(TEXT_STATUS_VERSION, "");
+    CaretMayHaveMoved();
 }
 
 void SetDocumentTitle(HWND document, const char* title)

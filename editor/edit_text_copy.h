@@ -1,13 +1,16 @@
-// A terminated copy of an edit control's whole text, released at scope end.
+// A terminated copy of an edit control's whole text (or of its beginning), released at scope end.
 #pragma once
 #include <windows.h>
+
+#include <climits>
 
 #include "handle_holders.h"
 
 class EditTextCopy {
 public:
-    explicit EditTextCopy(HWND edit)
-        : length_(GetWindowTextLengthA(edit)), memory_(static_cast<SIZE_T>(length_) + 1)
+    // At most the first `count` characters.
+    explicit EditTextCopy(HWND edit, int count = INT_MAX)
+        : length_(Smaller(GetWindowTextLengthA(edit), count)), memory_(static_cast<SIZE_T>(length_) + 1)
     {
         if (memory_.IsValid())
             length_ = GetWindowTextA(edit, memory_.Text(), length_ + 1);
@@ -20,6 +23,8 @@ public:
     int Length() const { return length_; }
 
 private:
+    static int Smaller(int a, int b) { return a < b ? a : b; }
+
     int length_;
     GlobalMemoryHolder memory_;
 };

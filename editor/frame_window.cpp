@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "about_box.h"
+#include "caret_position.h"
 #include "documents.h"
 #include "editor_hooks.h"
 #include "file_commands.h"
@@ -71,6 +72,18 @@ static void CreateToolbar(HWND frame, HINSTANCE instance)
     SendMessageA(toolbar, TB_ADDBUTTONSA, buttonCount, reinterpret_cast<LPARAM>(buttons));
 }
 
+// The first part keeps its width, the position part stands at the right, the name has the rest.
+static void SetStatusParts(HWND statusBar)
+{
+    const int firstPartEnd = 100;
+    const int positionPartWidth = 140;
+    RECT client = {};
+    GetClientRect(statusBar, &client);
+    int nameEnd = client.right - positionPartWidth;
+    int rightEdges[3] = {firstPartEnd, nameEnd > firstPartEnd ? nameEnd : firstPartEnd, -1};
+    SendMessageA(statusBar, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(rightEdges));
+}
+
 static void CreateStatusBar(HWND frame, HINSTANCE instance)
 {
     HWND statusBar = CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0,
@@ -79,8 +92,7 @@ static void CreateStatusBar(HWND frame, HINSTANCE instance)
                                      instance, nullptr);
     if (!WindowCreated(statusBar, frame, TEXT_STATUS_BAR_FAILED, TEXT_CAPTION_ERROR, MB_ICONERROR))
         return;
-    int rightEdges[2] = {100, -1};
-    SendMessageA(statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(rightEdges));
+    SetStatusParts(statusBar);
     SendMessageA(statusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(TEXT_STATUS_VERSION));
 }
 
@@ -109,6 +121,8 @@ static void LayOutChildren(HWND frame)
 
     HWND statusBar = GetDlgItem(frame, FrameStatusBarId);
     SendMessageA(statusBar, WM_SIZE, 0, 0);
+    if (statusBar != nullptr)
+        SetStatusParts(statusBar);
     int statusHeight = WindowHeight(statusBar);
 
     RECT client;
@@ -186,6 +200,9 @@ LRESULT CALLBACK FrameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
         return OnCommand(frame, wParam, lParam);
     case WM_CLOSE:
         QueryExit(frame);
+        return 0;
+    case ShowCaretPositionMessage:
+        ShowCaretPosition();
         return 0;
     case WM_DESTROY:
         ReleaseEditorFonts();

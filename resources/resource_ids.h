@@ -32,6 +32,10 @@
 // Commands added later: above the first set, below the document windows' ids (50000 on), which the
 // frame does not forward to the active document.
 #define IDM_FILE_SAVE 40040
+#define IDM_EDIT_GOTOLINE 40041
+
+// The line number box of the Go To Line dialog.
+#define IDC_GOTO_LINE_NUMBER 3001
 
 // The toolbar's own image: the spelling button (the others are the system's standard images).
 #define IDB_SPELLING 201

@@ -42,6 +42,7 @@
 #define TEXT_MENU_FIND "&Find...\tCtrl+F"
 #define TEXT_MENU_FINDNEXT "Find &Next\tF3"
 #define TEXT_MENU_REPLACE "&Replace...\tCtrl+R"
+#define TEXT_MENU_GOTOLINE "&Go To Line...\tCtrl+G"
 #define TEXT_MENU_WINDOW "&Window"
 #define TEXT_MENU_TILE "&Tile"
 #define TEXT_MENU_CASCADE "&Cascade"
@@ -84,6 +85,7 @@
     "The file name given on the command line is too long (more than 259 characters); no file was opened."
 #define TEXT_STATUS_OPENED "Opened..."
 #define TEXT_STATUS_SAVED "Saved..."
+#define TEXT_STATUS_POSITION "Ln %d, Col %d"
 #define TEXT_FILTER_TEXT_FILES "Text Files (*.txt)"
 #define TEXT_FILTER_TEXT_PATTERN "*.txt"
 #define TEXT_FILTER_ALL_FILES "All Files (*.*)"
@@ -91,6 +93,13 @@
 #define TEXT_DEFAULT_EXTENSION "txt"
 
 // ---- Find and replace, fonts, printing -----------------------------------------------------
+#define TEXT_GOTO_BOX_NAME "GoToLineBox"
+#define TEXT_GOTO_CAPTION "Go To Line"
+#define TEXT_GOTO_LABEL "&Line number:"
+#define TEXT_GOTO_OK "OK"
+#define TEXT_GOTO_CANCEL "Cancel"
+// A line number that is not in the document (%d: how many lines it has).
+#define TEXT_LINE_OUT_OF_RANGE "There is no such line. Enter a line number from 1 to %d."
 #define TEXT_FIND_NOT_FOUND "Find text not found!"
 #define TEXT_REPLACE_NOT_FOUND "Text not found!"
 #define TEXT_FONT_CREATION_FAILED "Font creation failed!"

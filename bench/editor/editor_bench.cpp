@@ -2,15 +2,20 @@
 //  - "launch": Penmar.exe started with the file on its command line, until its edit control holds
 //    the whole text (the time a user waits);
 //  - "open": the same start-up steps inside this process (frame, File > Open from the command line);
-//  - "save": writing the document back to a new file.
+//  - "save": writing the document back to a new file;
+//  - "caret": the status bar's line and column for a caret at the end of the text (its slowest case),
+//    next to the caret moves (Ctrl+End, Ctrl+Home) that ask for it.
 // Usage: editor_bench FILE [PENMAR_EXE]
 #include <windows.h>
+#include <commctrl.h>
 #include <cstdio>
 #include <string>
 
 #include "bench_clock.h"
 
+#include "caret_position.h"
 #include "editor_main.h"
+#include "frame_window.h"
 #include "shell_state.h"
 #include "text_files.h"
 #include "window_classes.h"
@@ -67,6 +72,35 @@ void TimeLaunch(const char* program, const char* file, LONGLONG expectedLength)
     CloseHandle(process.hProcess);
 }
 
+void PressWithControl(HWND edit, WPARAM key)
+{
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageA(edit, WM_KEYDOWN, key, 1);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+}
+
+void TimeCaretPosition(HWND edit)
+{
+    const int moves = 20;
+    LARGE_INTEGER start = Now();
+    for (int i = 0; i < moves; i++) {
+        PressWithControl(edit, VK_HOME);
+        PressWithControl(edit, VK_END);
+    }
+    LARGE_INTEGER moved = Now();
+    for (int i = 0; i < moves; i++)
+        ShowCaretPosition();
+    LARGE_INTEGER shown = Now();
+    char position[64] = "";
+    SendDlgItemMessageA(hMainWindow, FrameStatusBarId, SB_GETTEXTA, StatusPositionPart, reinterpret_cast<LPARAM>(position));
+    std::printf("caret: %.2f ms for the position at the end (%s), %.2f ms for a caret move\n",
+                Seconds(moved, shown) * 1000 / moves, position, Seconds(start, moved) * 1000 / (2 * moves));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -97,6 +131,8 @@ int main(int argc, char** argv)
     HWND edit = GetDlgItem(document, DocumentEditId);
     std::printf("open: %.3f s (frame created, file read, text set; %d characters in the edit control)\n",
                 Seconds(start, opened), GetWindowTextLengthA(edit));
+
+    TimeCaretPosition(edit);
 
     std::string copy = std::string(file) + ".saved";
     LARGE_INTEGER saveStart = Now();

@@ -1,9 +1,11 @@
 // Document windows: menu enabling, closing and exiting with unsaved changes, edit keys, Tools > Dictionary.
 #include "editor_harness.h"
 
+#include "dialog_driver.h"
 #include "dictionary_launch.h"
 #include "documents.h"
 #include "editor_hooks.h"
+#include "frame_window.h"
 #include "resource_ids.h"
 #include "shell_state.h"
 
@@ -252,6 +254,109 @@ TEST_F(DocumentTest, F7AndTheToolbarsSpellingButtonCheckTheActiveDocument)
     ClickToolbarButton(frame, IDM_TOOLS_SPELLING);
     EXPECT_EQ(messages.Texts(),
               (std::vector<std::string>{"The spelling check is complete", "The spelling check is complete"}));
+}
+
+// The caret's place in the active document, once the messages queued before are handled.
+std::string PositionShown()
+{
+    PumpMessages();
+    return StatusText(StatusPositionPart);
+}
+
+void PressKey(HWND edit, WPARAM key, int modifier = 0)
+{
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    BYTE saved[256];
+    CopyMemory(saved, keys, sizeof(saved));
+    if (modifier != 0)
+        keys[modifier] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageA(edit, WM_KEYDOWN, key, 1);
+    SendMessageA(edit, WM_KEYUP, key, 1);
+    SetKeyboardState(saved);
+}
+
+void ClickAt(HWND edit, int index)
+{
+    LPARAM point = SendMessageA(edit, EM_POSFROMCHAR, static_cast<WPARAM>(index), 0);
+    SendMessageA(edit, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageA(edit, WM_LBUTTONUP, 0, point);
+}
+
+TEST_F(DocumentTest, StatusBarShowsWhereTheCaretIsAsItMovesAndGoToLineMovesIt)
+{
+    StartEditor(nullptr);
+    EXPECT_EQ(PositionShown(), "");
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
+    HWND first = ActiveDocumentWindow();
+    HWND edit = EditOf(first);
+    SetFocus(edit);
+    EXPECT_EQ(PositionShown(), "Ln 1, Col 1");
+
+    // A bare line feed ends a line as the edit control shows it.
+    TypeText(first, "one\r\ntwo three\nfour");
+    EXPECT_EQ(PositionShown(), "Ln 3, Col 5");
+    PressKey(edit, VK_HOME);
+    EXPECT_EQ(PositionShown(), "Ln 3, Col 1");
+    PressKey(edit, VK_UP);
+    EXPECT_EQ(PositionShown(), "Ln 2, Col 1");
+    PressKey(edit, VK_END);
+    EXPECT_EQ(PositionShown(), "Ln 2, Col 10");
+    SendMessageA(edit, WM_CHAR, 's', 1);
+    EXPECT_EQ(PositionShown(), "Ln 2, Col 11");
+    // Shift+Home selects back to the start of the line, where the caret then stands.
+    PressKey(edit, VK_HOME, VK_SHIFT);
+    EXPECT_EQ(PositionShown(), "Ln 2, Col 1");
+    ClickAt(edit, 2);
+    EXPECT_EQ(PositionShown(), "Ln 1, Col 3");
+
+    // Each document shows its own caret.
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
+    HWND second = ActiveDocumentWindow();
+    EXPECT_EQ(PositionShown(), "Ln 1, Col 1");
+    ActivateDocument(first);
+    EXPECT_EQ(PositionShown(), "Ln 1, Col 3");
+
+    // Ctrl+G offers the caret's line; a line the document lacks is refused with the lines it has.
+    DialogDriver dialogs;
+    std::string offered;
+    dialogs.Then([&offered](HWND dialog) {
+        offered = ControlText(dialog, IDC_GOTO_LINE_NUMBER);
+        SetDlgItemTextA(dialog, IDC_GOTO_LINE_NUMBER, "4");
+        Press(dialog, IDOK);
+        SetDlgItemTextA(dialog, IDC_GOTO_LINE_NUMBER, "0");
+        Press(dialog, IDOK);
+        SetDlgItemTextA(dialog, IDC_GOTO_LINE_NUMBER, "3");
+        Press(dialog, IDOK);
+    });
+    EXPECT_TRUE(PressAcceleratorKey(frame, accelerators, edit, 'G', VK_CONTROL));
+    EXPECT_EQ(dialogs.Opened(), 1);
+    EXPECT_EQ(offered, "1");
+    const std::string refusal = "There is no such line. Enter a line number from 1 to 3.";
+    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{refusal, refusal}));
+    ASSERT_FALSE(messages.Shown().empty());
+    EXPECT_EQ(messages.Shown()[0].caption, "Warning");
+    int start = 0, end = 0;
+    SelectionOf(first, start, end);
+    EXPECT_EQ(start, 16);
+    EXPECT_EQ(end, 16);
+    EXPECT_EQ(PositionShown(), "Ln 3, Col 1");
+
+    // Cancel leaves the caret where it is.
+    dialogs.Then([](HWND dialog) { Press(dialog, IDCANCEL); });
+    SendMessageA(frame, WM_COMMAND, IDM_EDIT_GOTOLINE, 0);
+    SelectionOf(first, start, end);
+    EXPECT_EQ(start, 16);
+    EXPECT_EQ(dialogs.Opened(), 2);
+
+    // With the last document closed, no position is shown.
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
+    EXPECT_EQ(ActiveDocumentWindow(), second);
+    EXPECT_EQ(PositionShown(), "Ln 1, Col 1");
+    messages.AnswerNext({IDNO});
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
+    EXPECT_EQ(PositionShown(), "");
 }
 
 TEST_F(DocumentTest, EditControlOutOfSpaceIsReported)

@@ -64,8 +64,9 @@ TEST_F(StartupTest, WithoutArgumentTheFrameHasNoDocumentAndShowsItsVersion)
     }
     HWND statusBar = GetDlgItem(frame, FrameStatusBarId);
     int edges[4] = {};
-    ASSERT_EQ(SendMessageA(statusBar, SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)), 2);
+    ASSERT_EQ(SendMessageA(statusBar, SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)), 3);
     EXPECT_EQ(edges[0], 100);
+    EXPECT_EQ(edges[2], -1);
 }
 
 TEST_F(StartupTest, LayoutPutsTheClientBetweenToolbarAndStatusBar)
