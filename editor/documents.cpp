@@ -53,6 +53,11 @@ void CloseActiveDocument()
         return;
     if (HasChanges(document) && QuerySaveChanges(document))
         return;
+    DiscardDocument(document);
+}
+
+void DiscardDocument(HWND document)
+{
     GrayClosingDocumentMenus();
     if (ActiveDocument() != nullptr)
         SendMessageA(hMDIClient, WM_MDINEXT, 0, 0);

@@ -6,6 +6,8 @@
 HWND CreateDocumentWindow(HWND mdiClient);
 // Closes the active document window, unless it has changes and the user chooses to save them.
 void CloseActiveDocument();
+// Closes the active document window without a question: the caller knows it holds nothing to keep.
+void DiscardDocument(HWND document);
 // True when the user chose to save (Save As has run; the caller stops closing).
 bool QuerySaveChanges(HWND document);
 int32_t CountDocuments(HWND mdiClient);

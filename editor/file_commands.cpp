@@ -1,9 +1,8 @@
 #include "file_commands.h"
 
-#include <cstdio>
-
 #include "documents.h"
 #include "editor_hooks.h"
+#include "file_failures.h"
 #include "frame_window.h"
 #include "shell_state.h"
 #include "text_files.h"
@@ -36,26 +35,18 @@ static void ShowOpenedFile(HWND document, const char* name)
     SetDocumentTitle(document, name);
 }
 
-// The system's own description of an error, without its final line end.
-static void SystemErrorText(DWORD error, char* text, DWORD size)
+bool LoadFileIntoNewDocument(HWND document, const char* name)
 {
-    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-                                  text, size, nullptr);
-    while (length > 0 && (text[length - 1] == '\n' || text[length - 1] == '\r'))
-        length--;
-    text[length] = '\0';
-    if (length == 0)
-        std::snprintf(text, size, TEXT_SYSTEM_ERROR_NUMBER, static_cast<unsigned long>(error));
-}
-
-// A failed save must not pass for a saved file: say which file and why.
-static void ShowSaveFailure(HWND document, const char* name, DWORD error)
-{
-    char reason[256];
-    SystemErrorText(error, reason, sizeof(reason));
-    char text[MAX_PATH + sizeof(reason) + sizeof(TEXT_SAVE_FAILED)];
-    std::snprintf(text, sizeof(text), TEXT_SAVE_FAILED, name, reason);
-    ShowMessageBox(document, text, TEXT_MESSAGE_CAPTION, MB_ICONERROR);
+    DWORD openError = 0;
+    if (LoadTextFile(EditOf(document), name, openError)) {
+        ShowOpenedFile(document, name);
+        return true;
+    }
+    // The document was made for this file alone: a failed open leaves no empty window behind.
+    DiscardDocument(document);
+    if (openError != 0)
+        ShowOpenFailure(hMainWindow, name, openError);
+    return false;
 }
 
 void OpenDocumentFile(HWND document)
@@ -68,15 +59,13 @@ void OpenDocumentFile(HWND document)
     if (openFromCommandLine == 1) {
         openFromCommandLine = 0;
         if (pendingFileName[0] != '\0') {
-            if (LoadTextFile(EditOf(document), pendingFileName))
-                ShowOpenedFile(document, pendingFileName);
-            else
-                ShowMessageBox(document, TEXT_COULD_NOT_OPEN, pendingFileName, MB_ICONERROR);
+            LoadFileIntoNewDocument(document, pendingFileName);
             return;
         }
     }
-    if (ShowOpenFileDialog(&dialog) && LoadTextFile(EditOf(document), pendingFileName))
-        ShowOpenedFile(document, pendingFileName);
+    // Cancel leaves the new empty document.
+    if (ShowOpenFileDialog(&dialog))
+        LoadFileIntoNewDocument(document, pendingFileName);
 }
 
 // Writes the document into the named file; on success the document carries that name.

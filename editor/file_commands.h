@@ -2,6 +2,9 @@
 #pragma once
 #include <windows.h>
 
+// Loads the named file into a document window just made for it and shows its name. On failure the
+// window is closed and a message names the file and says why; false.
+bool LoadFileIntoNewDocument(HWND document, const char* name);
 // Loads the command-line file (without the dialog) or the file chosen in the Open dialog.
 void OpenDocumentFile(HWND document);
 // Saves to the document's file at once; a document without a file goes to Save As.

@@ -24,11 +24,18 @@ static bool BlankZeroBytes(char* text, DWORD length)
     return found;
 }
 
-bool LoadTextFile(HWND edit, const char* fileName)
+bool LoadTextFile(HWND edit, const char* fileName, DWORD& openError)
 {
-    HandleHolder file(CreateFileA(fileName, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!file.IsValid())
+    openError = 0;
+    // Reading never conflicts with a writer: a log being written or a document open elsewhere opens.
+    HandleHolder file(CreateFileA(fileName, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr));
+    if (!file.IsValid()) {
+        openError = GetLastError();
+        if (openError == 0)
+            openError = ERROR_OPEN_FAILED;
         return false;
+    }
 
     DWORD size = GetFileSize(file.Get(), nullptr);
     if (size == INVALID_FILE_SIZE) {

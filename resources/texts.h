@@ -71,7 +71,6 @@
 #define TEXT_CHILD_CREATION_FAILED "MDI Child creation failed."
 #define TEXT_SAVE_CHANGES "Save current changes in %s?"
 #define TEXT_EDIT_OUT_OF_SPACE "CHILD Edit control out of space."
-#define TEXT_COULD_NOT_OPEN "Could not open file."
 #define TEXT_SIZE_UNREADABLE "File is really too big to be opened!"
 #define TEXT_NO_MEMORY_TO_OPEN "Not enough memory to be opened!"
 #define TEXT_READ_FAILED "File is too big to be opened!"
@@ -79,6 +78,7 @@
 #define TEXT_ZERO_BYTES_AS_BLANKS \
     "This file holds zero bytes. They are shown as blanks, and saving the file writes blanks in their place."
 // The file name, then the system's own reason.
+#define TEXT_OPEN_FAILED "Could not open the file\r\n%s\r\n\r\n%s"
 #define TEXT_SAVE_FAILED "Could not save the file\r\n%s\r\n\r\n%s"
 #define TEXT_SYSTEM_ERROR_NUMBER "System error %lu."
 #define TEXT_NAME_TOO_LONG \

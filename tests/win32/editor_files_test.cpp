@@ -115,29 +115,9 @@ TEST_F(FileTest, SavingOverAFileLeavesNoOtherFileBehind)
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"notes.txt"});
 }
 
-// The system's own description of an error, which the editor quotes when a save fails.
-std::string SystemText(DWORD error)
-{
-    char text[512] = "";
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text,
-                   sizeof(text), nullptr);
-    std::string result = text;
-    while (!result.empty() && (result.back() == '\n' || result.back() == '\r'))
-        result.pop_back();
-    return result;
-}
-
-// A failed save says so in one box owned by the document, naming the file and the system's reason.
 void ExpectSaveFailure(const MessageLog& messages, HWND document, const std::string& path, DWORD error)
 {
-    ASSERT_EQ(messages.Shown().size(), 1u);
-    const ShownMessage& message = messages.Shown()[0];
-    EXPECT_EQ(message.owner, document);
-    EXPECT_EQ(message.style, static_cast<UINT>(MB_ICONERROR));
-    EXPECT_NE(message.text.find(path), std::string::npos) << message.text;
-    std::string reason = SystemText(error);
-    ASSERT_FALSE(reason.empty());
-    EXPECT_NE(message.text.find(reason), std::string::npos) << message.text << " lacks " << reason;
+    ExpectFileFailure(messages, document, "Could not save the file", path, error);
 }
 
 TEST_F(FileTest, FailedSaveToAReadOnlyFileKeepsTheOldContentAndTheChangesAndSaysWhy)
@@ -260,6 +240,40 @@ TEST_F(FileTest, SaveOfAnUntitledDocumentAsksForANameAndAFailedSaveNamesTheFile)
     EXPECT_EQ(ReadBytes(path), "new letter");
     EXPECT_TRUE(IsModified(document));
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"letter.txt"});
+}
+
+TEST_F(FileTest, AFileAnotherProgramIsWritingOpens)
+{
+    std::string path = PathOf("log.txt");
+    WriteBytes(path, "first entry\r\n");
+    // A program writing a log lets others read and write it.
+    HANDLE writer = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    HWND document = Open(path);
+    CloseHandle(writer);
+    EXPECT_EQ(CountDocumentWindows(), 1);
+    EXPECT_EQ(WindowText(document), path);
+    EXPECT_EQ(WindowText(EditOf(document)), "first entry\r\n");
+    EXPECT_TRUE(messages.Shown().empty());
+}
+
+TEST_F(FileTest, FailedOpenNamesTheFileAndTheReasonAndLeavesNoEmptyDocument)
+{
+    std::string kept = PathOf("kept.txt");
+    WriteBytes(kept, "kept");
+    HWND keptDocument = Open(kept);
+    std::string path = PathOf("exclusive.txt");
+    WriteBytes(path, "held");
+    // Another program holds the file and lets nobody else open it.
+    HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    Open(path);
+    CloseHandle(holder);
+    ExpectFileFailure(messages, frame, "Could not open the file", path, ERROR_SHARING_VIOLATION);
+    EXPECT_EQ(CountDocumentWindows(), 1);
+    EXPECT_EQ(ActiveDocumentWindow(), keptDocument);
+    EXPECT_EQ(StatusText(1), kept);
 }
 
 TEST_F(FileTest, CancelledOpenLeavesAnEmptyUntitledDocument)

@@ -345,6 +345,31 @@ void ClickToolbarButton(HWND frame, int command)
     PumpMessages();
 }
 
+std::string SystemText(DWORD error)
+{
+    char text[512] = "";
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text,
+                   sizeof(text), nullptr);
+    std::string result = text;
+    while (!result.empty() && (result.back() == '\n' || result.back() == '\r'))
+        result.pop_back();
+    return result;
+}
+
+void ExpectFileFailure(const MessageLog& messages, HWND owner, const std::string& opening, const std::string& path,
+                       DWORD error)
+{
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    const ShownMessage& message = messages.Shown()[0];
+    EXPECT_EQ(message.owner, owner);
+    EXPECT_EQ(message.style, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_EQ(message.text.rfind(opening, 0), 0u) << message.text;
+    EXPECT_NE(message.text.find(path), std::string::npos) << message.text;
+    std::string reason = SystemText(error);
+    ASSERT_FALSE(reason.empty());
+    EXPECT_NE(message.text.find(reason), std::string::npos) << message.text << " lacks " << reason;
+}
+
 bool PressAcceleratorKey(HWND frame, HACCEL accelerators, HWND target, WPARAM key, int modifier,
                          int secondModifier)
 {

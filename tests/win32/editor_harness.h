@@ -100,6 +100,11 @@ int CountDocumentWindows();                       // counted without activating 
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 bool FileExists(const std::string& path);
+// The system's own description of an error, as the editor quotes it for a file it cannot open or save.
+std::string SystemText(DWORD error);
+// The one message shown is owned by owner, begins with opening, names the file and gives the reason.
+void ExpectFileFailure(const MessageLog& messages, HWND owner, const std::string& opening, const std::string& path,
+                       DWORD error);
 // Clicks the frame's toolbar button of the command, as the mouse does.
 void ClickToolbarButton(HWND frame, int command);
 // Presses a key with up to two modifiers (VK_CONTROL, VK_SHIFT, VK_MENU or 0) through the accelerator

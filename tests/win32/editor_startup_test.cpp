@@ -110,18 +110,13 @@ TEST_F(StartupTest, ExistingFileOpensInOneDocumentTitledWithItsName)
     EXPECT_EQ(std::string(item), "&1 " + path);
 }
 
-TEST_F(StartupTest, MissingFileLeavesAnUntitledDocumentAndSaysSo)
+TEST_F(StartupTest, MissingFileSaysWhichAndWhyAndLeavesNoDocument)
 {
     std::string path = PathOf("absent.txt");
     StartEditor(path.c_str());
-    ASSERT_EQ(CountDocumentWindows(), 1);
-    HWND document = ActiveDocumentWindow();
-    EXPECT_EQ(WindowText(document), "[Untitled]");
-    ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_EQ(messages.Shown()[0].text, "Could not open file.");
-    EXPECT_EQ(messages.Shown()[0].caption, path);
-    EXPECT_EQ(messages.Shown()[0].style, static_cast<UINT>(MB_ICONERROR));
-    EXPECT_EQ(messages.Shown()[0].owner, document);
+    EXPECT_EQ(CountDocumentWindows(), 0);
+    ExpectFileFailure(messages, frame, "Could not open the file", path, ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(messages.Shown()[0].caption, "Penmar");
     EXPECT_EQ(StatusText(0), "Version " PENMAR_VERSION_TEXT);
     EXPECT_TRUE(seams.openCalls.empty());
 }
