@@ -1,6 +1,8 @@
 #include "literal_suggestions.h"
 
 #include <cstring>
+#include <string>
+#include <unordered_map>
 
 #include "spell_tables.h"
 #include "suggestion_internals.h"
@@ -35,6 +37,25 @@ int FindText(const char* needle, int t, const char* hay, int m)
     return 0;
 }
 
+// The first pool position of each text, following the pool as it grows and forgotten when it shrank:
+// the linear search's answers, in a time that does not grow with the pool (a full one makes the linear
+// search too slow for many lookups).
+std::unordered_map<std::string, int16_t> FirstPositions;
+int16_t Mapped;
+
+bool FindInPool(const WordField& text, int16_t& position)
+{
+    if (Pool().count < Mapped) {
+        FirstPositions.clear();
+        Mapped = 0;
+    }
+    for (; Mapped < Pool().count; Mapped++)
+        FirstPositions.emplace(std::string(Pool().texts[Mapped + 1].ch, 32), static_cast<int16_t>(Mapped + 1));
+    auto found = FirstPositions.find(std::string(text.ch, 32));
+    position = found == FirstPositions.end() ? 0 : found->second;
+    return position != 0;
+}
+
 void Append(const WordField& text, int16_t score)
 {
     if (Pool().count <= 32599) {
@@ -52,7 +73,7 @@ void Score(const WordField& word, int16_t n, WordField& entry, int16_t m)
     if (d > 4)
         return;
     int16_t p;
-    if (literal::FindCandidate(entry, p))
+    if (FindInPool(entry, p))
         return;
     int16_t score = 0;
     for (int i = 1; i <= n; i++) {
@@ -83,7 +104,7 @@ void Score(const WordField& word, int16_t n, WordField& entry, int16_t m)
     char q = SpellTables.QueryWord.ch[0];
     if (q >= 'A' && q <= 'Z' && entry.ch[0] >= 'a' && entry.ch[0] <= 'z') {
         entry.ch[0] = static_cast<char>(entry.ch[0] - 'a' + 'A');
-        if (literal::FindCandidate(entry, p))
+        if (FindInPool(entry, p))
             return;
     }
     if (score >= 15 && Pool().count <= 32599 && (Pool().scanPass == 1 || score >= 16))
@@ -140,7 +161,7 @@ void TryMasked(const WordField& word, int16_t n, const WordField& entry, int16_t
 void Raise(const WordField& text, int extra)
 {
     int16_t p;
-    if (literal::FindCandidate(text, p)) {
+    if (FindInPool(text, p)) {
         int raised = Pool().scores[p] + Pool().scores[p] / 3 + extra;
         Pool().scores[p] = static_cast<int16_t>(raised < 512 ? raised : 512);
     }
@@ -272,6 +293,8 @@ void SuggestWords(const WordField& word)
 {
     SpellTables.QueryWord = word;
     Pool().count = 0;
+    FirstPositions.clear();
+    Mapped = 0;
     for (int k = 1; k <= 32600; k++) {
         FillBlanks(Pool().texts[k]);
         Pool().scores[k] = 0;
