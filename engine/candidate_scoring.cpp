@@ -1,5 +1,6 @@
 #include <cstring>
 
+#include "bit_sets.h"
 #include "main_list_profile.h"
 #include "position_match.h"
 #include "score_bound.h"

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "bit_sets.h"
 #include "main_list_columns.h"
 #include "main_list_profile.h"
 #include "passing_over.h"

@@ -16,8 +16,7 @@ const int ColumnRows = ColumnPadding + WordWidth + ColumnPadding;
 typedef unsigned char ColumnRow[ColumnBlockWidth];
 alignas(16) ColumnRow Columns[ColumnBlockCount][ColumnRows];
 int8_t BlockLongest[ColumnBlockCount];   // the longest trimmed length in the block
-// Per block and entry: trimmed length, and 1 where it holds alignment marks, an inner blank.
-uint8_t EntryLength[ColumnBlockCount][ColumnBlockWidth];
+// Per block and entry: 1 where it holds alignment marks, an inner blank.
 uint8_t EntryHoldsMarks[ColumnBlockCount][ColumnBlockWidth];
 uint8_t EntryHoldsInnerBlank[ColumnBlockCount][ColumnBlockWidth];
 int32_t BuiltBlocks;
@@ -72,7 +71,6 @@ void BuildMainListColumns()
     int32_t cleared = used > BuiltBlocks ? used : BuiltBlocks;
     std::memset(Columns, 0, sizeof(Columns[0]) * static_cast<size_t>(cleared));
     std::memset(BlockLongest, 0, sizeof BlockLongest[0] * static_cast<size_t>(cleared));
-    std::memset(EntryLength, 0, sizeof EntryLength[0] * static_cast<size_t>(cleared));
     std::memset(EntryHoldsMarks, 0, sizeof EntryHoldsMarks[0] * static_cast<size_t>(cleared));
     std::memset(EntryHoldsInnerBlank, 0, sizeof EntryHoldsInnerBlank[0] * static_cast<size_t>(cleared));
     for (int32_t k = 1; k <= SpellTables.MainCount; k++) {
@@ -85,7 +83,6 @@ void BuildMainListColumns()
         int8_t m = static_cast<int8_t>(MainEntryLength(k));
         if (m > BlockLongest[block])
             BlockLongest[block] = m;
-        EntryLength[block][lane] = static_cast<uint8_t>(m);
         EntryHoldsMarks[block][lane] = HoldsAlignmentMarks(entry, m) ? 1 : 0;
         EntryHoldsInnerBlank[block][lane] = std::memchr(entry.ch, ' ', static_cast<size_t>(m)) != nullptr ? 1 : 0;
     }
@@ -150,7 +147,7 @@ void BoundBlock(const ColumnQuery& query, int32_t block, BlockBounds& bounds)
     Store(bounds.points, points);
     Store(bounds.placed, placed);
     Store(bounds.missing, missing);
-    std::memcpy(bounds.length, EntryLength[block], ColumnBlockWidth);
+    std::memcpy(bounds.length, MainEntryLengthsFrom(block * ColumnBlockWidth), ColumnBlockWidth);
     std::memcpy(bounds.holdsMarks, EntryHoldsMarks[block], ColumnBlockWidth);
     std::memcpy(bounds.holdsInnerBlank, EntryHoldsInnerBlank[block], ColumnBlockWidth);
 }

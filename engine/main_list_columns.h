@@ -9,7 +9,7 @@
 const int ColumnBlockWidth = 16;
 const int32_t ColumnBlockCount = MainCapacity / ColumnBlockWidth + 1;
 
-// Call after every load of the main list (from the list's profile).
+// Call after every load of the main list, once its profile is built.
 void BuildMainListColumns();
 
 // The word as the block bounds compare it: each character repeated across a row of lanes.

@@ -2,12 +2,11 @@
 
 #include <cstring>
 
-#include "main_list_columns.h"
-#include "score_bound.h"
+#include "bit_sets.h"
 
 namespace {
 
-int8_t EntryLengths[MainCapacity + 1];
+uint8_t EntryLengths[MainBlockCount * 64];   // entry 0 and entries past the list: 0
 uint64_t EntryMasks[MainCapacity + 1];
 uint64_t EntriesWithCharacter[64][MainBlockCount];   // per character bit, the entries holding it
 uint64_t EntriesWithPair[64][MainBlockCount];        // per pair bit, the entries holding it
@@ -47,15 +46,15 @@ void BuildMainListProfile()
 {
     std::memset(EntriesWithCharacter, 0, sizeof EntriesWithCharacter);
     std::memset(EntriesWithPair, 0, sizeof EntriesWithPair);
+    std::memset(EntryLengths, 0, sizeof EntryLengths);
     for (int32_t k = 1; k <= SpellTables.MainCount; k++) {
         int16_t m = TrimmedLength(SpellTables.MainWords[k]);
-        EntryLengths[k] = static_cast<int8_t>(m);
+        EntryLengths[k] = static_cast<uint8_t>(m);
         uint64_t mask = CharacterMask(SpellTables.MainWords[k].ch, m);
         EntryMasks[k] = mask;
         MarkEntry(EntriesWithCharacter, mask, k);
         MarkEntry(EntriesWithPair, PairMask(SpellTables.MainWords[k].ch, m), k);
     }
-    BuildMainListColumns();
 }
 
 uint64_t EntriesHoldingAll(uint64_t mask, int32_t block)
@@ -79,6 +78,11 @@ uint64_t EntriesHoldingAllPairs(uint64_t mask, int32_t block)
 int16_t MainEntryLength(int32_t k)
 {
     return EntryLengths[k];
+}
+
+const uint8_t* MainEntryLengthsFrom(int32_t k)
+{
+    return EntryLengths + k;
 }
 
 uint64_t MainEntryMask(int32_t k)

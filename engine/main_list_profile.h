@@ -1,5 +1,5 @@
 // Facts about each main list entry that the suggestion scans ask again and again: its trimmed length
-// and the set of characters it holds. Built once per load of the list.
+// and the set of characters it holds. Built once per load of the list, before the column copy.
 #pragma once
 #include <cstdint>
 
@@ -10,6 +10,9 @@ void BuildMainListProfile();
 
 // Trimmed length of MainWords[k], 1 <= k <= MainCount.
 int16_t MainEntryLength(int32_t k);
+// The trimmed lengths of entries k, k + 1, ... one byte each, 0 for entry 0 and past the list; they
+// stand for MainCapacity + 64 entries.
+const uint8_t* MainEntryLengthsFrom(int32_t k);
 
 // One bit per character value modulo 64: a text can occur in an entry only when its mask is within
 // the entry's.

@@ -1,5 +1,6 @@
 #include "other_initial_scan.h"
 
+#include "bit_sets.h"
 #include "main_list_profile.h"
 #include "passing_over.h"
 #include "score_bound.h"

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "score_bound.h"
+#include "bit_sets.h"
 #include "scoring_rules.h"
 #include "sixteen_lanes.h"
 

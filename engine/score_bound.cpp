@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "bit_sets.h"
+
 void ProfileWord(const WordField& word, int16_t n, WordProfile& profile)
 {
     profile.word = word;

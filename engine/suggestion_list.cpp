@@ -1,67 +1,33 @@
+#include <cstdint>
 #include <cstring>
 
-#include "scoring_rules.h"
 #include "spell_tables.h"
 #include "suggestion_internals.h"
 
 namespace {
 
-// The best candidates seen so far, by descending score, ties in pool order.
+// The best candidates, by descending score, ties in pool order: what 288 passes of "take the first
+// highest score, then zero it" would pick, in the same order. Candidates are counted by score, then
+// placed in score order.
+const int HighestScore = INT16_MAX;
 int16_t TopPosition[SuggestionSlots];
 int16_t TopScore[SuggestionSlots];
-
-// Gathers the up to 288 best positive-scored candidates in one pass over the pool, inserting each into
-// the list of those held. It picks what 288 passes of "take the first highest score, then zero it"
-// would pick, in the same order.
-int GatherByInsertion()
-{
-    const CandidatePoolTable& pool = SpellTables.CandidatePool;
-    int size = 0;
-    for (int16_t k = 1; k <= pool.count; k++) {
-        int16_t score = pool.scores[k];
-        if (score <= 0)
-            continue;
-        if (size == SuggestionSlots && score <= TopScore[size - 1])
-            continue;   // an equal score that came later loses to those held
-        int low = 0, high = size;   // first held entry with a lower score
-        while (low < high) {
-            int mid = (low + high) / 2;
-            if (TopScore[mid] >= score)
-                low = mid + 1;
-            else
-                high = mid;
-        }
-        int moved = (size == SuggestionSlots ? size - 1 : size) - low;
-        std::memmove(TopPosition + low + 1, TopPosition + low, sizeof(int16_t) * moved);
-        std::memmove(TopScore + low + 1, TopScore + low, sizeof(int16_t) * moved);
-        TopPosition[low] = k;
-        TopScore[low] = score;
-        if (size < SuggestionSlots)
-            size++;
-    }
-    return size;
-}
-
-// The scans give scores up to the boost's ceiling: candidates are counted by score, and then placed
-// in score order, ties in pool order, as the insertion would hold them.
-const int CountedScores = BoostCeiling;
-int32_t CandidatesScoring[CountedScores + 1];
-int16_t NextPlaceOfScore[CountedScores + 1];
+int32_t CandidatesScoring[HighestScore + 1];
+int16_t NextPlaceOfScore[HighestScore + 1];
 
 int GatherBestCandidates()
 {
     const CandidatePoolTable& pool = SpellTables.CandidatePool;
-    std::memset(CandidatesScoring, 0, sizeof CandidatesScoring);
-    for (int16_t k = 1; k <= pool.count; k++) {
-        int16_t score = pool.scores[k];
-        if (score > CountedScores)
-            return GatherByInsertion();
-        if (score > 0)
-            CandidatesScoring[score]++;
-    }
+    int highest = 0;
+    for (int16_t k = 1; k <= pool.count; k++)
+        highest = pool.scores[k] > highest ? pool.scores[k] : highest;
+    std::memset(CandidatesScoring, 0, sizeof CandidatesScoring[0] * static_cast<size_t>(highest + 1));
+    for (int16_t k = 1; k <= pool.count; k++)
+        if (pool.scores[k] > 0)
+            CandidatesScoring[pool.scores[k]]++;
     // The lowest score taken, and how many candidates of it fit.
-    int taken = 0, lowest = CountedScores + 1, ofLowest = 0;
-    for (int score = CountedScores; score >= 1 && taken < SuggestionSlots; score--) {
+    int taken = 0, lowest = highest + 1, ofLowest = 0;
+    for (int score = highest; score >= 1 && taken < SuggestionSlots; score--) {
         if (CandidatesScoring[score] == 0)
             continue;
         lowest = score;

@@ -3,21 +3,9 @@
 #include <cstring>
 
 #include "main_list_index.h"
-#include "misspelling_index.h"
 #include "spell_tables.h"
+#include "text_indexes.h"
 #include "word_lists.h"
-
-namespace {
-
-bool InLocalList(const WordField& word)
-{
-    for (int32_t j = 1; j <= SpellTables.LocalCount; j++)
-        if (SameWord(SpellTables.LocalWords[j], word))
-            return true;
-    return false;
-}
-
-} // namespace
 
 void CheckWord(const WordField& word, int16_t& status)
 {
@@ -53,15 +41,6 @@ void CheckWord(const WordField& word, int16_t& status)
         status = 0;
 }
 
-bool IsIgnoredWord(const WordField& word)
-{
-    WordField lower = LowerCaseCopy(word);
-    for (int32_t j = 1; j <= SpellTables.IgnoredCount; j++)
-        if (SameWord(LowerCaseCopy(SpellTables.IgnoredWords[j]), lower))
-            return true;
-    return false;
-}
-
 void AddIgnoredWord(const WordField& word, int16_t& status)
 {
     if (SpellTables.IgnoredCount >= IgnoredCapacity) {
@@ -70,6 +49,7 @@ void AddIgnoredWord(const WordField& word, int16_t& status)
     }
     SpellTables.IgnoredCount++;
     SpellTables.IgnoredWords[SpellTables.IgnoredCount] = word;
+    IndexIgnoredWords();
     status = 0;
 }
 

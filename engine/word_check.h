@@ -8,8 +8,6 @@
 // could not be opened (the system's error number) and the word was not looked up.
 void CheckWord(const WordField& word, int16_t& status);
 
-bool IsIgnoredWord(const WordField& word);
-
 // 0: added. 1: the list already holds 4,096 words.
 void AddIgnoredWord(const WordField& word, int16_t& status);
 

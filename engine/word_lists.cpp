@@ -3,10 +3,11 @@
 #include <cstring>
 
 #include "list_files.h"
+#include "main_list_columns.h"
 #include "main_list_index.h"
 #include "main_list_profile.h"
-#include "misspelling_index.h"
 #include "spell_tables.h"
+#include "text_indexes.h"
 
 namespace {
 
@@ -18,6 +19,17 @@ const int PrefixLineWidth = 80;
 
 // The list whose failure ended the last load that failed.
 char FailedList[ListPathWidth];
+// The error number of the first read that failed during a load, 0 when none did.
+int16_t ReadError;
+
+// A list that opened but could not be read to its end fails the load, however much was read.
+void NoteReadError(const char* path, int16_t error)
+{
+    if (ReadError != 0)
+        return;
+    ReadError = error;
+    std::memcpy(FailedList, path, ListPathWidth);
+}
 
 // Records where each initial's run of main list lines begins; false for a line without a letter slot.
 bool NoteInitial(const WordField& line, int32_t position)
@@ -34,7 +46,7 @@ bool NoteInitial(const WordField& line, int32_t position)
 
 // Reads the file's lines, in order, into entries 1.. of a word table, handing each to noteLine when
 // one is given. Status: 0 at the end of the file, 1 when a line was left over for want of room or
-// noteLine refused one (that line is kept), or the error number of a failed open.
+// noteLine refused one (that line is kept), or the error number of a failed open or read.
 void LoadWordTable(const char* path, WordField* table, int32_t capacity, int32_t& count, int16_t& status,
                    bool (*noteLine)(const WordField& line, int32_t position) = nullptr)
 {
@@ -48,7 +60,9 @@ void LoadWordTable(const char* path, WordField* table, int32_t capacity, int32_t
         int16_t readStatus = 0;
         ReadListLine(file, line.ch, WordWidth, readStatus);
         if (readStatus != 0) {
-            status = 0;
+            status = readStatus < 0 ? 0 : readStatus;
+            if (readStatus > 0)
+                NoteReadError(path, readStatus);
             break;
         }
         if (count >= capacity) {
@@ -74,13 +88,21 @@ void LoadMainWords(int16_t& status)
 
 } // namespace
 
+void IndexMainList()
+{
+    BuildMainListIndex();
+    BuildMainListProfile();
+    BuildMainListColumns();
+}
+
 void ResetSpellTablesForTesting()
 {
     std::memset(&SpellTables, 0, sizeof SpellTables);
     RememberedInitial = ' ';
-    BuildMainListIndex();
-    BuildMainListProfile();
-    BuildMisspellingIndex();
+    IndexMainList();
+    IndexLocalWords();
+    IndexMisspellings();
+    IndexIgnoredWords();
 }
 
 void LoadSpellTables(int16_t& status)
@@ -89,6 +111,9 @@ void LoadSpellTables(int16_t& status)
     for (int s = 1; s <= LetterSlotCount; s++)
         SpellTables.LetterStart[s] = 1;
 
+    // A missing, overlong or disordered local, misspellings or prefix list is not a failure; one that
+    // cannot be read is.
+    ReadError = 0;
     int16_t ignored = 0;
     ReloadLocalWords(ignored);
     LoadMisspellings(ignored);
@@ -96,9 +121,10 @@ void LoadSpellTables(int16_t& status)
 
     LoadMainWords(status);
     if (status != 0)
-        SpellListPath(FailedList);
-    BuildMainListIndex();
-    BuildMainListProfile();
+        SpellListPath(FailedList);   // the main list's own failure is named first
+    else if (ReadError != 0)
+        status = ReadError;          // FailedList names the list that could not be read
+    IndexMainList();
 }
 
 void FailedListPath(char* field)
@@ -112,7 +138,8 @@ void ReloadLocalWords(int16_t& status)
     LocalListPath(path);
     int16_t loadStatus = 0;
     LoadWordTable(path, SpellTables.LocalWords, LocalCapacity, SpellTables.LocalCount, loadStatus);
-    // A missing or overlong local list is not a failure.
+    IndexLocalWords();
+    // A missing or overlong local list is not a failure; a read error is noted for the load.
     status = 0;
 }
 
@@ -121,7 +148,7 @@ void LoadMisspellings(int16_t& status)
     char path[ListPathWidth];
     MisspellListPath(path);
     LoadWordTable(path, SpellTables.MisspellLines, MisspellCapacity, SpellTables.MisspellCount, status);
-    BuildMisspellingIndex();
+    IndexMisspellings();
 }
 
 void LoadPrefixTable(int16_t& status)
@@ -138,7 +165,9 @@ void LoadPrefixTable(int16_t& status)
         int16_t readStatus = 0;
         ReadListLine(file, line, PrefixLineWidth, readStatus);
         if (readStatus != 0) {
-            status = 0;
+            status = readStatus < 0 ? 0 : readStatus;
+            if (readStatus > 0)
+                NoteReadError(path, readStatus);
             break;
         }
         if (line[0] == '#')

@@ -3,7 +3,8 @@
 #include <cstdint>
 
 // 0 on success; 1 when Spell.txt is too long or holds a line without a letter slot;
-// the system's error number when Spell.txt cannot be opened.
+// the system's error number when Spell.txt cannot be opened, or when one of the four lists opened but
+// could not be read.
 void LoadSpellTables(int16_t& status);
 // After a LoadSpellTables that failed: the path field (ListPathWidth bytes) of the list that could
 // not be loaded.

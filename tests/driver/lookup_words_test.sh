@@ -35,6 +35,16 @@ if [ "$actual" != $'hello\tRefused\tCould not load the word list C:\\ZOLT\\SPELL
   exit 1
 fi
 
+# A list that opens but cannot be read (a folder in its place) is named the same way.
+printf 'apple\n' > "$dict/Spell.txt"
+mkdir "$dict/Local.txt"
+actual=$(printf 'apple\n' | "$driver" --dict "$dict")
+if [ "$actual" != $'apple\tRefused\tCould not load the word list C:\\ZOLT\\SPELL\\Local.txt' ]; then
+  printf 'an unreadable Local.txt gave: %s\n' "$actual"
+  exit 1
+fi
+rmdir "$dict/Local.txt"
+
 # A folder without Spell.txt is refused before anything is read.
 if "$driver" --dict "$dict/missing" < /dev/null 2>/dev/null; then
   echo "a folder without Spell.txt was accepted"

@@ -186,6 +186,49 @@ TEST(SpeedUps, MisspellingIndexFindsWhatTheLinearSearchFinds)
     }
 }
 
+TEST(SpeedUps, LocalAndIgnoredWordsAreFoundAsTheLinearSearchFindsThem)
+{
+    // A local list reloaded with other words of the same count, and an ignore-all list that grows word
+    // by word, both with words that repeat in other cases: the check must know exactly the words that
+    // a word-by-word comparison finds (the local list in its own case, the ignore-all list in any).
+    ListFolder folder;
+    Generator g{4711};
+    folder.WriteLines("Spell.txt", {"zzzzzzzzz"});
+    for (int round = 0; round < 2; round++) {
+        std::vector<std::string> local;
+        for (int k = 0; k < 3000; k++)
+            local.push_back(g.Word(1, 7, "abAB'"));
+        folder.WriteLines("Local.txt", local);
+        if (round == 0) {
+            ResetSpellTablesForTesting();
+            LoadLists();
+        } else {
+            int16_t status = -1;
+            ReloadLocalWords(status);
+        }
+        int known = 0, mismatches = 0;
+        for (int k = 0; k < 6000; k++) {
+            if (k % 3 == 0 && SpellTables.IgnoredCount < IgnoredCapacity) {
+                int16_t status = -1;
+                AddIgnoredWord(Word(g.Word(1, 7, "abAB'")), status);
+            }
+            std::string w = k % 2 ? local[g.Below(static_cast<int>(local.size()))] : g.Word(1, 7, "abAB'");
+            WordField word = Word(w);
+            bool expected = false;
+            for (int32_t j = 1; j <= SpellTables.LocalCount; j++)
+                expected = expected || SameWord(SpellTables.LocalWords[j], word);
+            for (int32_t j = 1; j <= SpellTables.IgnoredCount; j++)
+                expected = expected || SameWord(LowerCaseCopy(SpellTables.IgnoredWords[j]), LowerCaseCopy(word));
+            int16_t status = -1;
+            CheckWord(word, status);
+            mismatches += (status == 0) != expected;
+            known += expected;
+        }
+        EXPECT_EQ(mismatches, 0) << "round " << round;
+        EXPECT_GT(known, 3000);
+    }
+}
+
 TEST(SpeedUps, OnePassSelectionPicksWhat288PassesPick)
 {
     ListFolder folder;
@@ -270,6 +313,7 @@ TEST(SpeedUps, BlockBoundsPassEveryEntryTheCloserLookPasses)
             SpellTables.MainWords[k] = Word(e.substr(0, 32));
         }
         BuildMainListProfile();
+        BuildMainListColumns();
         WordField word = Word(w);
         int16_t n = TrimmedLength(word);
         WordProfile profile;

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "list_files.h"
 #include "list_folder.h"
 #include "spell_tables.h"
 #include "word_lists.h"
@@ -152,6 +154,32 @@ TEST(MainList, MissingSideFilesLeaveTheirTablesEmpty)
     folder.Remove("Misspell.txt");
     EXPECT_EQ(Load(), 0);
     ExpectTableCounts(1, 0, 0, 0);
+}
+
+TEST(MainList, AListThatOpensButCannotBeReadFailsTheLoad)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "a folder opens as a file only where the system reads folders as files";
+#else
+    // A folder in the list's place opens, and every read of it fails. Whichever list it is, the load
+    // fails with the read's error number and names that list, as for a main list that is missing.
+    for (const char* name : {"Spell.txt", "Local.txt", "Misspell.txt", "Prefix.txt"}) {
+        ListFolder folder;
+        for (const char* other : {"Spell.txt", "Local.txt", "Misspell.txt", "Prefix.txt"})
+            folder.WriteLines(other, {"apple"});
+        folder.Remove(name);
+        std::filesystem::create_directory(folder.PathOf(name));
+        EXPECT_GT(Load(), 1) << name;
+        char failed[ListPathWidth];
+        FailedListPath(failed);
+        EXPECT_EQ(std::string(failed, ListPathWidth).substr(0, 14 + std::string(name).size()),
+                  std::string("C:\\ZOLT\\SPELL\\") + name) << name;
+        // Once the folder is a file again, the next load succeeds.
+        std::filesystem::remove(folder.PathOf(name));
+        folder.WriteLines(name, {"apple"});
+        EXPECT_EQ(Load(), 0) << name;
+    }
+#endif
 }
 
 TEST(LocalList, ReloadReadsTheFileAgainAndIgnoresLinesBeyondTheCapacity)
