@@ -12,7 +12,15 @@
 #include <string>
 #include <system_error>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <process.h>
+#define ProcessId() _getpid()
+#else
 #include <unistd.h>
+#define ProcessId() ::getpid()
+#endif
 
 #include "list_files.h"
 #include "typed_text_check.h"
@@ -41,7 +49,7 @@ bool MakeListRoot(const fs::path& dict, ListRoot& made)
     if (error)
         return false;
     for (int attempt = 0; attempt < 100; attempt++) {
-        fs::path candidate = base / ("lookup-words-" + std::to_string(::getpid()) + "-" + std::to_string(attempt));
+        fs::path candidate = base / ("lookup-words-" + std::to_string(ProcessId()) + "-" + std::to_string(attempt));
         if (fs::create_directory(candidate, error)) {
             made.root = candidate;
             break;
@@ -107,6 +115,11 @@ int main(int argc, char** argv)
         return 2;
     }
     SetDriveRoot(root.root.string().c_str());
+#ifdef _WIN32
+    // Lines end in a line feed alone, as the native driver writes them.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
 
     // Answers go out line by line, so that a caller may hold a conversation word by word.
     for (std::string line; std::getline(std::cin, line);) {

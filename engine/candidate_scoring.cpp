@@ -1,7 +1,6 @@
 #include <cstring>
 
 #include "bit_sets.h"
-#include "main_list_profile.h"
 #include "position_match.h"
 #include "score_bound.h"
 #include "scoring_rules.h"
@@ -16,36 +15,16 @@ char CharAt(const WordField& word, int i)
     return word.ch[i - 1];
 }
 
-// Where the characters of the word last scored stand: a scan scores one word against many entries.
-struct ScoredWord {
-    WordField word;
-    int16_t n;
-    CharacterPositions positions;
-};
-ScoredWord LastScored = {{}, 0, {}};
-
-const CharacterPositions& PositionsOf(const WordField& word, int16_t n)
+// How many of the word's first n characters the entry's first m hold (an underscore always counts,
+// since the alignment writes underscores into its working copy of the entry). The alignment places at
+// most that many.
+int16_t HeldCharacters(const WordField& word, int16_t n, const WordField& entry, int16_t m)
 {
-    ScoredWord& last = LastScored;
-    if (last.n == n && std::memcmp(last.word.ch, word.ch, WordWidth) == 0)
-        return last.positions;
-    RemoveCharacterPositions(last.word, last.n, last.positions);
-    last.word = word;
-    last.n = n;
-    AddCharacterPositions(word, n, last.positions);
-    return last.positions;
-}
-
-// How many of the word's first n characters the entry may hold (by character mask; an underscore
-// always counts, since the alignment writes underscores into its working copy of the entry). The
-// alignment places at most that many.
-int16_t HeldCharacters(const WordField& word, int16_t n, uint64_t entryMask)
-{
+    CharacterSet inEntry = {};
+    CollectCharacters(entry.ch, m, inEntry);
     int16_t held = 0;
-    for (int i = 0; i < n; i++) {
-        unsigned char c = static_cast<unsigned char>(word.ch[i]);
-        held += c == '_' ? 1 : static_cast<int16_t>((entryMask >> (c & 63)) & 1);
-    }
+    for (int i = 0; i < n; i++)
+        held += word.ch[i] == '_' || Holds(inEntry, word.ch[i]);
     return held;
 }
 
@@ -63,7 +42,7 @@ int16_t EvaluatedScore(const WordField& word, int16_t n, const WordField& entry,
     if (!EvaluationMayScore(n, m))
         return -1;
     // The alignment can only be used when it may place half the entry's letters.
-    if (MayAlign(n, m) && PlacesEnough(HeldCharacters(word, n, CharacterMask(entry.ch, m)), m)) {
+    if (MayAlign(n, m) && PlacesEnough(HeldCharacters(word, n, entry, m), m)) {
         WordField aligned;
         int16_t placed = 0;
         AlignWord(word, n, entry, m, aligned, placed);
@@ -139,9 +118,11 @@ void AlignWord(const WordField& word, int16_t n, const WordField& entry, int16_t
 
 int16_t PairScore(const WordField& word, int16_t n, const WordField& entry, int16_t m)
 {
-    uint32_t held = 0;
+    CharacterSet inWord = {};
+    CollectCharacters(word.ch, n, inWord);
     int missing = 0;
-    MatchCharacters(PositionsOf(word, n), entry, m, held, missing);
+    for (int j = 0; j < m; j++)
+        missing += !Holds(inWord, entry.ch[j]);
     return static_cast<int16_t>(ScoreFromParts(PositionPoints(MatchPositions(word, n, entry, m), n), n, m,
                                                missing, IsCapitalisedWord(word, entry)));
 }

@@ -75,13 +75,15 @@ InitialRun FindInitialRun(char ch)
     return run;
 }
 
-// Sixteen entries at a time: only entries whose bounds may reach the kept score (and a pass-over
-// threshold) are looked at closer, and pairs that are never aligned are scored from the bounds
-// directly.
+// Sixteen entries at a time: only entries whose bounds may reach the kept score (and, passing over,
+// the least selectable score) are looked at closer, and pairs that are never aligned are scored from
+// the bounds directly. The least selectable score is taken once a block: it only grows, so an older one
+// passes over less.
 void ScanInitialRun(const WordField& word, const WordProfile& profile, char ch, PassingOver* passing)
 {
     InitialRun run = FindInitialRun(ch);
-    int32_t from = run.start, to = run.end;
+    if (run.end < run.start)
+        return;
     RunScan scan;
     scan.word = &word;
     scan.profile = &profile;
@@ -94,24 +96,34 @@ void ScanInitialRun(const WordField& word, const WordProfile& profile, char ch, 
     scan.boundsExact = !scan.mayDouble && std::memchr(word.ch, ' ', static_cast<size_t>(scan.n)) == nullptr &&
                        std::memchr(word.ch, '\0', static_cast<size_t>(scan.n)) == nullptr;
 
-    for (int32_t block = from / ColumnBlockWidth; block * ColumnBlockWidth <= to; block++) {
+    for (int32_t block = run.start / ColumnBlockWidth; block * ColumnBlockWidth <= run.end; block++) {
         int32_t first = block * ColumnBlockWidth;
-        uint32_t lanes = LanesFrom(from - first) & ((1u << ColumnBlockWidth) - 1);
-        if (to - first < ColumnBlockWidth - 1)
-            lanes &= (1u << (to - first + 1)) - 1;
+        uint32_t lanes = LanesFrom(run.start - first) & ((1u << ColumnBlockWidth) - 1);
+        if (run.end - first < ColumnBlockWidth - 1)
+            lanes &= (1u << (run.end - first + 1)) - 1;
         BlockBounds bounds;
         BoundBlock(scan.query, block, bounds);
         lanes &= LanesMayReach(scan.query, bounds, scan.mayDouble, scan.kept);
+        int selectable = scan.kept;
+        uint32_t mayBeRaised = 0;   // entries one or two characters shorter than the word
+        if (passing != nullptr && lanes != 0) {
+            passing->visited += CountBits(lanes);
+            selectable = LeastSelectableScore();
+            if (selectable > scan.kept) {
+                mayBeRaised = LanesOfLength(bounds, scan.n - 1) | LanesOfLength(bounds, scan.n - 2);
+                lanes &= LanesMayReach(scan.query, bounds, scan.mayDouble, selectable) | mayBeRaised;
+            }
+        }
         for (; lanes != 0; lanes &= lanes - 1) {
             int j = LowestBitIndex(lanes);
             int32_t k = first + j;
             int16_t m = bounds.length[j];
-            int threshold = scan.kept;
-            if (passing != nullptr) {
-                threshold = ScoreWorthSeeking(passing, scan.kept, word, scan.n, SpellTables.MainWords[k], m);
-                if (threshold > scan.kept &&
-                    !MayReachScoreWithin(scan.n, m, bounds.points[j], bounds.placed[j], bounds.missing[j],
-                                         scan.mayDouble, bounds.holdsMarks[j] != 0, threshold))
+            int threshold = selectable;
+            if (((mayBeRaised >> j) & 1) != 0) {
+                if (MayBeRaised(word, scan.n, SpellTables.MainWords[k], m))
+                    threshold = scan.kept;
+                else if (!MayReachScoreWithin(scan.n, m, bounds.points[j], bounds.placed[j], bounds.missing[j],
+                                              scan.mayDouble, bounds.holdsMarks[j] != 0, selectable))
                     continue;
             }
             int16_t score = RunEntryScore(scan, bounds, j, k, m, threshold);

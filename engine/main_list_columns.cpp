@@ -230,6 +230,11 @@ uint32_t LanesMayReach(const ColumnQuery& query, const BlockBounds& bounds, bool
     return LanesMayReachOneByOne(query, bounds, mayDouble, threshold);
 }
 
+uint32_t LanesOfLength(const BlockBounds& bounds, int m)
+{
+    return m < 0 ? 0u : LaneBits(Equal(Load(bounds.length), Splat(static_cast<unsigned char>(m))));
+}
+
 uint32_t BlockEntriesBeginningWith(int32_t block, char ch)
 {
     uint32_t entries = LaneBits(Equal(Load(Columns[block][ColumnPadding]), Splat(static_cast<unsigned char>(ch))));

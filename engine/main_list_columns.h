@@ -43,5 +43,8 @@ void BoundBlock(const ColumnQuery& query, int32_t block, BlockBounds& bounds);
 // pairs may earn the capital match.
 uint32_t LanesMayReach(const ColumnQuery& query, const BlockBounds& bounds, bool mayDouble, int threshold);
 
+// Bit j set when entry j of the bounds' block has m characters.
+uint32_t LanesOfLength(const BlockBounds& bounds, int m);
+
 // Bit j set when entry ColumnBlockWidth * block + j (within the list) begins with ch.
 uint32_t BlockEntriesBeginningWith(int32_t block, char ch);

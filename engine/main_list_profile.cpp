@@ -24,12 +24,15 @@ void MarkEntry(uint64_t (*table)[MainBlockCount], uint64_t mask, int32_t k)
         table[LowestBitIndex(mask)][k / 64] |= uint64_t(1) << (k % 64);
 }
 
-uint64_t EntriesInAll(const uint64_t (*table)[MainBlockCount], uint64_t mask, int32_t block)
+// Keeps in holders only the entries that hold every bit of mask: row by row, which the compiler does
+// several blocks at a time.
+void KeepEntriesInAll(const uint64_t (*table)[MainBlockCount], uint64_t mask, int32_t lastBlock, uint64_t* holders)
 {
-    uint64_t entries = ~uint64_t(0);
-    for (; mask != 0 && entries != 0; mask &= mask - 1)
-        entries &= table[LowestBitIndex(mask)][block];
-    return entries;
+    for (; mask != 0; mask &= mask - 1) {
+        const uint64_t* row = table[LowestBitIndex(mask)];
+        for (int32_t block = 0; block <= lastBlock; block++)
+            holders[block] &= row[block];
+    }
 }
 
 } // namespace
@@ -57,9 +60,12 @@ void BuildMainListProfile()
     }
 }
 
-uint64_t EntriesHoldingAll(uint64_t mask, int32_t block)
+void EntriesHoldingText(uint64_t mask, uint64_t pairs, int32_t lastBlock, uint64_t* holders)
 {
-    return EntriesInAll(EntriesWithCharacter, mask, block);
+    for (int32_t block = 0; block <= lastBlock; block++)
+        holders[block] = ~uint64_t(0);
+    KeepEntriesInAll(EntriesWithCharacter, mask, lastBlock, holders);
+    KeepEntriesInAll(EntriesWithPair, pairs, lastBlock, holders);
 }
 
 uint64_t PairMask(const char* text, int length)
@@ -68,11 +74,6 @@ uint64_t PairMask(const char* text, int length)
     for (int i = 0; i + 1 < length; i++)
         mask |= uint64_t(1) << PairBit(text[i], text[i + 1]);
     return mask;
-}
-
-uint64_t EntriesHoldingAllPairs(uint64_t mask, int32_t block)
-{
-    return EntriesInAll(EntriesWithPair, mask, block);
 }
 
 int16_t MainEntryLength(int32_t k)

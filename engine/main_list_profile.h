@@ -19,13 +19,12 @@ const uint8_t* MainEntryLengthsFrom(int32_t k);
 uint64_t CharacterMask(const char* text, int length);
 uint64_t MainEntryMask(int32_t k);
 
-// Entries are also grouped in blocks of 64 by index (block b holds entries 64b .. 64b + 63; bit j
-// stands for entry 64b + j). Bits of the entries in the block whose masks hold every bit of mask.
-const int32_t MainBlockCount = MainCapacity / 64 + 1;
-uint64_t EntriesHoldingAll(uint64_t mask, int32_t block);
-
 // One bit per pair of adjacent characters, hashed to 64: a text can occur in an entry only when the
 // mask of its pairs is within the entry's. A text of fewer than two characters has an empty mask.
 uint64_t PairMask(const char* text, int length);
-// Bits of the entries in the block whose pair masks hold every bit of mask.
-uint64_t EntriesHoldingAllPairs(uint64_t mask, int32_t block);
+
+// Entries are also grouped in blocks of 64 by index (block b holds entries 64b .. 64b + 63; bit j
+// stands for entry 64b + j). For blocks 0..lastBlock, holders receives the bits of the entries whose
+// masks hold every bit of mask and whose pair masks hold every bit of pairs.
+const int32_t MainBlockCount = MainCapacity / 64 + 1;
+void EntriesHoldingText(uint64_t mask, uint64_t pairs, int32_t lastBlock, uint64_t* holders);

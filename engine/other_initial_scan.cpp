@@ -10,6 +10,10 @@
 
 namespace {
 
+// Per block of 64 entries, those that may hold the word's tail, and its middle.
+uint64_t TailHolders[MainBlockCount];
+uint64_t MiddleHolders[MainBlockCount];
+
 // 1-based position of the first occurrence of needle (needleLength characters) within the first
 // hayLength characters of hay; 0 when absent. An empty needle is found at position 1.
 int PositionOfText(const char* needle, int needleLength, const char* hay, int hayLength)
@@ -75,14 +79,10 @@ void ScanOtherInitials(const WordField& word, PassingOver* passing)
     ProfileWord(masked, n, profile);
     int kept = KeptScore(2);
     int32_t lastBlock = SpellTables.MainCount / 64;
+    EntriesHoldingText(tailMask, tailPairs, lastBlock, TailHolders);
+    EntriesHoldingText(midMask, midPairs, lastBlock, MiddleHolders);
     for (int32_t block = 0; block <= lastBlock; block++) {
-        uint64_t tailHolders = EntriesHoldingAll(tailMask, block);
-        if (tailHolders != 0)
-            tailHolders &= EntriesHoldingAllPairs(tailPairs, block);
-        uint64_t midHolders = EntriesHoldingAll(midMask, block);
-        if (midHolders != 0)
-            midHolders &= EntriesHoldingAllPairs(midPairs, block);
-        uint64_t entries = tailHolders | midHolders;
+        uint64_t entries = TailHolders[block] | MiddleHolders[block];
         for (; entries != 0; entries &= entries - 1) {
             int32_t k = block * 64 + LowestBitIndex(entries);
             if (k < 1 || k > SpellTables.MainCount)

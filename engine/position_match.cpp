@@ -74,12 +74,6 @@ void AddCharacterPositions(const WordField& word, int n, CharacterPositions& pos
         positions.at[static_cast<unsigned char>(word.ch[i])] |= uint32_t(1) << i;
 }
 
-void RemoveCharacterPositions(const WordField& word, int n, CharacterPositions& positions)
-{
-    for (int i = 0; i < n; i++)
-        positions.at[static_cast<unsigned char>(word.ch[i])] = 0;
-}
-
 // The comparisons that reach into the padding are masked off: one and two places back only from
 // positions 2 and 3 on, one and two places on only within the entry's m characters. Past m, the
 // entry's own trailing blanks take part.

@@ -27,10 +27,24 @@ struct CharacterPositions {
     uint32_t at[256];
 };
 
-// Adds the first n positions of the word to the table (all zero for a fresh one); the removal takes
-// them out again, so that one table can serve word after word.
+// Adds the first n positions of the word to the table (all zero for a fresh one).
 void AddCharacterPositions(const WordField& word, int n, CharacterPositions& positions);
-void RemoveCharacterPositions(const WordField& word, int n, CharacterPositions& positions);
+
+// Which byte values a text holds.
+struct CharacterSet {
+    uint32_t bits[8];
+};
+
+inline void CollectCharacters(const char* text, int length, CharacterSet& set)
+{
+    for (int i = 0; i < length; i++)
+        set.bits[static_cast<unsigned char>(text[i]) >> 5] |= uint32_t(1) << (text[i] & 31);
+}
+
+inline bool Holds(const CharacterSet& set, char c)
+{
+    return ((set.bits[static_cast<unsigned char>(c) >> 5] >> (c & 31)) & 1) != 0;
+}
 
 // held: the word positions whose character occurs among the entry's first m; missing: how many of
 // those m characters the word lacks.
