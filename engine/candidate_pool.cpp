@@ -48,15 +48,20 @@ void ClearIndex()
     ScoresAboveFloor = 0;
 }
 
+// The index slot of the text's first pool position, or the free slot where the search ends.
+uint32_t SlotOf(const WordField& text)
+{
+    uint32_t slot = HashWord(text) & (IndexSize - 1);
+    while (PoolTextIndex[slot] != 0 && !SameWord(SpellTables.CandidatePool.texts[PoolTextIndex[slot]], text))
+        slot = (slot + 1) & (IndexSize - 1);
+    return slot;
+}
+
 void InsertIntoIndex(int16_t position)
 {
-    const WordField& text = SpellTables.CandidatePool.texts[position];
-    uint32_t slot = HashWord(text) & (IndexSize - 1);
-    while (PoolTextIndex[slot] != 0) {
-        if (SameWord(SpellTables.CandidatePool.texts[PoolTextIndex[slot]], text))
-            return;   // an earlier position holds this text already and stays the one found
-        slot = (slot + 1) & (IndexSize - 1);
-    }
+    uint32_t slot = SlotOf(SpellTables.CandidatePool.texts[position]);
+    if (PoolTextIndex[slot] != 0)
+        return;   // an earlier position holds this text already and stays the one found
     PoolTextIndex[slot] = position;
     UsedSlots[UsedSlotCount++] = static_cast<uint16_t>(slot);
 }
@@ -94,17 +99,8 @@ void ResetCandidatePool()
 bool FindCandidate(const WordField& text, int16_t& position)
 {
     SyncIndex();
-    uint32_t slot = HashWord(text) & (IndexSize - 1);
-    while (PoolTextIndex[slot] != 0) {
-        int16_t candidate = PoolTextIndex[slot];
-        if (SameWord(SpellTables.CandidatePool.texts[candidate], text)) {
-            position = candidate;
-            return true;
-        }
-        slot = (slot + 1) & (IndexSize - 1);
-    }
-    position = 0;
-    return false;
+    position = PoolTextIndex[SlotOf(text)];
+    return position != 0;
 }
 
 void AppendCandidate(const WordField& text, int16_t score)

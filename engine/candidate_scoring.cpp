@@ -9,12 +9,6 @@
 
 namespace {
 
-// Character at 1-based position i (1..32) of a field.
-char CharAt(const WordField& word, int i)
-{
-    return word.ch[i - 1];
-}
-
 // How many of the word's first n characters the entry's first m hold (an underscore always counts,
 // since the alignment writes underscores into its working copy of the entry). The alignment places at
 // most that many.
@@ -61,11 +55,13 @@ void EvaluateCandidate(const WordField& word, int16_t n, WordField& entry, int16
 
 namespace {
 
-// Where the entry holds each of the word's characters, and the entry's first m positions.
+// Where the entry holds each of the word's characters, within its first m positions.
 struct EntryPlaces {
     uint32_t holding[WordWidth];   // per word position i - 1: the entry positions holding its character
-    uint32_t within;
 };
+
+// Where each character stands in the entry being aligned; all zero between alignments.
+CharacterPositions EntryCharacters;
 
 // PositionOf the word's i-th character within the entry's first m characters once its first
 // `cleared` ones have been used up (overwritten with underscores), without writing that copy.
@@ -73,7 +69,7 @@ inline int PositionInRest(const WordField& word, int i, const EntryPlaces& place
 {
     if (word.ch[i - 1] == '_' && cleared > 0)
         return 1;
-    uint32_t rest = places.holding[i - 1] & places.within & ~FirstPositions(cleared);
+    uint32_t rest = places.holding[i - 1] & ~FirstPositions(cleared);
     return rest == 0 ? 0 : LowestBitIndex(rest) + 1;
 }
 
@@ -83,16 +79,18 @@ void AlignWord(const WordField& word, int16_t n, const WordField& entry, int16_t
                WordField& aligned, int16_t& placed)
 {
     EntryPlaces places;
+    AddCharacterPositions(entry, m, EntryCharacters);
     for (int i = 0; i < n; i++)
-        places.holding[i] = PositionsHolding(entry, word.ch[i]);
-    places.within = FirstPositions(m);
+        places.holding[i] = EntryCharacters.at[static_cast<unsigned char>(word.ch[i])];
+    for (int j = 0; j < m; j++)
+        EntryCharacters.at[static_cast<unsigned char>(entry.ch[j])] = 0;
     FillBlanks(aligned);
     for (int i = 0; i < m; i++)
         aligned.ch[i] = '_';
     int cleared = 0;   // the entry's letters 1..cleared are used up
     placed = 0;
     for (int i = 1; i <= n; i++) {
-        char ch = CharAt(word, i);
+        char ch = word.ch[i - 1];
         int p = PositionInRest(word, i, places, cleared);
         if (p == 0)
             continue;

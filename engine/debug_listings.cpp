@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <cstring>
 
 #include "listing_box.h"
@@ -21,21 +22,9 @@ ListingPage Page;
 // Right-aligned in four characters; "****" when it does not fit.
 void PutNumber(char* at, int value)
 {
-    if (value > 9999 || value < -999) {
-        std::memcpy(at, "****", 4);
-        return;
-    }
-    bool negative = value < 0;
-    int rest = negative ? -value : value;
-    int i = 3;
-    do {
-        at[i--] = static_cast<char>('0' + rest % 10);
-        rest /= 10;
-    } while (rest > 0);
-    if (negative)
-        at[i--] = '-';
-    while (i >= 0)
-        at[i--] = ' ';
+    char digits[16];
+    bool fits = std::snprintf(digits, sizeof digits, "%4d", value) <= 4;
+    std::memcpy(at, fits ? digits : "****", 4);
 }
 
 void AddLine(int first, int second, const WordField& text)

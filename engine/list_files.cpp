@@ -3,6 +3,7 @@
 #include "word_field.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 
@@ -45,11 +46,8 @@ char DriveRoot[ListPathWidth + 1];
 void FillPath(char* field, const char* name)
 {
     char path[ListPathWidth];
-    int folderLength = static_cast<int>(sizeof FixedFolder) - 1;
-    int nameLength = static_cast<int>(std::strlen(name));
-    std::memcpy(path, FixedFolder, static_cast<size_t>(folderLength));
-    std::memcpy(path + folderLength, name, static_cast<size_t>(nameLength));
-    CopyToField(field, ListPathWidth, path, folderLength + nameLength);
+    int length = std::snprintf(path, sizeof path, "%s%s", FixedFolder, name);
+    CopyToField(field, ListPathWidth, path, length);
 }
 
 // Next raw byte of the file: 0..255, or -1 at the end (or after a failed read).

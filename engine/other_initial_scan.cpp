@@ -1,5 +1,7 @@
 #include "other_initial_scan.h"
 
+#include <algorithm>
+
 #include "bit_sets.h"
 #include "main_list_profile.h"
 #include "passing_over.h"
@@ -14,49 +16,13 @@ namespace {
 uint64_t TailHolders[MainBlockCount];
 uint64_t MiddleHolders[MainBlockCount];
 
-// 1-based position of the first occurrence of needle (needleLength characters) within the first
-// hayLength characters of hay; 0 when absent. An empty needle is found at position 1.
-int PositionOfText(const char* needle, int needleLength, const char* hay, int hayLength)
+// Whether the first hayLength characters of hay hold the needle; an empty needle they always hold.
+bool HoldsText(const char* needle, int needleLength, const char* hay, int hayLength)
 {
-    if (needleLength <= 0)
-        return needleLength == 0 ? 1 : 0;
-    for (int start = 0; start + needleLength <= hayLength; start++) {
-        if (hay[start] != needle[0])
-            continue;
-        int i = 1;
-        while (i < needleLength && hay[start + i] == needle[i])
-            i++;
-        if (i == needleLength)
-            return start + 1;
-    }
-    return 0;
-}
-
-// The score of the masked word against an entry that holds the word's tail or middle, or -1.
-int16_t MaskedInitialScore(const WordField& word, int16_t n, const WordField& entry, int16_t m)
-{
-    int h = (n + 1) / 2;
-    const char* tail = word.ch + h;
-    int t = TrimmedLength(tail, WordWidth - h);
-    if (PositionOfText(tail, t, entry.ch, m) == 0) {
-        int q = h / 2 + 1;
-        const char* mid = word.ch + q - 1;
-        t = TrimmedLength(mid, h);
-        if (PositionOfText(mid, t, entry.ch, m) == 0)
-            return -1;
-    }
-    WordField masked = MaskedInitial(word);
-    return EvaluatedScore(masked, TrimmedLength(masked), entry, m);
+    return needleLength == 0 || std::search(hay, hay + hayLength, needle, needle + needleLength) != hay + hayLength;
 }
 
 } // namespace
-
-WordField MaskedInitial(const WordField& word)
-{
-    WordField masked = word;
-    masked.ch[0] = '_';
-    return masked;
-}
 
 // An entry is scored only when it holds the word's tail or middle, which needs at least their
 // characters and their pairs of adjacent characters: only such entries are visited, in list order.
@@ -74,7 +40,8 @@ void ScanOtherInitials(const WordField& word, PassingOver* passing)
     int midLength = TrimmedLength(word.ch + q - 1, h);
     uint64_t midMask = CharacterMask(word.ch + q - 1, midLength);
     uint64_t midPairs = PairMask(word.ch + q - 1, midLength);
-    WordField masked = MaskedInitial(word);
+    WordField masked = word;   // the first letter masked: an underscore meets no letter
+    masked.ch[0] = '_';
     WordProfile profile;
     ProfileWord(masked, n, profile);
     int kept = KeptScore(2);
@@ -94,8 +61,11 @@ void ScanOtherInitials(const WordField& word, PassingOver* passing)
             int threshold = ScoreWorthSeeking(passing, kept, masked, n, stored, m);
             if (!MayReachScore(profile, stored, m, threshold))
                 continue;
+            if (!HoldsText(word.ch + h, tailLength, stored.ch, m) &&
+                !HoldsText(word.ch + q - 1, midLength, stored.ch, m))
+                continue;
             // A score below the kept one would leave the pool as it is.
-            int16_t score = MaskedInitialScore(word, n, stored, m);
+            int16_t score = EvaluatedScore(masked, n, stored, m);
             if (score >= kept)
                 OfferMainEntry(k, score);
         }

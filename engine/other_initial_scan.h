@@ -7,6 +7,3 @@
 
 // Offers what it finds; passing, when given, lets it pass over candidates that can no longer be selected.
 void ScanOtherInitials(const WordField& word, PassingOver* passing);
-
-// The word with its first letter masked, as this scan compares it.
-WordField MaskedInitial(const WordField& word);

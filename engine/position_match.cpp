@@ -51,23 +51,6 @@ uint32_t SameAt(const WordField& word, int n, const unsigned char* padded, int o
 
 } // namespace
 
-uint32_t PositionsHolding(const WordField& text, char c)
-{
-#ifdef PENMAR_SIXTEEN_LANES
-    __m128i wanted = _mm_set1_epi8(c);
-    __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.ch));
-    __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.ch + 16));
-    uint32_t lowBits = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(low, wanted))) & 0xFFFFu;
-    uint32_t highBits = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(high, wanted))) & 0xFFFFu;
-    return lowBits | (highBits << 16);
-#else
-    uint32_t bits = 0;
-    for (int p = 0; p < WordWidth; p++)
-        bits |= static_cast<uint32_t>(text.ch[p] == c) << p;
-    return bits;
-#endif
-}
-
 void AddCharacterPositions(const WordField& word, int n, CharacterPositions& positions)
 {
     for (int i = 0; i < n; i++)

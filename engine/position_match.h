@@ -16,9 +16,6 @@ struct PositionMatch {
 
 PositionMatch MatchPositions(const WordField& word, int n, const WordField& entry, int m);
 
-// Bit p - 1 set when position p (1 <= p <= 32) of the text holds c.
-uint32_t PositionsHolding(const WordField& text, char c);
-
 // The points of the same, near and far positions of a word of n characters.
 int16_t PositionPoints(const PositionMatch& match, int n);
 
@@ -27,7 +24,7 @@ struct CharacterPositions {
     uint32_t at[256];
 };
 
-// Adds the first n positions of the word to the table (all zero for a fresh one).
+// Adds the first n positions of the word (or entry) to the table (all zero for a fresh one).
 void AddCharacterPositions(const WordField& word, int n, CharacterPositions& positions);
 
 // Which byte values a text holds.

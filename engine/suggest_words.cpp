@@ -19,12 +19,6 @@ bool IsReservedWord(const WordField& word, const char* reserved)
     return SameWord(word, field);
 }
 
-void ClearSlotScores()
-{
-    for (int r = 1; r <= SuggestionSlots; r++)
-        SpellTables.SuggestionList.slotScore[r] = 0;
-}
-
 // The word with the prefix row's from-text replaced by its to-text, when the word begins with it.
 bool PrefixVariant(const WordField& word, int r, WordField& variant)
 {
@@ -52,14 +46,17 @@ void ScanSameInitialRuns(const WordField& word, PassingOver* passing)
     ProfileWord(word, n, profile);
     char ch = word.ch[0];
     ScanInitialRun(word, profile, ch, passing);
-    ScanInitialRun(word, profile, OtherCase(ch), nullptr);
+    char other = ch;   // the other case of a letter, any other character as it is
+    ChangeCase(IsLowerLetter(ch) ? UpperCaseMode : LowerCaseMode, &other, 1);
+    ScanInitialRun(word, profile, other, nullptr);
 }
 
 // Fills the pool for the word; false when passing over may have left out what a full pool would drop.
 bool FillCandidatePool(const WordField& word, bool wild, bool passOver)
 {
     ResetCandidatePool();
-    ClearSlotScores();
+    for (int r = 1; r <= SuggestionSlots; r++)
+        SpellTables.SuggestionList.slotScore[r] = 0;
     for (int r = 1; r <= SpellTables.PrefixCount; r++) {
         WordField variant;
         if (!PrefixVariant(word, r, variant))

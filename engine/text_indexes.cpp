@@ -19,8 +19,6 @@ struct TextIndex {
 const uint32_t LocalIndexSize = 65536;
 const uint32_t MisspellIndexSize = 65536;
 const uint32_t IgnoredIndexSize = 8192;
-static_assert(LocalIndexSize >= 2 * LocalCapacity && MisspellIndexSize >= 2 * MisspellCapacity &&
-              IgnoredIndexSize >= 2 * IgnoredCapacity, "room for twice each list");
 int32_t LocalSlots[LocalIndexSize];
 int32_t MisspellSlots[MisspellIndexSize];
 int32_t IgnoredSlots[IgnoredIndexSize];

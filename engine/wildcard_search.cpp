@@ -59,12 +59,6 @@ bool MatchRemembered(const char* pattern, const char* text)
     return MatchFrom(pattern, text, 0, 0, remember);
 }
 
-// Appends the entry with a score that favours lengths close to the pattern's (a and b characters).
-void AppendWildcardMatch(int a, int b, const WordField& entry)
-{
-    AppendCandidate(entry, static_cast<int16_t>(WildcardScore(a, b)));
-}
-
 // Zero-terminated form of a field as the search matches it: at most its first 31 characters.
 int TerminatedForm(const WordField& word, char* form)
 {
@@ -174,7 +168,8 @@ void SearchList(int patternLength, const PreparedPattern& prepared, const WordFi
             continue;
         WordField match = words[j];
         match.ch[formLength] = ' ';
-        AppendWildcardMatch(patternLength, TrimmedLength(match.ch, formLength), match);
+        int16_t score = static_cast<int16_t>(WildcardScore(patternLength, TrimmedLength(match.ch, formLength)));
+        AppendCandidate(match, score);
     }
 }
 

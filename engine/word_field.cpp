@@ -78,10 +78,3 @@ void FillBlanks(WordField& word)
 {
     std::memset(word.ch, ' ', WordWidth);
 }
-
-char OtherCase(char ch)
-{
-    char other = ch;
-    ChangeCase(IsLowerLetter(ch) ? UpperCaseMode : LowerCaseMode, &other, 1);
-    return other;
-}

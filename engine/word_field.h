@@ -25,8 +25,6 @@ const int UpperCaseMode = 1;   // 'a'..'z' to upper case
 const int LowerCaseMode = 5;   // 'A'..'Z' to lower case
 
 void ChangeCase(int mode, char* text, int n);
-// A letter in the other case; any other character as it is.
-char OtherCase(char ch);
 
 // A hash of all 32 characters, for the engine's look-up tables.
 uint32_t HashWord(const WordField& word);

@@ -9,6 +9,8 @@
 #include "spell_tables.h"
 #include "text_indexes.h"
 
+SpellTableStore SpellTables;
+
 namespace {
 
 // First character of the last main-list line whose initial differed from the one before.
@@ -44,6 +46,31 @@ bool NoteInitial(const WordField& line, int32_t position)
     return true;
 }
 
+// Hands the file's lines, each as its first width characters, to onLine until it answers false.
+// Status: 0 at the end of the file, the error number of a failed open or read, or what onLine set.
+template <typename OnLine>
+void ReadLines(const char* path, int width, int16_t& status, OnLine onLine)
+{
+    ListFile file;
+    OpenListFile(path, file, status);
+    if (status != 0)
+        return;
+    char line[PrefixLineWidth];
+    for (;;) {
+        int16_t readStatus = 0;
+        ReadListLine(file, line, width, readStatus);
+        if (readStatus != 0) {
+            status = readStatus < 0 ? 0 : readStatus;
+            if (readStatus > 0)
+                NoteReadError(path, readStatus);
+            break;
+        }
+        if (!onLine(line))
+            break;
+    }
+    CloseListFile(file);
+}
+
 // Reads the file's lines, in order, into entries 1.. of a word table, handing each to noteLine when
 // one is given. Status: 0 at the end of the file, 1 when a line was left over for want of room or
 // noteLine refused one (that line is kept), or the error number of a failed open or read.
@@ -51,32 +78,16 @@ void LoadWordTable(const char* path, WordField* table, int32_t capacity, int32_t
                    bool (*noteLine)(const WordField& line, int32_t position) = nullptr)
 {
     count = 0;
-    ListFile file;
-    OpenListFile(path, file, status);
-    if (status != 0)
-        return;
-    for (;;) {
-        WordField line;
-        int16_t readStatus = 0;
-        ReadListLine(file, line.ch, WordWidth, readStatus);
-        if (readStatus != 0) {
-            status = readStatus < 0 ? 0 : readStatus;
-            if (readStatus > 0)
-                NoteReadError(path, readStatus);
-            break;
-        }
+    ReadLines(path, WordWidth, status, [&](const char* line) {
         if (count >= capacity) {
             status = 1;
-            break;
+            return false;
         }
         count++;
-        table[count] = line;
-        if (noteLine != nullptr && !noteLine(line, count)) {
-            status = 1;
-            break;
-        }
-    }
-    CloseListFile(file);
+        std::memcpy(table[count].ch, line, WordWidth);
+        status = noteLine == nullptr || noteLine(table[count], count) ? 0 : 1;
+        return status == 0;
+    });
 }
 
 void LoadMainWords(int16_t& status)
@@ -86,14 +97,14 @@ void LoadMainWords(int16_t& status)
     LoadWordTable(path, SpellTables.MainWords, MainCapacity, SpellTables.MainCount, status, NoteInitial);
 }
 
-} // namespace
-
 void IndexMainList()
 {
     BuildMainListIndex();
     BuildMainListProfile();
     BuildMainListColumns();
 }
+
+} // namespace
 
 void ResetSpellTablesForTesting()
 {
@@ -156,25 +167,12 @@ void LoadPrefixTable(int16_t& status)
     SpellTables.PrefixCount = 0;
     char path[ListPathWidth];
     PrefixListPath(path);
-    ListFile file;
-    OpenListFile(path, file, status);
-    if (status != 0)
-        return;
-    for (;;) {
-        char line[PrefixLineWidth];
-        int16_t readStatus = 0;
-        ReadListLine(file, line, PrefixLineWidth, readStatus);
-        if (readStatus != 0) {
-            status = readStatus < 0 ? 0 : readStatus;
-            if (readStatus > 0)
-                NoteReadError(path, readStatus);
-            break;
-        }
+    ReadLines(path, PrefixLineWidth, status, [&](const char* line) {
         if (line[0] == '#')
-            continue;
+            return true;
         if (SpellTables.PrefixCount >= PrefixCapacity) {
             status = 1;
-            break;
+            return false;
         }
         int16_t r = ++SpellTables.PrefixCount;
         // From-text in columns 6..17, to-text in columns 20..31.
@@ -182,6 +180,6 @@ void LoadPrefixTable(int16_t& status)
         SpellTables.PrefixFromLength[r] = TrimmedLength(SpellTables.PrefixFrom[r], PrefixTextWidth);
         CopyToField(SpellTables.PrefixTo[r], PrefixTextWidth, line + 19, PrefixTextWidth);
         SpellTables.PrefixToLength[r] = TrimmedLength(SpellTables.PrefixTo[r], PrefixTextWidth);
-    }
-    CloseListFile(file);
+        return true;
+    });
 }

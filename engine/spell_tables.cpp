@@ -1,3 +1,0 @@
-#include "spell_tables.h"
-
-SpellTableStore SpellTables;
