@@ -28,30 +28,28 @@ uint32_t LanesFrom(int lane)
     return lane <= 0 ? ~0u : ~((1u << lane) - 1);
 }
 
-// The score the closer look gives entry k, or -1 when it offers none at that threshold. A pair that
-// may be aligned has passed bounds as close as MayReachScore's, and is evaluated at once.
-int16_t CloserLookScore(const RunScan& scan, int32_t k, int16_t m, int threshold)
-{
-    const WordField& stored = SpellTables.MainWords[k];
-    if (MayAlign(scan.n, m))
-        return EvaluatedScore(*scan.word, scan.n, stored, m);
-    int16_t exactScore = -1;
-    if (!MayReachScore(*scan.profile, stored, m, threshold, &exactScore))
-        return -1;
-    if (exactScore >= 0)
-        return exactScore;
-    return EvaluatedScore(*scan.word, scan.n, stored, m);
-}
-
 // The score of entry j of the block, whose bounds reach the threshold, or -1 when it scores less.
 int16_t RunEntryScore(const RunScan& scan, const BlockBounds& bounds, int j, int32_t k, int16_t m, int threshold)
 {
-    if (scan.boundsExact && !MayAlign(scan.n, m) && bounds.holdsInnerBlank[j] == 0)
-        return static_cast<int16_t>(ScoreFromParts(bounds.points[j], scan.n, m, bounds.missing[j], false));
-    return CloserLookScore(scan, k, m, threshold);
+    const WordField& stored = SpellTables.MainWords[k];
+    if (!MayAlign(scan.n, m)) {
+        if (scan.boundsExact && bounds.holdsInnerBlank[j] == 0)
+            return static_cast<int16_t>(ScoreFromParts(bounds.points[j], scan.n, m, bounds.missing[j], false));
+        int16_t exactScore = -1;
+        if (!MayReachScore(*scan.profile, stored, m, threshold, &exactScore))
+            return -1;
+        if (exactScore >= 0)
+            return exactScore;
+    }
+    // A pair that may be aligned has passed bounds as close as MayReachScore's: evaluated at once.
+    return EvaluatedScore(*scan.word, scan.n, stored, m);
 }
 
-} // namespace
+// The entries start..end begin with the character; end < start when none does.
+struct InitialRun {
+    int32_t start;
+    int32_t end;
+};
 
 InitialRun FindInitialRun(char ch)
 {
@@ -74,6 +72,8 @@ InitialRun FindInitialRun(char ch)
     run.end = ColumnBlockCount * ColumnBlockWidth - 1;
     return run;
 }
+
+} // namespace
 
 // Sixteen entries at a time: only entries whose bounds may reach the kept score (and, passing over,
 // the least selectable score) are looked at closer, and pairs that are never aligned are scored from

@@ -6,14 +6,6 @@
 #include "score_bound.h"
 #include "word_field.h"
 
-// The entries start..end begin with the character; end < start when none does.
-struct InitialRun {
-    int32_t start;
-    int32_t end;
-};
-
-InitialRun FindInitialRun(char ch);
-
 // Evaluates the run of entries beginning with ch, in list order, and offers what it finds; passing,
 // when given, lets it pass over candidates that can no longer be selected.
 void ScanInitialRun(const WordField& word, const WordProfile& profile, char ch, PassingOver* passing);

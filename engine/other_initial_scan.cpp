@@ -19,7 +19,8 @@ uint64_t MiddleHolders[MainBlockCount];
 // Whether the first hayLength characters of hay hold the needle; an empty needle they always hold.
 bool HoldsText(const char* needle, int needleLength, const char* hay, int hayLength)
 {
-    return needleLength == 0 || std::search(hay, hay + hayLength, needle, needle + needleLength) != hay + hayLength;
+    const char* end = hay + hayLength;
+    return needleLength == 0 || std::search(hay, end, needle, needle + needleLength) != end;
 }
 
 } // namespace

@@ -33,7 +33,14 @@ bool PrefixVariant(const WordField& word, int r, WordField& variant)
     return true;
 }
 
-// The same-initial scan: the local words, then the runs of the word's first letter in both cases;
+// The same-initial scan's first step: the word of length n against each local word, in their order.
+void OfferLocalWords(const WordField& word, int16_t n)
+{
+    for (int32_t j = 1; j <= SpellTables.LocalCount; j++) {
+        WordField entry = SpellTables.LocalWords[j];
+        EvaluateCandidate(word, n, entry, TrimmedLength(entry));
+    }
+}// The same-initial scan: the local words, then the runs of the word's first letter in both cases;
 // passing, when given, lets the run of the word's own first letter pass over what cannot be selected.
 void ScanSameInitialRuns(const WordField& word, PassingOver* passing)
 {
@@ -87,13 +94,7 @@ bool FillCandidatePool(const WordField& word, bool wild, bool passOver)
 
 } // namespace
 
-void OfferLocalWords(const WordField& word, int16_t n)
-{
-    for (int32_t j = 1; j <= SpellTables.LocalCount; j++) {
-        WordField entry = SpellTables.LocalWords[j];
-        EvaluateCandidate(word, n, entry, TrimmedLength(entry));
-    }
-}
+
 
 void KeepWholeCandidatePool(bool keep)
 {

@@ -44,6 +44,4 @@ void WildcardSearch(const WordField& pattern);
 // which leaves the same suggestions in a smaller pool.
 void KeepWholeCandidatePool(bool keep);
 void ScanSameInitial(const WordField& word);
-// The same-initial scan's first step: the word of length n against each local word.
-void OfferLocalWords(const WordField& word, int16_t n);
 void BoostDeletions(const WordField& word);

@@ -14,18 +14,16 @@ bool IsWildcardChar(char ch)
     return ch != '\0' && std::strchr(WildcardChars, ch) != nullptr;
 }
 
-// Results of the match per (pattern position, text position), valid for the current call only:
-// a cell holds MatchGeneration * 2 + result when it was filled during this call.
+// Results of the match per (pattern position, text position) for the current call: -1 while unknown.
 const int MemoWidth = 64;
-uint32_t MatchMemo[MemoWidth][MemoWidth];
-uint32_t MatchGeneration;
+int8_t MatchMemo[MemoWidth][MemoWidth];
 
 // The match as defined: a '*' or '?' in the text meets the pattern one for one before a star expands.
 bool MatchFrom(const char* pattern, const char* text, int i, int j, bool remember)
 {
-    uint32_t* cell = remember ? &MatchMemo[i][j] : nullptr;
-    if (cell != nullptr && (*cell >> 1) == MatchGeneration)
-        return (*cell & 1) != 0;
+    int8_t* cell = remember ? &MatchMemo[i][j] : nullptr;
+    if (cell != nullptr && *cell >= 0)
+        return *cell != 0;
 
     char p = pattern[i];
     char t = text[j];
@@ -43,7 +41,7 @@ bool MatchFrom(const char* pattern, const char* text, int i, int j, bool remembe
         result = false;
 
     if (cell != nullptr)
-        *cell = (MatchGeneration << 1) | (result ? 1u : 0u);
+        *cell = result ? 1 : 0;
     return result;
 }
 
@@ -52,22 +50,9 @@ bool MatchRemembered(const char* pattern, const char* text)
 {
     // Strings too long for the table (the engine never makes them) are matched without it.
     bool remember = std::strlen(pattern) < MemoWidth && std::strlen(text) < MemoWidth;
-    if (remember && ++MatchGeneration > 0x7FFFFFFFu) {
-        std::memset(MatchMemo, 0, sizeof MatchMemo);
-        MatchGeneration = 1;
-    }
+    if (remember)
+        std::memset(MatchMemo, -1, sizeof MatchMemo);
     return MatchFrom(pattern, text, 0, 0, remember);
-}
-
-// Zero-terminated form of a field as the search matches it: at most its first 31 characters.
-int TerminatedForm(const WordField& word, char* form)
-{
-    int e = TrimmedLength(word) + 1;
-    if (e > WordWidth)
-        e = WordWidth;
-    std::memcpy(form, word.ch, static_cast<size_t>(e - 1));
-    form[e - 1] = '\0';
-    return e;
 }
 
 // A pattern made ready for matching many texts. Every character of the pattern but a star takes one
@@ -194,11 +179,13 @@ bool WildcardMatch(const char* pattern, const char* text)
 
 void WildcardSearch(const WordField& pattern)
 {
-    char patternForm[WordWidth + 1];
-    TerminatedForm(pattern, patternForm);
+    // The pattern is matched as at most its first 31 characters.
+    int patternLength = TrimmedLength(pattern);
+    char patternForm[WordWidth + 1] = {};
+    int formLength = patternLength < WordWidth ? patternLength : WordWidth - 1;
+    std::memcpy(patternForm, pattern.ch, static_cast<size_t>(formLength));
     PreparedPattern prepared;
     PreparePattern(patternForm, prepared);
-    int patternLength = TrimmedLength(pattern);
     SearchList(patternLength, prepared, SpellTables.LocalWords, SpellTables.LocalCount, false);
     SearchList(patternLength, prepared, SpellTables.MainWords, SpellTables.MainCount, true);
 }

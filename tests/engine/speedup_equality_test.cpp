@@ -217,8 +217,9 @@ TEST(SpeedUps, LocalAndIgnoredWordsAreFoundAsTheLinearSearchFindsThem)
             bool expected = false;
             for (int32_t j = 1; j <= SpellTables.LocalCount; j++)
                 expected = expected || SameWord(SpellTables.LocalWords[j], word);
+            WordField lower = LowerCaseCopy(word);
             for (int32_t j = 1; j <= SpellTables.IgnoredCount; j++)
-                expected = expected || SameWord(LowerCaseCopy(SpellTables.IgnoredWords[j]), LowerCaseCopy(word));
+                expected = expected || SameWord(LowerCaseCopy(SpellTables.IgnoredWords[j]), lower);
             int16_t status = -1;
             CheckWord(word, status);
             mismatches += (status == 0) != expected;
