@@ -3,7 +3,8 @@
 pairs and on the two halves of a synthetic set, false flags on correct English text, lookup latency
 and the time to the first answer (start and list load).
 
-usage: tune_lists.py --engine BIN --pairs DEV.tsv --synthetic SYN.tsv --text FILE... -- [NAME=]DIR...
+usage: tune_lists.py --engine BIN [--shipped CMD] --pairs DEV.tsv --synthetic SYN.tsv --text FILE... -- [NAME=]DIR...
+(--shipped: a command that runs the driver as shipped, given --dict DIR, for a row of its own per folder)
 
 All systems run at once, one process each, and are asked the same word one after the other, so that
 the load of the machine falls on all of them alike. See bench/tune-lists for the defaults.
@@ -61,8 +62,8 @@ def quality(ranks):
             share(lambda r: r >= 1))
 
 
-def engine_rejects(engine, folder, words):
-    answer = subprocess.run([engine, "--dict", folder], input="".join(w + "\n" for w in words),
+def engine_rejects(command, words):
+    answer = subprocess.run(command, input="".join(w + "\n" for w in words),
                             capture_output=True, text=True, check=True).stdout
     return {line.split("\t")[0] for line in answer.splitlines() if line.split("\t")[1] != "OK"}
 
@@ -100,6 +101,7 @@ def flagged_share(rejected, counts):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--engine", required=True)
+    parser.add_argument("--shipped", help="the shipped driver's command, before --dict DIR")
     parser.add_argument("--throughput", required=True, help="the check_throughput benchmark")
     parser.add_argument("--pairs", required=True)
     parser.add_argument("--synthetic", required=True)
@@ -109,28 +111,33 @@ def main():
     args = parser.parse_args()
 
     words = read_pairs(args.pairs, False) + read_pairs(args.synthetic, True)
-    systems = []
+    systems = []   # (system, its command for a folder, the folder)
     for argument in args.folders:
         name, _, folder = argument.rpartition("=")
-        systems.append((System(name or folder, [args.engine, "--dict", folder], True), folder))
-    systems.append((System("aspell -a", ASPELL, False), None))
+        drivers = [("native driver", [args.engine])]
+        if args.shipped:
+            drivers.append(("Windows driver under Wine", args.shipped.split()))
+        for label, driver in drivers:
+            command = driver + ["--dict", folder]
+            systems.append((System("%s (%s)" % (name or folder, label), command, True), command, folder))
+    systems.append((System("aspell -a", ASPELL, False), None, None))
 
     for wrong, right, half in words:
-        for system, _ in systems:
+        for system, _, _ in systems:
             started = time.perf_counter()
             answer = system.ask(wrong)
             system.times.append((time.perf_counter() - started) * 1000.0)
             system.ranks.setdefault(half, []).append(answer.index(right) + 1 if right in answer else 0)
-    for system, _ in systems:
+    for system, _, _ in systems:
         system.close()
 
     corpora = [("licences", count_words(args.text)), ("man pages", count_words(args.man))]
     corpora = [(label, counts) for label, counts in corpora if counts]
     flags = {}
-    for system, folder in systems:
+    for system, command, _ in systems:
         for label, counts in corpora:
             words_once = sorted(counts)
-            rejected = engine_rejects(args.engine, folder, words_once) if folder else aspell_rejects(words_once)
+            rejected = engine_rejects(command, words_once) if command else aspell_rejects(words_once)
             flags[(system.name, label)] = flagged_share(rejected, counts)
 
     halves = [("dev", "dev pairs"), ("tune", "synthetic, tuning half"), ("check", "synthetic, check half")]
@@ -139,7 +146,7 @@ def main():
     print()
     print("| lists | " + " | ".join(label for _, label in halves) + " |")
     print("|---|" + "---:|" * len(halves))
-    for system, _ in systems:
+    for system, _, _ in systems:
         cells = ["%.1f / %.1f / %.1f / %.1f" % quality(system.ranks.get(h, [])) for h, _ in halves]
         print("| %s | %s |" % (system.name, " | ".join(cells)))
     print()
@@ -151,11 +158,11 @@ def main():
     print("| lists | " + "".join("flags, %s | " % label for label, _ in corpora)
           + "median ms | p95 ms | first answer ms | list load ms |")
     print("|---|" + "---:|" * (len(corpora) + 4))
-    for system, folder in systems:
+    for system, command, folder in systems:
         times = sorted(system.times)
         cells = ["%.2f%%" % flags[(system.name, label)] for label, _ in corpora]
         cells += ["%.3f" % statistics.median(times), "%.3f" % times[int(0.95 * (len(times) - 1))],
-                  "%.1f" % system.first_answer_ms, "%.1f" % load_ms(args.throughput, folder) if folder else ""]
+                  "%.1f" % system.first_answer_ms, "%.1f" % load_ms(args.throughput, folder) if folder and command[0] == args.engine else ""]
         print("| %s | %s |" % (system.name, " | ".join(cells)))
 
 
