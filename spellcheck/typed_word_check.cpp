@@ -13,11 +13,20 @@ void ShowListFailure(HWND owner, const char* message)
     ShowMessageBox(owner, message, TEXT_CAPTION_ERROR, MB_ICONERROR);
 }
 
+// The list is drawn once, when it is full: drawn after each entry, a full list of suggestions took seconds.
 void ShowEntries(HWND dialog, const TypedWordEntries& entries)
 {
-    SendDlgItemMessageA(dialog, IDC_SUGGESTION_LIST, LB_RESETCONTENT, 0, 0);
+    HWND list = GetDlgItem(dialog, IDC_SUGGESTION_LIST);
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    WPARAM textBytes = 0;
     for (int16_t i = 0; i < entries.count; i++)
-        SendDlgItemMessageA(dialog, IDC_SUGGESTION_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entries.text[i]));
+        textBytes += lstrlenA(entries.text[i]) + 1;
+    SendMessageA(list, LB_INITSTORAGE, static_cast<WPARAM>(entries.count), static_cast<LPARAM>(textBytes));
+    for (int16_t i = 0; i < entries.count; i++)
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entries.text[i]));
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
 }
 
 } // namespace
