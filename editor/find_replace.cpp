@@ -3,10 +3,10 @@
 #include <cstring>
 
 #include "edit_text_copy.h"
-#include "handle_holders.h"
-#include "replace_all_text.h"
+#include "replaced_span.h"
 #include "shell_state.h"
 #include "show_message.h"
+#include "span_replacement.h"
 #include "texts.h"
 
 UINT findMessageId = 0;
@@ -133,15 +133,11 @@ bool ReplaceAllInEdit(HWND edit, int& position, const FINDREPLACEA& record)
     EditTextCopy text(edit);
     if (!text.IsValid())
         return false;
-    ReplacedSpan span = FindReplacedSpan(text.Text(), text.Length(), position, wanted, replacement);
-    if (span.count == 0)
+    Replacing replacing = {FindSubstring, wanted, replacement};
+    ReplacedSpan span = FindReplacedSpan(text.Text(), text.Length(), position, replacing);
+    // Replacements cannot be undone.
+    if (span.count == 0 || !PutReplacedSpan(edit, text.Text(), text.Length(), span, replacing, false))
         return false;
-    GlobalMemoryHolder newText(static_cast<SIZE_T>(span.newLength) + 1);
-    if (!newText.IsValid())
-        return false;
-    WriteReplacedSpan(text.Text(), span, wanted, replacement, newText.Text());
-    SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(span.start), static_cast<LPARAM>(span.end));
-    SendMessageA(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(newText.Text()));
     lastFoundPos = span.lastStart;
     position = span.lastStart + TextLength(replacement);
     SelectAndShow(edit, lastFoundPos, position);

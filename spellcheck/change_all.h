@@ -4,6 +4,6 @@
 #include <cstdint>
 
 // Replaces every whole word of the document that equals word exactly (case included) with
-// replacement, from the first line to the last. Gives the character index at which the text that
-// began at index mark begins afterwards.
+// replacement, from the first line to the last, in one change of the text that one Undo takes back.
+// Gives the character index at which the text that began at index mark begins afterwards.
 int32_t ChangeAllInDocument(HWND window, int editId, const char* word, const char* replacement, int32_t mark);

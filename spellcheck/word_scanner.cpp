@@ -57,6 +57,21 @@ void NextWord(const char* line, const int32_t& n, const int32_t& start,
     length = l;
 }
 
+int FindWord(const char* text, int n, int from, const char* word)
+{
+    size_t wantedLength = std::strlen(word);
+    int32_t length32 = n, start = from, position = 0, length = 0;
+    WordField found;
+    for (;;) {
+        NextWord(text, length32, start, position, found, length);
+        if (length == 0)
+            return -1;
+        if (static_cast<size_t>(length) == wantedLength && std::memcmp(found.ch, word, wantedLength) == 0)
+            return position - 1;
+        start = position + length;
+    }
+}
+
 void CleanTypedWord(char* text)
 {
     char scratch[WordWidth];

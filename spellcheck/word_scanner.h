@@ -10,6 +10,10 @@
 void NextWord(const char* line, const int32_t& n, const int32_t& start,
               int32_t& position, WordField& word, int32_t& length);
 
+// Where the next word equal to `word` (case included) begins in a terminated text of length n, the
+// words found as NextWord finds them from start `from` on; 0-based, -1 when there is none.
+int FindWord(const char* text, int n, int from, const char* word);
+
 // Keeps the first run of typed-word characters (letters, '*', '?', apostrophe, hyphen) of a terminated
 // string of at most 31 characters, in place.
 void CleanTypedWord(char* text);

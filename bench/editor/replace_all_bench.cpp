@@ -8,10 +8,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "bench_clock.h"
-#include "documents.h"
+#include "bench_documents.h"
 #include "editor_main.h"
 #include "find_replace.h"
 #include "shell_state.h"
@@ -20,56 +19,6 @@ namespace {
 
 const char Wanted[] = "zebra";
 const char Replacement[] = "giraffe";
-
-// Lines of about 70 characters with CR LF ends; `count` of them, evenly spread, hold the word.
-std::string MakeText(size_t bytes, int count)
-{
-    static const char* const words[] = {"the", "quick", "brown", "fox", "jumps", "over", "a", "lazy",
-                                        "dog", "while", "seven", "wizards", "quietly", "judge", "boxing",
-                                        "matches"};
-    std::vector<std::string> lines;
-    size_t size = 0;
-    unsigned next = 1;
-    while (size < bytes) {
-        std::string line;
-        while (line.size() < 68) {
-            next = next * 1103515245u + 12345u;
-            line += words[(next >> 16) % 16];
-            line += ' ';
-        }
-        size += line.size() + 2;
-        lines.push_back(line);
-    }
-    for (int i = 0; i < count && !lines.empty(); ++i)
-        lines[static_cast<size_t>(i) * lines.size() / static_cast<size_t>(count)] += Wanted;
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    return text;
-}
-
-int Occurrences(const std::string& text, const char* word)
-{
-    int count = 0;
-    for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1))
-        ++count;
-    return count;
-}
-
-std::string TextOf(HWND edit)
-{
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(edit)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(edit, &text[0], static_cast<int>(text.size()))));
-    return text;
-}
-
-HWND NewDocument(const std::string& text)
-{
-    HWND document = CreateDocumentWindow(hMDIClient);
-    SetWindowTextA(GetDlgItem(document, DocumentEditId), text.c_str());
-    SendDlgItemMessageA(document, DocumentEditId, EM_SETSEL, 0, 0);
-    return document;
-}
 
 FINDREPLACEA ReplaceAllRequest()
 {
@@ -97,7 +46,7 @@ int main(int argc, char** argv)
     int numbers = oneByOne ? argc - 2 : argc - 1;
     size_t bytes = numbers >= 1 ? std::strtoul(argv[1], nullptr, 10) : 1048576;
     int count = numbers >= 2 ? std::atoi(argv[2]) : 2277;
-    std::string text = MakeText(bytes, count);
+    std::string text = MakeText(bytes, count, Wanted);
     std::printf("document: %u bytes, \"%s\" %d times, replaced by \"%s\"\n", static_cast<unsigned>(text.size()),
                 Wanted, Occurrences(text, Wanted), Replacement);
 

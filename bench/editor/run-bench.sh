@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Open and save times of the editor under Wine, for text files of 1 MB and 10 MB (and the status bar's
 # caret position in them), and the time of
-# Replace All with 2,277 replacements in a 1 MB document next to the same replacements one by one.
+# Replace All with 2,277 replacements in a 1 MB document next to the same replacements one by one, and
+# of Change All of 2,000 occurrences in 1 MB next to the one-by-one way it replaced.
 # Usage: bench/editor/run-bench.sh   (builds what is missing, prints the figures)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -9,7 +10,7 @@ root=$(pwd)
 source scripts/windows-setup.sh run
 choose_windows_bits
 bits=$PENMAR_BITS tested=win$PENMAR_BITS
-build_windows "$bits" Penmar editor_bench replace_all_bench
+build_windows "$bits" Penmar editor_bench replace_all_bench change_all_bench
 start_wine_session "$root/build/$tested" "$bits"
 
 folder="$WINEPREFIX/drive_c/bench"
@@ -34,3 +35,5 @@ for name in one-mb ten-mb; do
 done
 echo "== Replace All in a 1 MB document ($bits-bit build under Wine)"
 "$PENMAR_WINE" "build/$tested/bin/replace_all_bench.exe" 1048576 2277 --one-by-one 2>/dev/null || true
+echo "== Change All in a 1 MB document ($bits-bit build under Wine)"
+"$PENMAR_WINE" "build/$tested/bin/change_all_bench.exe" 1048576 2000 --one-by-one 2>/dev/null || true

@@ -2,28 +2,37 @@
 
 #include <string>
 
-#include "replace_all_text.h"
+#include "replaced_span.h"
+#include "word_scanner.h"
 
 namespace {
 
-// The whole text after Replace All from `from`, and where its last replacement begins.
+// The whole text after replacing every match from `from`, and where its last replacement begins.
 struct Replaced {
     std::string text;
     int count;
     int lastStart;
 };
 
-Replaced ReplaceAll(const std::string& text, int from, const char* wanted, const char* replacement)
+Replaced ReplaceMatches(FindMatch findMatch, const std::string& text, int from, const char* wanted,
+                        const char* replacement)
 {
-    ReplacedSpan span = FindReplacedSpan(text.c_str(), static_cast<int>(text.size()), from, wanted, replacement);
+    Replacing replacing = {findMatch, wanted, replacement};
+    int length = static_cast<int>(text.size());
+    ReplacedSpan span = FindReplacedSpan(text.c_str(), length, from, replacing);
     if (span.count == 0)
         return Replaced{text, 0, -1};
     std::string middle(static_cast<size_t>(span.newLength) + 1, '#');
-    WriteReplacedSpan(text.c_str(), span, wanted, replacement, &middle[0]);
+    WriteReplacedSpan(text.c_str(), length, span, replacing, &middle[0]);
     EXPECT_EQ(middle.back(), '\0');
     middle.pop_back();
     std::string result = text.substr(0, static_cast<size_t>(span.start)) + middle + text.substr(static_cast<size_t>(span.end));
     return Replaced{result, span.count, span.lastStart};
+}
+
+Replaced ReplaceAll(const std::string& text, int from, const char* wanted, const char* replacement)
+{
+    return ReplaceMatches(FindSubstring, text, from, wanted, replacement);
 }
 
 void Expect(const Replaced& got, const std::string& text, int count, int lastStart)
@@ -35,7 +44,7 @@ void Expect(const Replaced& got, const std::string& text, int count, int lastSta
 
 } // namespace
 
-TEST(ReplaceAllTextTest, ReplacesEveryMatchFromThePositionLeftToRight)
+TEST(ReplacedSpanTest, ReplacesEveryMatchFromThePositionLeftToRight)
 {
     Expect(ReplaceAll("cat cat cat", 0, "cat", "dog"), "dog dog dog", 3, 8);
     Expect(ReplaceAll("one two one", 1, "one", "three"), "one two three", 1, 8);
@@ -49,11 +58,25 @@ TEST(ReplaceAllTextTest, ReplacesEveryMatchFromThePositionLeftToRight)
     Expect(ReplaceAll("xaxbx\r\nx", 0, "x", ""), "ab\r\n", 4, 4);
 }
 
-TEST(ReplaceAllTextTest, FindsNothingWithoutAMatchAfterThePosition)
+TEST(ReplacedSpanTest, FindsNothingWithoutAMatchAfterThePosition)
 {
     Expect(ReplaceAll("one two one", 9, "one", "x"), "one two one", 0, -1);
     Expect(ReplaceAll("one two one", 11, "one", "x"), "one two one", 0, -1);
     Expect(ReplaceAll("one two one", 500, "one", "x"), "one two one", 0, -1);
     Expect(ReplaceAll("one two one", 0, "", "x"), "one two one", 0, -1);
     Expect(ReplaceAll("", 0, "one", "x"), "", 0, -1);
+}
+
+// Change All: whole words as the spell check finds them, anywhere in the text.
+TEST(ReplacedSpanTest, WholeWordsOfTheSameSpellingAreReplacedAndNothingElse)
+{
+    Expect(ReplaceMatches(FindWord, "teh dog\r\nteh, Teh tehs xteh teh'\r\n'teh teh's", 0, "teh", "the"),
+           "the dog\r\nthe, Teh tehs xteh the'\r\n'the teh's", 4, 35);
+    // The part of a letter run beyond its 32nd letter is no word of its own.
+    std::string run(32, 'a');
+    Expect(ReplaceMatches(FindWord, run + "aaa " + run, 0, run.c_str(), "b"), "b" + std::string(3, 'a') + " b", 2, 5);
+    Expect(ReplaceMatches(FindWord, "aaa aaaaaa", 0, "aaa", "aaa aaa"), "aaa aaa aaaaaa", 1, 0);
+    Expect(ReplaceMatches(FindWord, "tehs xteh", 0, "teh", "the"), "tehs xteh", 0, -1);
+    // A first match behind an apostrophe, which is a word character that never begins a word.
+    Expect(ReplaceMatches(FindWord, "x ''teh teh", 0, "teh", "the"), "x ''the the", 2, 8);
 }

@@ -1,0 +1,63 @@
+// Times the spell check's Change All on a long document: a text of plain lines in which a misspelling
+// stands a given number of times, evenly spread, changed everywhere as the run does when it stops at
+// its first occurrence. With --one-by-one it also times the same change made one occurrence at a
+// time, as Change All used to make it, on the same text, and says whether the two texts are the same.
+// Usage: change_all_bench [BYTES [COUNT]] [--one-by-one]   (defaults: 1 MB, 2,000)
+#include <windows.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "bench_clock.h"
+#include "bench_documents.h"
+#include "change_all.h"
+#include "change_all_one_by_one.h"
+#include "editor_main.h"
+#include "shell_state.h"
+
+namespace {
+
+const char Misspelling[] = "teh";
+const char Correction[] = "the";
+
+typedef int32_t (*ChangeAllFunction)(HWND window, int editId, const char* word, const char* replacement,
+                                     int32_t mark);
+
+// Changes every occurrence in a new document holding text; gives the document's text afterwards.
+std::string TimeChangeAll(const char* how, ChangeAllFunction changeAll, const std::string& text)
+{
+    HWND document = NewDocument(text);
+    int32_t first = static_cast<int32_t>(text.find(Misspelling));
+    LARGE_INTEGER start = Now();
+    changeAll(document, DocumentEditId, Misspelling, Correction, first);
+    LARGE_INTEGER end = Now();
+    std::string changed = TextOf(GetDlgItem(document, DocumentEditId));
+    std::printf("%s: %.3f s (\"%s\" left %d times)\n", how, Seconds(start, end), Misspelling,
+                Occurrences(changed, Misspelling));
+    return changed;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    bool oneByOne = argc > 1 && std::strcmp(argv[argc - 1], "--one-by-one") == 0;
+    int numbers = oneByOne ? argc - 2 : argc - 1;
+    size_t bytes = numbers >= 1 ? std::strtoul(argv[1], nullptr, 10) : 1048576;
+    int count = numbers >= 2 ? std::atoi(argv[2]) : 2000;
+    std::string text = MakeText(bytes, count, Misspelling);
+    std::printf("document: %u bytes, \"%s\" %d times, changed to \"%s\"\n", static_cast<unsigned>(text.size()),
+                Misspelling, Occurrences(text, Misspelling), Correction);
+
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    RegisterWindowClasses(instance);
+    HWND frame = CreateFrameWindow(instance, SW_SHOWNORMAL);
+    std::string changed = TimeChangeAll("change all", ChangeAllInDocument, text);
+    if (oneByOne) {
+        std::string reference = TimeChangeAll("one by one", ChangeAllOneByOne, text);
+        std::printf("the same text both ways: %s\n", changed == reference ? "yes" : "NO");
+    }
+    DestroyWindow(frame);
+    return 0;
+}
