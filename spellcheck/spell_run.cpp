@@ -41,7 +41,8 @@ void ActOnChoice(HWND window, int editId, int32_t wordIndex, SpellRunRecord& run
         // Behind the first character of the replacement: its first word is not checked again.
         WalkWordsFrom(window, editId, wordIndex + 1, words);
     } else if (run.action == ActionChangeAll) {
-        int32_t moved = ChangeAllInDocument(window, editId, run.typedText, run.replacement, wordIndex);
+        // The word the run stopped at, whatever the user then typed in the Word box.
+        int32_t moved = ChangeAllInDocument(window, editId, run.currentWord, run.replacement, wordIndex);
         WalkWordsFrom(window, editId, moved + 1, words);
         run.action = ActionNone;
     } else if (run.action == ActionAddWord) {

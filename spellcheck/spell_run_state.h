@@ -11,7 +11,7 @@ const char NoReplacement[] = "  ";
 enum SpellAction : int32_t {
     ActionNone = 0,       // Ignore Once, Ignore All, Cancel: leave the word as it is
     ActionChange = 1,     // replace the selected word with replacement
-    ActionChangeAll = 2,  // replace every occurrence of typedText in the document
+    ActionChangeAll = 2,  // replace every occurrence of currentWord in the document
     ActionAddWord = 3,    // offer to append wordToAdd to the local word list
 };
 

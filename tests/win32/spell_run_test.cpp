@@ -159,6 +159,24 @@ TEST_F(SpellRun, ChangeAllEndsWhenTheReplacementHoldsTheWordAgain)
     EXPECT_EQ(driver.Opened(), 2);
 }
 
+TEST_F(SpellRun, ChangeAllChangesTheWordTheRunStoppedAtWhateverTheWordBoxThenHeld)
+{
+    folder.WriteLines("Spell.txt", {"again", "done", "separately"});
+    TestDocument document("seperately done, seperately again");
+    driver.Then([&](HWND d) {
+        // The user types the right spelling, checks it and takes it.
+        SetDlgItemTextA(d, IDC_WORD_BOX, "separately");
+        Press(d, IDC_SPELL_CHECK);
+        ClickEntry(d, IDC_SUGGESTION_LIST, 0);
+        Press(d, IDC_CHANGE_ALL);
+    });
+    SpellCheckRun(document.Window(), TestEditId);
+
+    EXPECT_EQ(document.Text(), "separately done, separately again");
+    EXPECT_EQ(driver.Opened(), 1);
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{Complete});
+}
+
 std::string Repeated(const std::string& text, int times)
 {
     std::string repeated;
