@@ -2,11 +2,39 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "documents.h"
+#include "editor_main.h"
 #include "shell_state.h"
+
+// The command line of these benchmarks: [BYTES [COUNT]] [--one-by-one] (default: 1 MB).
+struct BenchArguments {
+    size_t bytes;
+    int count;
+    bool oneByOne;   // also time the change made one occurrence at a time
+};
+
+inline BenchArguments ReadBenchArguments(int argc, char** argv, int defaultCount)
+{
+    BenchArguments arguments;
+    arguments.oneByOne = argc > 1 && std::strcmp(argv[argc - 1], "--one-by-one") == 0;
+    int numbers = arguments.oneByOne ? argc - 2 : argc - 1;
+    arguments.bytes = numbers >= 1 ? std::strtoul(argv[1], nullptr, 10) : 1048576;
+    arguments.count = numbers >= 2 ? std::atoi(argv[2]) : defaultCount;
+    return arguments;
+}
+
+// The editor's frame, created as the program creates it.
+inline HWND StartEditorFrame()
+{
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    RegisterWindowClasses(instance);
+    return CreateFrameWindow(instance, SW_SHOWNORMAL);
+}
 
 // Lines of about 70 characters with CR LF ends; `count` of them, evenly spread, end in `word`.
 inline std::string MakeText(size_t bytes, int count, const char* word)

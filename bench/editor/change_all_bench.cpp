@@ -5,15 +5,12 @@
 // Usage: change_all_bench [BYTES [COUNT]] [--one-by-one]   (defaults: 1 MB, 2,000)
 #include <windows.h>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "bench_clock.h"
 #include "bench_documents.h"
 #include "change_all.h"
 #include "change_all_one_by_one.h"
-#include "editor_main.h"
 #include "shell_state.h"
 
 namespace {
@@ -42,19 +39,14 @@ std::string TimeChangeAll(const char* how, ChangeAllFunction changeAll, const st
 
 int main(int argc, char** argv)
 {
-    bool oneByOne = argc > 1 && std::strcmp(argv[argc - 1], "--one-by-one") == 0;
-    int numbers = oneByOne ? argc - 2 : argc - 1;
-    size_t bytes = numbers >= 1 ? std::strtoul(argv[1], nullptr, 10) : 1048576;
-    int count = numbers >= 2 ? std::atoi(argv[2]) : 2000;
-    std::string text = MakeText(bytes, count, Misspelling);
+    BenchArguments arguments = ReadBenchArguments(argc, argv, 2000);
+    std::string text = MakeText(arguments.bytes, arguments.count, Misspelling);
     std::printf("document: %u bytes, \"%s\" %d times, changed to \"%s\"\n", static_cast<unsigned>(text.size()),
                 Misspelling, Occurrences(text, Misspelling), Correction);
 
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    RegisterWindowClasses(instance);
-    HWND frame = CreateFrameWindow(instance, SW_SHOWNORMAL);
+    HWND frame = StartEditorFrame();
     std::string changed = TimeChangeAll("change all", ChangeAllInDocument, text);
-    if (oneByOne) {
+    if (arguments.oneByOne) {
         std::string reference = TimeChangeAll("one by one", ChangeAllOneByOne, text);
         std::printf("the same text both ways: %s\n", changed == reference ? "yes" : "NO");
     }

@@ -5,13 +5,10 @@
 // Usage: replace_all_bench [BYTES [COUNT]] [--one-by-one]   (defaults: 1 MB, 2,277)
 #include <windows.h>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "bench_clock.h"
 #include "bench_documents.h"
-#include "editor_main.h"
 #include "find_replace.h"
 #include "shell_state.h"
 
@@ -42,17 +39,12 @@ void Report(const char* how, HWND document, LARGE_INTEGER start, LARGE_INTEGER e
 
 int main(int argc, char** argv)
 {
-    bool oneByOne = argc > 1 && std::strcmp(argv[argc - 1], "--one-by-one") == 0;
-    int numbers = oneByOne ? argc - 2 : argc - 1;
-    size_t bytes = numbers >= 1 ? std::strtoul(argv[1], nullptr, 10) : 1048576;
-    int count = numbers >= 2 ? std::atoi(argv[2]) : 2277;
-    std::string text = MakeText(bytes, count, Wanted);
+    BenchArguments arguments = ReadBenchArguments(argc, argv, 2277);
+    std::string text = MakeText(arguments.bytes, arguments.count, Wanted);
     std::printf("document: %u bytes, \"%s\" %d times, replaced by \"%s\"\n", static_cast<unsigned>(text.size()),
                 Wanted, Occurrences(text, Wanted), Replacement);
 
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    RegisterWindowClasses(instance);
-    HWND frame = CreateFrameWindow(instance, SW_SHOWNORMAL);
+    HWND frame = StartEditorFrame();
 
     LARGE_INTEGER setStart = Now();
     HWND document = NewDocument(text);
@@ -65,7 +57,7 @@ int main(int argc, char** argv)
     LARGE_INTEGER end = Now();
     Report("replace all", document, start, end);
 
-    if (oneByOne) {
+    if (arguments.oneByOne) {
         HWND peer = NewDocument(text);
         HWND edit = GetDlgItem(peer, DocumentEditId);
         int position = 0;
