@@ -49,7 +49,8 @@ void NextWord(const char* line, const int32_t& n, const int32_t& start,
     int32_t l = 0;
     for (int32_t i = p; i <= n && l < WordWidth && IsWordChar(text[i - 1]); i++)
         word.ch[l++] = static_cast<char>(text[i - 1]);
-    if (word.ch[l - 1] == '\'') {
+    // l is at least 1 here (the letter found above); the test says so to the compiler as well.
+    if (l > 0 && word.ch[l - 1] == '\'') {
         word.ch[l - 1] = ' ';
         l--;
     }
