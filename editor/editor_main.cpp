@@ -5,6 +5,7 @@
 
 #include "document_window.h"
 #include "editor_hooks.h"
+#include "frame_placement.h"
 #include "frame_window.h"
 #include "resource_ids.h"
 #include "shell_state.h"
@@ -67,8 +68,19 @@ bool RegisterWindowClasses(HINSTANCE instance)
 
 HWND CreateFrameWindow(HINSTANCE instance, int showCommand)
 {
-    HWND frame = CreateWindowExA(0, FRAME_CLASS_NAME, TEXT_FRAME_TITLE, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, 1100, 640, nullptr, nullptr, instance, nullptr);
+    // Where the last run left the frame, or where the system puts a new window.
+    int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = DefaultFrameWidth, height = DefaultFrameHeight;
+    FramePlacement remembered;
+    if (RememberedFramePlacement(remembered)) {
+        x = remembered.normal.left;
+        y = remembered.normal.top;
+        width = remembered.normal.right - remembered.normal.left;
+        height = remembered.normal.bottom - remembered.normal.top;
+        if (remembered.maximized && showCommand == SW_SHOWNORMAL)
+            showCommand = SW_SHOWMAXIMIZED;
+    }
+    HWND frame = CreateWindowExA(0, FRAME_CLASS_NAME, TEXT_FRAME_TITLE, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x, y,
+                                 width, height, nullptr, nullptr, instance, nullptr);
     if (!WindowCreated(frame, nullptr, TEXT_CREATION_FAILED, TEXT_CAPTION_ERROR_BANG, MB_ICONEXCLAMATION))
         return nullptr;
     hMainWindow = frame;

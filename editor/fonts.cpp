@@ -1,15 +1,23 @@
 #include "fonts.h"
 
+#include <cstring>
+
 #include "edit_text_copy.h"
 #include "editor_hooks.h"
 #include "font_keeper.h"
 #include "frame_window.h"
+#include "settings_store.h"
 #include "shell_state.h"
 #include "texts.h"
 
 namespace {
 
 const int EditorPointSize = 12;
+
+// The chosen font, kept for the next run as the bytes of its LOGFONTA.
+const char FontSetting[] = "Font";
+// Taller (in pixels) is no font for writing, but a damaged value.
+const LONG LargestFontHeight = 1000;
 
 // The system reads and fills these while the Font dialog is open.
 CHOOSEFONTA fontRecord;
@@ -29,6 +37,32 @@ HFONT CreateNamedFont(const char* face)
     return CreateFontA(ScreenHeightForPoints(EditorPointSize), 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE,
                        ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_DONTCARE, face);
+}
+
+bool IsPlausibleFont(const LOGFONTA& font)
+{
+    bool hasName = font.lfFaceName[0] != '\0' && std::memchr(font.lfFaceName, '\0', LF_FACESIZE) != nullptr;
+    return hasName && font.lfHeight >= -LargestFontHeight && font.lfHeight <= LargestFontHeight &&
+           font.lfWidth >= 0 && font.lfWidth <= LargestFontHeight && font.lfWeight >= 0 &&
+           font.lfWeight <= FW_HEAVY;
+}
+
+// The font a former run chose; null when none is remembered, the value is damaged or the font cannot be made.
+HFONT CreateRememberedFont()
+{
+    LOGFONTA font;
+    if (!ReadSettingBytes(FontSetting, &font, sizeof(font)) || !IsPlausibleFont(font))
+        return nullptr;
+    return CreateFontIndirectA(&font);
+}
+
+// The new editor font, also for the next run.
+void UseEditorFont(HFONT font)
+{
+    ReplaceEditorFont(font);
+    LOGFONTA chosen;
+    if (GetObjectA(font, sizeof(chosen), &chosen) == sizeof(chosen))
+        WriteSettingBytes(FontSetting, &chosen, sizeof(chosen));
 }
 
 void ReportFontFailure(HWND owner)
@@ -59,6 +93,15 @@ void CreateDefaultFont()
     ReplaceEditorFont(font);
 }
 
+void CreateStartingFont()
+{
+    HFONT remembered = CreateRememberedFont();
+    if (remembered != nullptr)
+        ReplaceEditorFont(remembered);
+    else
+        CreateDefaultFont();
+}
+
 void ChooseEditorFont(HWND owner)
 {
     ZeroMemory(&fontRecord, sizeof(fontRecord));
@@ -84,7 +127,7 @@ void ChooseEditorFont(HWND owner)
     if (font == nullptr)
         ReportFontFailure(owner);
     else
-        ReplaceEditorFont(font);
+        UseEditorFont(font);
     fontColor = fontRecord.rgbColors;
 }
 
@@ -121,7 +164,7 @@ void FormatFontCommand(HWND frame)
 void FormatDefaultGuiFontCommand(HWND)
 {
     HWND active = ActiveDocument();
-    ReplaceEditorFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    UseEditorFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
     RefreshDocument(active);
 }
 
@@ -132,7 +175,7 @@ void FormatTimesNewRomanCommand(HWND frame)
     if (font == nullptr)
         ReportFontFailure(frame);
     else
-        ReplaceEditorFont(font);
+        UseEditorFont(font);
     RefreshDocument(active);
 }
 

@@ -3,7 +3,9 @@
 #pragma once
 #include <windows.h>
 
-void CreateDefaultFont();                      // 12-point "Lucida Console", during the frame's creation
+// The font the user chose last, in this run or an earlier one, else the default: during the frame's creation.
+void CreateStartingFont();
+void CreateDefaultFont();                      // 12-point "Lucida Console"
 void ChooseEditorFont(HWND owner);
 void RefreshDocumentFont(HWND document);
 void FormatFontCommand(HWND frame);            // Format > Font...

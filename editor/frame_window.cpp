@@ -8,6 +8,7 @@
 #include "editor_hooks.h"
 #include "file_commands.h"
 #include "fonts.h"
+#include "frame_placement.h"
 #include "menu_enabling.h"
 #include "printing.h"
 #include "resource_ids.h"
@@ -101,7 +102,7 @@ static void OnCreate(HWND frame, const CREATESTRUCTA* create)
     CreateMDIClient(frame, create->hInstance);
     hAppInstance = create->hInstance;
     CreateToolbar(frame, create->hInstance);
-    CreateDefaultFont();
+    CreateStartingFont();
     CreateStatusBar(frame, create->hInstance);
 }
 
@@ -205,6 +206,7 @@ LRESULT CALLBACK FrameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
         ShowCaretPosition();
         return 0;
     case WM_DESTROY:
+        RememberFramePlacement(frame);
         ReleaseEditorFonts();
         PostQuitMessage(0);
         return 0;

@@ -9,6 +9,7 @@
 #include "editor_hooks.h"
 #include "editor_main.h"
 #include "fonts.h"
+#include "settings_store.h"
 #include "shell_state.h"
 #include "window_classes.h"
 
@@ -95,8 +96,14 @@ bool RegisterClassesOnce()
 
 } // namespace
 
+void ForgetRememberedSettings()
+{
+    RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKey);
+}
+
 void EditorTest::SetUp()
 {
+    ForgetRememberedSettings();
     seams = SeamLog();
     SetFileDialogsForTesting(AnswerOpen, AnswerSave);
     ASSERT_TRUE(RegisterClassesOnce());
@@ -165,6 +172,7 @@ HWND TestFrame()
 {
     if (hMainWindow != nullptr)
         return hMainWindow;
+    ForgetRememberedSettings();
     RegisterClassesOnce();
     return CreateFrameWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
 }

@@ -48,6 +48,9 @@ protected:
     std::vector<std::string> FolderEntries() const;
 };
 
+// Each test starts as a first run: nothing remembered from an earlier frame or test program.
+void ForgetRememberedSettings();
+
 // Closes the frame's documents, then destroys the frame.
 void DestroyFrame(HWND frame);
 

@@ -1,0 +1,143 @@
+// What the editor remembers from one run to the next: the frame's place, the font and the recent files;
+// and a first run, or one after a damaged value, that starts with the defaults.
+#include "editor_harness.h"
+
+#include "frame_placement.h"
+#include "resource_ids.h"
+#include "settings_store.h"
+#include "shell_state.h"
+
+namespace {
+
+std::string FaceOf(HWND document)
+{
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(EditOf(document), WM_GETFONT, 0, 0));
+    LOGFONTA logical = {};
+    GetObjectA(font, sizeof(logical), &logical);
+    return logical.lfFaceName;
+}
+
+RECT WindowRect(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+std::string Describe(const RECT& rect)
+{
+    return std::to_string(rect.left) + "," + std::to_string(rect.top) + " " +
+           std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
+}
+
+// Stores a value as another program (or a damaged registry) might have left it.
+void StoreValue(const char* name, DWORD type, const void* data, DWORD size)
+{
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    EXPECT_EQ(RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
+    RegCloseKey(key);
+}
+
+void StoreNumber(const char* name, DWORD value)
+{
+    StoreValue(name, REG_DWORD, &value, sizeof(value));
+}
+
+class SettingsTest : public EditorTest {
+protected:
+    // Ends the editor as File > Exit does, then starts it again as the next run.
+    void Restart()
+    {
+        SendMessageA(frame, WM_COMMAND, IDM_FILE_EXIT, 0);
+        ASSERT_TRUE(QuitWasPosted()) << "the editor did not end";
+        DestroyFrame(frame);
+        PumpMessages();
+        QuitWasPosted();
+        hMainWindow = hMDIClient = nullptr;
+        StartEditor(nullptr);
+    }
+    HWND NewDocument()
+    {
+        SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
+        return ActiveDocumentWindow();
+    }
+    void ExpectFirstRun()
+    {
+        RECT frameRect = WindowRect(frame);
+        EXPECT_EQ(frameRect.right - frameRect.left, DefaultFrameWidth) << Describe(frameRect);
+        EXPECT_EQ(frameRect.bottom - frameRect.top, DefaultFrameHeight) << Describe(frameRect);
+        EXPECT_FALSE(IsZoomed(frame));
+        HWND document = NewDocument();
+        EXPECT_EQ(FaceOf(document), "Lucida Console");
+        SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
+        EXPECT_TRUE(messages.Shown().empty());
+    }
+};
+
+TEST_F(SettingsTest, FramePlaceAndFontSurviveARestart)
+{
+    StartEditor(nullptr);
+    ExpectFirstRun();
+    SetWindowPos(frame, nullptr, 40, 50, 800, 500, SWP_NOZORDER);
+    NewDocument();
+    SendMessageA(frame, WM_COMMAND, IDM_FORMAT_TIMESNEWROMAN, 0);
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
+
+    Restart();
+    EXPECT_EQ(Describe(WindowRect(frame)), "40,50 800x500");
+    EXPECT_FALSE(IsZoomed(frame));
+    EXPECT_EQ(FaceOf(NewDocument()), "Times New Roman");
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
+
+    // Maximized at the end: maximized at the next start, and restored to the place it had before.
+    ShowWindow(frame, SW_MAXIMIZE);
+    Restart();
+    EXPECT_TRUE(IsZoomed(frame));
+    ShowWindow(frame, SW_RESTORE);
+    EXPECT_EQ(Describe(WindowRect(frame)), "40,50 800x500");
+    EXPECT_TRUE(messages.Shown().empty());
+}
+
+TEST_F(SettingsTest, DamagedValuesAndAPlaceOffTheScreensStartWithTheDefaults)
+{
+    // The title bar would be beyond the right edge of every screen.
+    StoreNumber("WindowLeft", static_cast<DWORD>(GetSystemMetrics(SM_CXVIRTUALSCREEN) - 20));
+    StoreNumber("WindowTop", 40);
+    StoreNumber("WindowWidth", 600);
+    StoreNumber("WindowHeight", 400);
+    StoreNumber("WindowMaximized", 0);
+    // Cut short: not a whole font description.
+    StoreValue("Font", REG_BINARY, "Times New Roman", 15);
+    StartEditor(nullptr);
+    ExpectFirstRun();
+    DestroyFrame(frame);
+    QuitWasPosted();
+
+    // A number stored as text, and a font whose name has no end.
+    StoreValue("WindowWidth", REG_SZ, "600", 4);
+    StoreNumber("WindowLeft", 40);
+    LOGFONTA font = {};
+    font.lfHeight = -16;
+    FillMemory(font.lfFaceName, sizeof(font.lfFaceName), 'x');
+    StoreValue("Font", REG_BINARY, &font, sizeof(font));
+    StartEditor(nullptr);
+    ExpectFirstRun();
+    DestroyFrame(frame);
+    QuitWasPosted();
+
+    // Above the top of the screens, and a size no frame can have.
+    StoreNumber("WindowWidth", 600);
+    StoreNumber("WindowTop", static_cast<DWORD>(-300));
+    StartEditor(nullptr);
+    ExpectFirstRun();
+    DestroyFrame(frame);
+    QuitWasPosted();
+    StoreNumber("WindowTop", 40);
+    StoreNumber("WindowHeight", 5);
+    StartEditor(nullptr);
+    ExpectFirstRun();
+}
+
+} // namespace
