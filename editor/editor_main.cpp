@@ -89,18 +89,73 @@ HWND CreateFrameWindow(HINSTANCE instance, int showCommand)
     return frame;
 }
 
-void OpenCommandLineFile(HWND frame, const char* argument)
+static bool IsBlank(char c)
 {
-    char name[CommandLineNameSize];
-    if (!CommandLineName(argument, name)) {
-        ShowMessageBox(frame, TEXT_NAME_TOO_LONG, TEXT_MESSAGE_CAPTION, MB_ICONERROR);
-        return;
+    return c == ' ' || c == '\t';
+}
+
+bool NextCommandLineName(const char*& cursor, char name[CommandLineNameSize], bool& tooLong)
+{
+    while (IsBlank(*cursor))
+        cursor++;
+    if (*cursor == '\0')
+        return false;
+    // Gathered with room for one character too many, which tells a name too long from the longest.
+    char gathered[CommandLineNameSize + 1];
+    int length = 0;
+    bool quoted = false;
+    for (; *cursor != '\0' && (quoted || !IsBlank(*cursor)); cursor++) {
+        if (*cursor == '"')
+            quoted = !quoted;
+        else if (length < CommandLineNameSize)
+            gathered[length++] = *cursor;
     }
-    if (name[0] == '\0')
-        return;
+    gathered[length] = '\0';
+    tooLong = !CommandLineName(gathered, name);
+    return true;
+}
+
+// The arguments as one name, when they hold no quotes and name an existing file: a path with blanks
+// written without quotes.
+static bool WholeArgumentsNameAFile(const char* arguments, char name[CommandLineNameSize])
+{
+    while (IsBlank(*arguments))
+        arguments++;
+    if (std::strchr(arguments, '"') != nullptr || !CommandLineName(arguments, name) || name[0] == '\0')
+        return false;
+    DWORD attributes = GetFileAttributesA(name);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// File > Open without the dialog.
+static void OpenNamedFile(HWND frame, const char* name)
+{
     openFromCommandLine = 1;
     lstrcpynA(pendingFileName, name, sizeof(pendingFileName));
     SendMessageA(frame, WM_COMMAND, IDM_FILE_OPEN, 0);
+}
+
+void OpenCommandLineFiles(HWND frame, const char* arguments)
+{
+    if (arguments == nullptr)
+        return;
+    char name[CommandLineNameSize];
+    if (WholeArgumentsNameAFile(arguments, name)) {
+        OpenNamedFile(frame, name);
+        return;
+    }
+    // A shorter part of a name could be another file: with one name that does not fit, nothing opens.
+    bool tooLong = false;
+    for (const char* cursor = arguments; NextCommandLineName(cursor, name, tooLong);) {
+        if (tooLong) {
+            ShowMessageBox(frame, TEXT_NAME_TOO_LONG, TEXT_MESSAGE_CAPTION, MB_ICONERROR);
+            return;
+        }
+    }
+    for (const char* cursor = arguments; NextCommandLineName(cursor, name, tooLong);) {
+        if (name[0] != '\0')
+            OpenNamedFile(frame, name);
+    }
 }
 
 int RunMessageLoop(HWND frame, HACCEL accelerators)
@@ -119,7 +174,7 @@ int RunMessageLoop(HWND frame, HACCEL accelerators)
     return static_cast<int>(message.wParam);
 }
 
-int EditorMain(HINSTANCE instance, HINSTANCE, const char* argument, int showCommand)
+int EditorMain(HINSTANCE instance, HINSTANCE, const char* arguments, int showCommand)
 {
     if (!RegisterWindowClasses(instance))
         return 0;
@@ -127,6 +182,6 @@ int EditorMain(HINSTANCE instance, HINSTANCE, const char* argument, int showComm
     if (frame == nullptr)
         return 0;
     HACCEL accelerators = LoadAcceleratorsA(instance, TEXT_ACCELERATORS_NAME);
-    OpenCommandLineFile(frame, argument);
+    OpenCommandLineFiles(frame, arguments);
     return RunMessageLoop(frame, accelerators);
 }

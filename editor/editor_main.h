@@ -9,17 +9,25 @@ const int CommandLineNameSize = MAX_PATH;
 // when the name is longer than a file name can be.
 bool CommandLineName(const char* argument, char name[CommandLineNameSize]);
 
+// The next file name of a command line's arguments (the text after the program's name), from `cursor`
+// on, which moves past it: a name in double quotes may hold blanks, a word outside quotes is a name of
+// its own (quoted and unquoted parts written together make one name). False at the end of the text.
+// The name is taken as CommandLineName takes it; tooLong when it could not be.
+bool NextCommandLineName(const char*& cursor, char name[CommandLineNameSize], bool& tooLong);
+
 // Registers "myWindowClass" and "myMDIChildWindowClass"; false (after its message box) on failure.
 bool RegisterWindowClasses(HINSTANCE instance);
 
 // Creates and shows the frame and stores it in hMainWindow; null (after its message box) on failure.
 HWND CreateFrameWindow(HINSTANCE instance, int showCommand);
 
-// Opens the file named by the command-line argument (null for none) through File > Open, without the
-// dialog; nothing for an empty name, a message and nothing else for a name too long.
-void OpenCommandLineFile(HWND frame, const char* argument);
+// Opens the files that the command line's arguments (null for none) name, each in its own document
+// through File > Open without the dialog. Arguments without quotes that name an existing file when taken
+// together, blanks and all, are that one file. A name too long for a file: its message, and nothing opens.
+void OpenCommandLineFiles(HWND frame, const char* arguments);
 
 // Runs until the quit message and returns its wParam.
 int RunMessageLoop(HWND frame, HACCEL accelerators);
 
-int EditorMain(HINSTANCE instance, HINSTANCE previousInstance, const char* argument, int showCommand);
+// arguments: the command line after the program's name.
+int EditorMain(HINSTANCE instance, HINSTANCE previousInstance, const char* arguments, int showCommand);

@@ -1,13 +1,13 @@
-// The start routine of Penmar: the first command-line argument names the file to open.
+// The start routine of Penmar: the command line's arguments name the files to open.
 #include <windows.h>
-#include <cstdlib>
 
 #include "editor_main.h"
 #include "spellcheck_hooks.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+// arguments: the command line after the program's name, as it was written.
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int)
 {
     InstallListingMessageBox();
-    EditorMain(GetModuleHandleA(nullptr), nullptr, __argc > 1 ? __argv[1] : nullptr, SW_SHOWNORMAL);
+    EditorMain(GetModuleHandleA(nullptr), nullptr, arguments, SW_SHOWNORMAL);
     return 0;
 }

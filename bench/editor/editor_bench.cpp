@@ -125,7 +125,7 @@ int main(int argc, char** argv)
     RegisterWindowClasses(instance);
     LARGE_INTEGER start = Now();
     HWND frame = CreateFrameWindow(instance, SW_SHOWNORMAL);
-    OpenCommandLineFile(frame, file);
+    OpenCommandLineFiles(frame, file);
     LARGE_INTEGER opened = Now();
     HWND document = reinterpret_cast<HWND>(SendMessageA(hMDIClient, WM_MDIGETACTIVE, 0, 0));
     HWND edit = GetDlgItem(document, DocumentEditId);

@@ -121,7 +121,7 @@ HWND EditorTest::StartEditor(const char* argument)
     frame = CreateFrameWindow(instance, SW_SHOWNORMAL);
     EXPECT_NE(frame, nullptr);
     accelerators = LoadAcceleratorsA(instance, "Penmar");
-    OpenCommandLineFile(frame, argument);
+    OpenCommandLineFiles(frame, argument);
     PumpMessages();
     return frame;
 }

@@ -36,7 +36,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Creates the frame as the program does and opens the command-line argument (null for none).
+    // Creates the frame as the program does and opens the files its command line names (null for none).
     HWND StartEditor(const char* argument = nullptr);
 
     MessageLog messages;

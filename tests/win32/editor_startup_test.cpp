@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "editor_main.h"
 #include "penmar_version.h"
 #include "resource_ids.h"
@@ -149,6 +151,60 @@ TEST_F(StartupTest, LongArgumentOpensItsOwnFileAndATooLongOneOpensNothing)
     EXPECT_EQ(messages.Shown()[0].style, static_cast<UINT>(MB_ICONERROR));
     EXPECT_EQ(messages.Shown()[0].owner, frame);
     EXPECT_EQ(StatusText(0), "Version " PENMAR_VERSION_TEXT);
+}
+
+std::vector<std::string> DocumentTitles()
+{
+    std::vector<std::string> titles;
+    for (HWND child = GetWindow(hMDIClient, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+        titles.push_back(WindowText(child));
+    std::sort(titles.begin(), titles.end());
+    return titles;
+}
+
+TEST_F(StartupTest, SeveralNamesOpenOneDocumentEachAndAPathWithBlanksNeedsNoQuotes)
+{
+    std::string spaced = PathOf("two words.txt");
+    std::string plain = PathOf("plain.txt");
+    WriteBytes(spaced, "spaced");
+    WriteBytes(plain, "plain");
+    // A name in quotes holds its blanks; a word outside quotes is a name of its own.
+    StartEditor(("\"" + spaced + "\"   " + plain + " ").c_str());
+    EXPECT_EQ(DocumentTitles(), (std::vector<std::string>{plain, spaced}));
+    EXPECT_EQ(WindowText(ActiveDocumentWindow()), plain) << "the last one opened is the active one";
+    EXPECT_EQ(DocumentText(ActiveDocumentWindow()), "plain");
+    EXPECT_TRUE(messages.Shown().empty());
+    DestroyFrame(frame);
+    QuitWasPosted();
+
+    // Without quotes, words that together name an existing file are that file, even where the first
+    // word alone names another one.
+    std::string documents = PathOf("My Documents");
+    ASSERT_TRUE(CreateDirectoryA(documents.c_str(), nullptr));
+    std::string letter = documents + "\\a letter.txt";
+    WriteBytes(letter, "Dear reader");
+    WriteBytes(PathOf("My"), "another file");
+    StartEditor(letter.c_str());
+    EXPECT_EQ(DocumentTitles(), std::vector<std::string>{letter});
+    EXPECT_EQ(DocumentText(ActiveDocumentWindow()), "Dear reader");
+    EXPECT_TRUE(messages.Shown().empty());
+    DestroyFrame(frame);
+    QuitWasPosted();
+    DeleteFileA(letter.c_str());
+    RemoveDirectoryA(documents.c_str());
+
+    // Words that do not together name a file are each a name.
+    StartEditor((plain + " " + PathOf("My")).c_str());
+    EXPECT_EQ(DocumentTitles(), (std::vector<std::string>{PathOf("My"), plain}));
+    DestroyFrame(frame);
+    QuitWasPosted();
+
+    // One name too long for a file: its message, and nothing opens.
+    std::string tooLong = folder + std::string(MAX_PATH - folder.size(), 'n');
+    StartEditor(("\"" + spaced + "\" " + tooLong).c_str());
+    EXPECT_EQ(CountDocumentWindows(), 0);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_NE(messages.Shown()[0].text.find("too long"), std::string::npos) << messages.Shown()[0].text;
 }
 
 TEST_F(StartupTest, LaterOpenStartsWithAnEmptyNameAndCancelLeavesAnUntitledDocument)
