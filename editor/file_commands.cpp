@@ -4,6 +4,7 @@
 #include "editor_hooks.h"
 #include "file_failures.h"
 #include "frame_window.h"
+#include "recent_files.h"
 #include "shell_state.h"
 #include "text_files.h"
 #include "texts.h"
@@ -33,6 +34,7 @@ static void ShowOpenedFile(HWND document, const char* name)
 {
     SetStatusTexts(TEXT_STATUS_OPENED, name);
     SetDocumentTitle(document, name);
+    AddRecentFile(name);
 }
 
 bool LoadFileIntoNewDocument(HWND document, const char* name)
@@ -47,6 +49,12 @@ bool LoadFileIntoNewDocument(HWND document, const char* name)
     if (openError != 0)
         ShowOpenFailure(hMainWindow, name, openError);
     return false;
+}
+
+bool OpenFileInNewDocument(const char* name)
+{
+    HWND document = CreateDocumentWindow(hMDIClient);
+    return document != nullptr && LoadFileIntoNewDocument(document, name);
 }
 
 void OpenDocumentFile(HWND document)
@@ -77,6 +85,7 @@ static void SaveToFile(HWND document, const char* name)
     }
     SetStatusTexts(TEXT_STATUS_SAVED, name);
     SetDocumentTitle(document, name);
+    AddRecentFile(name);
 }
 
 void SaveDocument(HWND document)

@@ -1,16 +1,19 @@
 #include "frame_window.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include "about_box.h"
 #include "caret_position.h"
 #include "documents.h"
 #include "editor_hooks.h"
 #include "file_commands.h"
+#include "file_failures.h"
 #include "fonts.h"
 #include "frame_placement.h"
 #include "menu_enabling.h"
 #include "printing.h"
+#include "recent_files.h"
 #include "resource_ids.h"
 #include "shell_state.h"
 #include "show_message.h"
@@ -104,6 +107,8 @@ static void OnCreate(HWND frame, const CREATESTRUCTA* create)
     CreateToolbar(frame, create->hInstance);
     CreateStartingFont();
     CreateStatusBar(frame, create->hInstance);
+    LoadRecentFiles(frame);
+    DragAcceptFiles(frame, TRUE);
 }
 
 static int WindowHeight(HWND window)
@@ -156,6 +161,23 @@ static void OpenCommand()
         OpenDocumentFile(document);
 }
 
+// Files dropped on the frame (or on a window in it): each opens in a document of its own.
+static void OpenDroppedFiles(HDROP drop)
+{
+    const UINT allFiles = 0xFFFFFFFF;
+    UINT count = DragQueryFileA(drop, allFiles, nullptr, 0);
+    for (UINT i = 0; i < count; i++) {
+        char name[MAX_PATH] = "";
+        bool fits = DragQueryFileA(drop, i, nullptr, 0) < sizeof(name);
+        DragQueryFileA(drop, i, name, sizeof(name));
+        if (fits)
+            OpenFileInNewDocument(name);
+        else
+            ShowOpenFailure(hMainWindow, name, ERROR_FILENAME_EXCED_RANGE);
+    }
+    DragFinish(drop);
+}
+
 static void ForwardToActiveDocument(WPARAM wParam, LPARAM lParam)
 {
     HWND document = ActiveDocument();
@@ -180,9 +202,12 @@ static LRESULT OnCommand(HWND frame, WPARAM wParam, LPARAM lParam)
     case IDM_HELP_HELP: ShowMessage(frame, TEXT_HELP_NOT_AVAILABLE, ""); break;
     case IDM_HELP_ABOUT: ShowAboutBox(frame); break;
     default:
-        if (command >= FirstDocumentId)
+        if (command >= IDM_FILE_RECENT_FIRST && command < IDM_FILE_RECENT_FIRST + RecentFileCount)
+            OpenRecentFile(command - IDM_FILE_RECENT_FIRST);
+        else if (command >= FirstDocumentId)
             return DefFrameProcA(frame, hMDIClient, WM_COMMAND, wParam, lParam);
-        ForwardToActiveDocument(wParam, lParam);
+        else
+            ForwardToActiveDocument(wParam, lParam);
         break;
     }
     return 0;
@@ -201,6 +226,9 @@ LRESULT CALLBACK FrameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
         return OnCommand(frame, wParam, lParam);
     case WM_CLOSE:
         QueryExit(frame);
+        return 0;
+    case WM_DROPFILES:
+        OpenDroppedFiles(reinterpret_cast<HDROP>(wParam));
         return 0;
     case ShowCaretPositionMessage:
         ShowCaretPosition();

@@ -1,17 +1,13 @@
 #include "menu_enabling.h"
 
-#include <windows.h>
-
 #include "resource_ids.h"
 #include "shell_state.h"
 
-// Position in the menu bar of the popup that holds the given command. A maximized document window
-// puts its system menu in front of the popups, so fixed positions would address the wrong popup.
-static int PopupPositionOf(HMENU menu, UINT command)
+int PopupPositionOf(HMENU menuBar, UINT command)
 {
-    int count = GetMenuItemCount(menu);
+    int count = GetMenuItemCount(menuBar);
     for (int position = 0; position < count; position++) {
-        HMENU popup = GetSubMenu(menu, position);
+        HMENU popup = GetSubMenu(menuBar, position);
         if (popup != nullptr && GetMenuState(popup, command, MF_BYCOMMAND) != static_cast<UINT>(-1))
             return position;
     }

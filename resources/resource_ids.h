@@ -33,6 +33,9 @@
 // frame does not forward to the active document.
 #define IDM_FILE_SAVE 40040
 #define IDM_EDIT_GOTOLINE 40041
+// The recent files in the File menu, numbered 1 to 4, and the separator below them.
+#define IDM_FILE_RECENT_FIRST 40050
+#define IDM_FILE_RECENT_SEPARATOR 40059
 
 // The line number box of the Go To Line dialog.
 #define IDC_GOTO_LINE_NUMBER 3001

@@ -32,6 +32,10 @@
 #define TEXT_MENU_CLOSE "&Close"
 #define TEXT_MENU_PRINT "&Print\tCtrl+P"
 #define TEXT_MENU_EXIT "E&xit"
+// A recent file in the File menu: its number, then its name.
+#define TEXT_MENU_RECENT_FILE "&%d %s"
+// What stands for the folders left out of a name too long for the menu.
+#define TEXT_MENU_NAME_GAP "..."
 #define TEXT_MENU_EDIT "&Edit"
 #define TEXT_MENU_UNDO "&Undo\tCtrl+Z"
 #define TEXT_MENU_CUT "Cu&t\tCtrl+X"

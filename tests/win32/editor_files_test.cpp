@@ -1,6 +1,8 @@
 // Open and save: bytes kept as they are, titles and status texts, and saves that fail.
 #include "editor_harness.h"
 
+#include <shlobj.h>
+
 #include <algorithm>
 
 #include "penmar_version.h"
@@ -274,6 +276,40 @@ TEST_F(FileTest, FailedOpenNamesTheFileAndTheReasonAndLeavesNoEmptyDocument)
     EXPECT_EQ(CountDocumentWindows(), 1);
     EXPECT_EQ(ActiveDocumentWindow(), keptDocument);
     EXPECT_EQ(StatusText(1), kept);
+}
+
+// What the shell hands a window when files are dropped on it.
+HDROP DroppedFiles(const std::vector<std::string>& paths)
+{
+    std::string names;
+    for (const std::string& path : paths)
+        names += path + '\0';
+    names += '\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
+    DROPFILES* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    CopyMemory(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+TEST_F(FileTest, FilesDroppedOnTheFrameOpenOneDocumentEach)
+{
+    EXPECT_TRUE(GetWindowLongA(frame, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    std::string first = PathOf("first.txt");
+    std::string second = PathOf("second name.txt");
+    std::string missing = PathOf("missing.txt");
+    WriteBytes(first, "first");
+    WriteBytes(second, "second");
+    SendMessageA(frame, WM_DROPFILES, reinterpret_cast<WPARAM>(DroppedFiles({first, missing, second})), 0);
+    ExpectFileFailure(messages, frame, "Could not open the file", missing, ERROR_FILE_NOT_FOUND);
+    ASSERT_EQ(CountDocumentWindows(), 2);
+    HWND active = ActiveDocumentWindow();
+    EXPECT_EQ(WindowText(active), second);
+    EXPECT_EQ(DocumentText(active), "second");
+    HWND other = GetWindow(active, GW_HWNDNEXT);
+    EXPECT_EQ(WindowText(other), first);
+    EXPECT_EQ(DocumentText(other), "first");
 }
 
 TEST_F(FileTest, CancelledOpenLeavesAnEmptyUntitledDocument)

@@ -45,6 +45,22 @@ void StoreNumber(const char* name, DWORD value)
     StoreValue(name, REG_DWORD, &value, sizeof(value));
 }
 
+// The File menu after Print, as the menu shows it ("-" for a separator).
+std::vector<std::string> MenuAfterPrint(HWND frame)
+{
+    HMENU fileMenu = GetSubMenu(GetMenu(frame), 0);
+    std::vector<std::string> items;
+    bool afterPrint = false;
+    for (int position = 0; position < GetMenuItemCount(fileMenu); position++) {
+        char text[MAX_PATH * 2 + 8] = "";
+        GetMenuStringA(fileMenu, position, text, sizeof(text), MF_BYPOSITION);
+        if (afterPrint)
+            items.push_back(GetMenuState(fileMenu, position, MF_BYPOSITION) & MF_SEPARATOR ? "-" : text);
+        afterPrint = afterPrint || GetMenuItemID(fileMenu, position) == IDM_FILE_PRINT;
+    }
+    return items;
+}
+
 class SettingsTest : public EditorTest {
 protected:
     // Ends the editor as File > Exit does, then starts it again as the next run.
@@ -57,6 +73,12 @@ protected:
         QuitWasPosted();
         hMainWindow = hMDIClient = nullptr;
         StartEditor(nullptr);
+    }
+    HWND Open(const std::string& path)
+    {
+        seams.openAnswers.push_back(path);
+        SendMessageA(frame, WM_COMMAND, IDM_FILE_OPEN, 0);
+        return ActiveDocumentWindow();
     }
     HWND NewDocument()
     {
@@ -72,6 +94,7 @@ protected:
         HWND document = NewDocument();
         EXPECT_EQ(FaceOf(document), "Lucida Console");
         SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
+        EXPECT_EQ(MenuAfterPrint(frame), (std::vector<std::string>{"-", "E&xit"}));
         EXPECT_TRUE(messages.Shown().empty());
     }
 };
@@ -100,6 +123,48 @@ TEST_F(SettingsTest, FramePlaceAndFontSurviveARestart)
     EXPECT_TRUE(messages.Shown().empty());
 }
 
+TEST_F(SettingsTest, RecentFilesSurviveARestartAndOneNoLongerThereLeavesTheList)
+{
+    StartEditor(nullptr);
+    std::string opened = PathOf("opened.txt");
+    std::string saved = PathOf("saved.txt");
+    WriteBytes(opened, "opened");
+    Open(opened);
+    TypeText(NewDocument(), "saved");
+    seams.saveAnswers.push_back(saved);
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_SAVEAS, 0);
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
+
+    Restart();
+    EXPECT_EQ(MenuAfterPrint(frame), (std::vector<std::string>{"-", "&1 " + saved, "&2 " + opened, "-", "E&xit"}));
+    // Chosen again, a file opens and comes to the top.
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_RECENT_FIRST + 1, 0);
+    EXPECT_EQ(WindowText(ActiveDocumentWindow()), opened);
+    EXPECT_EQ(DocumentText(ActiveDocumentWindow()), "opened");
+    EXPECT_EQ(MenuAfterPrint(frame), (std::vector<std::string>{"-", "&1 " + opened, "&2 " + saved, "-", "E&xit"}));
+
+    // A file deleted since: the open failure names it, no window is left for it and it leaves the list.
+    ASSERT_TRUE(DeleteFileA(saved.c_str()));
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_RECENT_FIRST + 1, 0);
+    ExpectFileFailure(messages, frame, "Could not open the file", saved, ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(CountDocumentWindows(), 1);
+    EXPECT_EQ(MenuAfterPrint(frame), (std::vector<std::string>{"-", "&1 " + opened, "-", "E&xit"}));
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
+    Restart();
+    EXPECT_EQ(MenuAfterPrint(frame), (std::vector<std::string>{"-", "&1 " + opened, "-", "E&xit"}));
+
+    // Four are kept, the newest first; an ampersand in a name is shown, not taken for a key.
+    const char* names[] = {"two.txt", "three.txt", "four.txt", "R&D.txt"};
+    for (const char* name : names) {
+        WriteBytes(PathOf(name), name);
+        Open(PathOf(name));
+    }
+    EXPECT_EQ(MenuAfterPrint(frame), (std::vector<std::string>{"-", "&1 " + PathOf("R&&D.txt"),
+                                                               "&2 " + PathOf("four.txt"), "&3 " + PathOf("three.txt"),
+                                                               "&4 " + PathOf("two.txt"), "-", "E&xit"}));
+}
+
 TEST_F(SettingsTest, DamagedValuesAndAPlaceOffTheScreensStartWithTheDefaults)
 {
     // The title bar would be beyond the right edge of every screen.
@@ -110,6 +175,9 @@ TEST_F(SettingsTest, DamagedValuesAndAPlaceOffTheScreensStartWithTheDefaults)
     StoreNumber("WindowMaximized", 0);
     // Cut short: not a whole font description.
     StoreValue("Font", REG_BINARY, "Times New Roman", 15);
+    // Recent files as numbers, or without their end.
+    StoreNumber("Recent1", 7);
+    StoreValue("Recent2", REG_BINARY, "C:\\a.txt", 8);
     StartEditor(nullptr);
     ExpectFirstRun();
     DestroyFrame(frame);
@@ -138,6 +206,14 @@ TEST_F(SettingsTest, DamagedValuesAndAPlaceOffTheScreensStartWithTheDefaults)
     StoreNumber("WindowHeight", 5);
     StartEditor(nullptr);
     ExpectFirstRun();
+
+    // The entries that are sound are kept.
+    std::string kept = PathOf("kept.txt");
+    StoreValue("Recent3", REG_SZ, kept.c_str(), static_cast<DWORD>(kept.size() + 1));
+    DestroyFrame(frame);
+    QuitWasPosted();
+    StartEditor(nullptr);
+    EXPECT_EQ(MenuAfterPrint(frame), (std::vector<std::string>{"-", "&1 " + kept, "-", "E&xit"}));
 }
 
 } // namespace
