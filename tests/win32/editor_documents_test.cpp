@@ -265,16 +265,9 @@ std::string PositionShown()
 
 void PressKey(HWND edit, WPARAM key, int modifier = 0)
 {
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    BYTE saved[256];
-    CopyMemory(saved, keys, sizeof(saved));
-    if (modifier != 0)
-        keys[modifier] = 0x80;
-    SetKeyboardState(keys);
+    HeldKeys held(modifier);
     SendMessageA(edit, WM_KEYDOWN, key, 1);
     SendMessageA(edit, WM_KEYUP, key, 1);
-    SetKeyboardState(saved);
 }
 
 void ClickAt(HWND edit, int index)

@@ -378,25 +378,36 @@ void ExpectFileFailure(const MessageLog& messages, HWND owner, const std::string
     EXPECT_NE(message.text.find(reason), std::string::npos) << message.text << " lacks " << reason;
 }
 
+HeldKeys::HeldKeys(int first, int second)
+{
+    GetKeyboardState(saved_);
+    BYTE keys[256];
+    CopyMemory(keys, saved_, sizeof(keys));
+    if (first != 0)
+        keys[first] = 0x80;
+    if (second != 0)
+        keys[second] = 0x80;
+    SetKeyboardState(keys);
+}
+
+HeldKeys::~HeldKeys()
+{
+    SetKeyboardState(saved_);
+}
+
 bool PressAcceleratorKey(HWND frame, HACCEL accelerators, HWND target, WPARAM key, int modifier,
                          int secondModifier)
 {
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    BYTE saved[256];
-    CopyMemory(saved, keys, sizeof(saved));
-    if (modifier != 0)
-        keys[modifier] = 0x80;
-    if (secondModifier != 0)
-        keys[secondModifier] = 0x80;
-    SetKeyboardState(keys);
     MSG message = {};
     message.hwnd = target;
     message.message = modifier == VK_MENU ? WM_SYSKEYDOWN : WM_KEYDOWN;
     message.wParam = key;
     message.lParam = 1;
-    bool translated = TranslateAcceleratorA(frame, accelerators, &message) != 0;
-    SetKeyboardState(saved);
+    bool translated = false;
+    {
+        HeldKeys held(modifier, secondModifier);
+        translated = TranslateAcceleratorA(frame, accelerators, &message) != 0;
+    }
     PumpMessages();
     return translated;
 }

@@ -108,6 +108,15 @@ std::string SystemText(DWORD error);
 // The one message shown is owned by owner, begins with opening, names the file and gives the reason.
 void ExpectFileFailure(const MessageLog& messages, HWND owner, const std::string& opening, const std::string& path,
                        DWORD error);
+// Modifier keys (VK_CONTROL, VK_SHIFT, VK_MENU; 0 for none) held down in the keyboard state while it lives.
+class HeldKeys : NotCopyable {
+public:
+    explicit HeldKeys(int first, int second = 0);
+    ~HeldKeys();
+
+private:
+    BYTE saved_[256];
+};
 // Clicks the frame's toolbar button of the command, as the mouse does.
 void ClickToolbarButton(HWND frame, int command);
 // Presses a key with up to two modifiers (VK_CONTROL, VK_SHIFT, VK_MENU or 0) through the accelerator
