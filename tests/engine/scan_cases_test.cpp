@@ -85,7 +85,9 @@ TEST(ScanCases, TheSelectionFloorAt287To289EqualScores)
 {
     // Against "abcde", "abc" + a capital + "d" + a capital scores 24: 287, 288 or 289 of them come
     // first, then more of 24 ("abcad" and a capital), without or with some of 25 after them ("abcd" and
-    // two capitals). The least selectable score may count only as many as the selection takes.
+    // two capitals). The least selectable score may count only as many as the selection takes. Between
+    // them stand a block's worth of entries too long to be scored, so that the later ones are scanned
+    // after the first ones have been offered.
     ListFolder folder;
     std::vector<std::string> first;
     for (char x = 'A'; x <= 'Z'; x++)
@@ -94,6 +96,8 @@ TEST(ScanCases, TheSelectionFloorAt287To289EqualScores)
     for (int held : {287, 288, 289}) {
         for (bool higherLater : {false, true}) {
             std::vector<std::string> words(first.begin(), first.begin() + held);
+            for (char x = 'A'; x <= 'T'; x++)
+                words.push_back(std::string("abcZzzz") + x);
             for (const char* later : {"abcadA", "abcadB", "abcbdA"})
                 words.push_back(later);
             if (higherLater)
