@@ -21,6 +21,18 @@ namespace {
 FINDREPLACEA findRecord;
 FINDREPLACEA replaceRecord;
 
+// A selection of an edit control.
+struct EditSelection {
+    HWND edit;
+    DWORD start;
+    DWORD end;
+};
+
+// The selection that the last search or replacement left (or that the command opening the dialog
+// found). While it stands, the dialogs' buttons go on from searchPos; once the user has clicked, typed
+// or selected, they start from the caret.
+EditSelection selectionLeft = {nullptr, 0, 0};
+
 const DWORD SearchChoicesHidden = FR_HIDEUPDOWN | FR_HIDEMATCHCASE | FR_HIDEWHOLEWORD;
 
 void FillRecord(FINDREPLACEA& record, HWND document, char* replaceBuffer, WORD replaceLength)
@@ -35,11 +47,30 @@ void FillRecord(FINDREPLACEA& record, HWND document, char* replaceBuffer, WORD r
     record.wReplaceWithLen = replaceLength;
 }
 
+EditSelection SelectionOf(HWND edit)
+{
+    EditSelection selection = {edit, 0, 0};
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selection.start), reinterpret_cast<LPARAM>(&selection.end));
+    return selection;
+}
+
+void RememberSelectionLeft(HWND edit)
+{
+    selectionLeft = SelectionOf(edit);
+}
+
+// The caret, when nothing is selected; the end of the selection otherwise.
 int SelectionEnd(HWND document)
 {
-    DWORD end = 0;
-    SendDlgItemMessageA(document, DocumentEditId, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&end));
-    return static_cast<int>(end);
+    return static_cast<int>(SelectionOf(GetDlgItem(document, DocumentEditId)).end);
+}
+
+// A selection the user made since the last search: the search starts from its end.
+void StartFromAMovedCaret(HWND edit)
+{
+    EditSelection now = SelectionOf(edit);
+    if (now.edit != selectionLeft.edit || now.start != selectionLeft.start || now.end != selectionLeft.end)
+        searchPos = static_cast<int>(now.end);
 }
 
 int TextLength(const char* text)
@@ -147,21 +178,25 @@ bool ReplaceAllInEdit(HWND edit, int& position, const FINDREPLACEA& record)
 void FindCommand(HWND document)
 {
     searchPos = SelectionEnd(document);
+    RememberSelectionLeft(GetDlgItem(document, DocumentEditId));
     hFindDialog = ShowFindDialog(document);
 }
 
 void FindNextCommand(HWND document)
 {
+    HWND edit = GetDlgItem(document, DocumentEditId);
     searchPos = SelectionEnd(document);
     if (HasFindText())
-        FindNextInEdit(GetDlgItem(document, DocumentEditId), searchPos);
+        FindNextInEdit(edit, searchPos);
     else
         hFindDialog = ShowFindDialog(document);
+    RememberSelectionLeft(edit);
 }
 
 void ReplaceCommand(HWND document)
 {
     searchPos = SelectionEnd(document);
+    RememberSelectionLeft(GetDlgItem(document, DocumentEditId));
     hFindDialog = ShowReplaceDialog(document);
 }
 
@@ -171,6 +206,9 @@ LRESULT HandleFindRequest(HWND document, LPARAM recordParameter)
     HWND edit = GetDlgItem(document, DocumentEditId);
     if (record.Flags & FR_DIALOGTERM)
         hFindDialog = nullptr;
+    bool searching = (record.Flags & (FR_FINDNEXT | FR_REPLACE | FR_REPLACEALL)) != 0;
+    if (searching)
+        StartFromAMovedCaret(edit);
     if (record.Flags & FR_FINDNEXT) {
         if (!FindInEdit(edit, searchPos, record))
             ShowMessage(edit, TEXT_FIND_NOT_FOUND, "");
@@ -184,5 +222,7 @@ LRESULT HandleFindRequest(HWND document, LPARAM recordParameter)
         if (!ReplaceInEdit(edit, searchPos, record))
             ShowMessage(edit, TEXT_REPLACE_NOT_FOUND, "");
     }
+    if (searching)
+        RememberSelectionLeft(edit);
     return 0;
 }

@@ -134,6 +134,9 @@ TEST_F(FindReplaceTest, SearchPositionBeyondTheTextFindsNothing)
     position = 11;   // exactly at the end
     EXPECT_FALSE(FindInEdit(EditOf(document), position, Record("one", nullptr, 0)));
 
+    // The selection is still the one the Find command found, so the search goes on from searchPos,
+    // which the text no longer reaches.
+    SendMessageA(hMainWindow, WM_COMMAND, 40018, 0);
     searchPos = 500;
     FINDREPLACEA request = Record("one", "two", FR_FINDNEXT);
     HandleFindRequest(document, reinterpret_cast<LPARAM>(&request));
@@ -256,6 +259,32 @@ TEST_F(FindReplaceTest, ReplaceAllChangesTheTextOnceAndSelectsTheLastReplacement
     ExpectSelection(document, lastLion, lastLion + 4);
     EXPECT_EQ(searchPos, lastLion + 4);
     EXPECT_NE(SendMessageA(edit, EM_GETMODIFY, 0, 0), FALSE);
+    EXPECT_TRUE(messages.Shown().empty());
+}
+
+TEST_F(FindReplaceTest, OnceTheUserMovesTheCaretTheDialogSearchesFromIt)
+{
+    HWND document = Document("dog one fox two fox three");
+    SelectText(document, 25, 25);
+    SendMessageA(hMainWindow, WM_COMMAND, 40020, 0);
+    TypeInDialog(edt1, "dog");
+    TypeInDialog(edt2, "cow");
+    SelectText(document, 0, 0);   // a click at the start, with the dialog open
+    PressInDialog(psh2);
+    EXPECT_EQ(DocumentText(document), "cow one fox two fox three");
+    EXPECT_TRUE(messages.Shown().empty());
+
+    TypeInDialog(edt1, "fox");
+    SelectText(document, 12, 12);   // between the two foxes
+    PressInDialog(IDOK);
+    ExpectSelection(document, 16, 19);
+    SelectText(document, 8, 11);   // the first fox selected by hand: Replace takes it
+    PressInDialog(psh1);
+    EXPECT_EQ(DocumentText(document), "cow one cow two fox three");
+    ExpectSelection(document, 8, 11);
+    // Left as the replacement left it, the selection lets Find Next go on from there.
+    PressInDialog(IDOK);
+    ExpectSelection(document, 16, 19);
     EXPECT_TRUE(messages.Shown().empty());
 }
 
