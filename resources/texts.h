@@ -148,6 +148,8 @@
 #define TEXT_WORD_TOO_LONG "This word is too long for the Local Dictionary!"
 
 #define TEXT_SPELL_COMPLETE "The spelling check is complete"
+// A run that began after the start of the document has reached its end (caption: the spell dialog's).
+#define TEXT_SPELL_GO_ON_FROM_START "The end of the document was reached. Continue checking from the beginning?"
 #define TEXT_CAPTION_NO_MISTAKES "No mistakes found"
 #define TEXT_CAPTION_MISTAKES "Mistake(s) found"
 #define TEXT_CONFIRM_WORD_ADD "OK to ADD %s to the Local Dictionary?"

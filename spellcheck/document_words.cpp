@@ -8,12 +8,13 @@ void WalkWordsFrom(HWND window, int editId, int32_t charIndex, DocumentWords& wo
     words.foundFrom = words.start;
 }
 
-void WalkWordsFromSelection(HWND window, int editId, DocumentWords& words)
+int32_t WalkWordsFromSelection(HWND window, int editId, DocumentWords& words)
 {
     int32_t selectionStart = 0, selectionEnd = 0;
     ReadSelectionLine(window, editId, words.line, selectionStart, selectionEnd);
     words.start = selectionStart - LineStart(window, editId, words.line);
     words.foundFrom = words.start;
+    return selectionStart;
 }
 
 bool NextDocumentWord(HWND window, int editId, DocumentWords& words, int32_t& position, WordField& word,

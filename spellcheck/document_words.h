@@ -17,8 +17,8 @@ struct DocumentWords {
 // NextWord's start, a word that the character before charIndex belongs to is passed over.
 void WalkWordsFrom(HWND window, int editId, int32_t charIndex, DocumentWords& words);
 
-// Starts the walk at the start of the edit control's selection.
-void WalkWordsFromSelection(HWND window, int editId, DocumentWords& words);
+// Starts the walk at the start of the edit control's selection; gives that character index.
+int32_t WalkWordsFromSelection(HWND window, int editId, DocumentWords& words);
 
 // Finds the next word: its 1-based position in words.line, the word and its length (1 to 32).
 // False at the end of the document.

@@ -32,18 +32,51 @@ bool AskAboutWord(HWND window, SpellRunRecord& run)
     return false;
 }
 
+// How far the run goes: from where it began to the end of the document, and then, when the user
+// agrees, from the beginning up to where it began.
+struct RunExtent {
+    int32_t began;   // character index where the run began; it moves with changes of the text before it
+    bool wrapped;    // the run has gone on from the beginning
+};
+
+bool AskToGoOnFromTheBeginning(HWND window)
+{
+    return ShowMessageBox(window, TEXT_SPELL_GO_ON_FROM_START, TEXT_CAPTION_SPELL_DIALOG,
+                          MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+// The next word the run checks: its position in words.line, the word and its length. False when the
+// run has checked all it goes over.
+bool NextRunWord(HWND window, int editId, DocumentWords& words, RunExtent& extent, int32_t& position,
+                 WordField& word, int32_t& length)
+{
+    for (;;) {
+        if (NextDocumentWord(window, editId, words, position, word, length))
+            return !extent.wrapped || DocumentIndexOf(window, editId, words, position) < extent.began;
+        if (extent.wrapped || extent.began == 0 || !AskToGoOnFromTheBeginning(window))
+            return false;
+        extent.wrapped = true;
+        WalkWordsFrom(window, editId, 0, words);
+    }
+}
+
 // Carries out the user's choice for the word at character index wordIndex, then sets where the
 // walk goes on.
-void ActOnChoice(HWND window, int editId, int32_t wordIndex, SpellRunRecord& run, DocumentWords& words)
+void ActOnChoice(HWND window, int editId, int32_t wordIndex, SpellRunRecord& run, DocumentWords& words,
+                 RunExtent& extent)
 {
     if (run.action == ActionChange) {
         ReplaceSelection(window, editId, run.replacement);
+        if (wordIndex < extent.began)
+            extent.began += static_cast<int32_t>(std::strlen(run.replacement)) - run.currentLength;
         // Behind the first character of the replacement: its first word is not checked again.
         WalkWordsFrom(window, editId, wordIndex + 1, words);
     } else if (run.action == ActionChangeAll) {
         // The word the run stopped at, whatever the user then typed in the Word box.
-        int32_t moved = ChangeAllInDocument(window, editId, run.currentWord, run.replacement, wordIndex);
-        WalkWordsFrom(window, editId, moved + 1, words);
+        int32_t marks[] = {wordIndex, extent.began};
+        ChangeAllInDocument(window, editId, run.currentWord, run.replacement, marks, 2);
+        extent.began = marks[1];
+        WalkWordsFrom(window, editId, marks[0] + 1, words);
         run.action = ActionNone;
     } else if (run.action == ActionAddWord) {
         // After No the same word is found, checked and shown again.
@@ -60,11 +93,11 @@ void SpellCheckRun(HWND window, int editId)
     SpellRunRecord& run = SpellRunState;
     // NextWord passes over a word the caret is in.
     DocumentWords words;
-    WalkWordsFromSelection(window, editId, words);
+    RunExtent extent = {WalkWordsFromSelection(window, editId, words), false};
     bool allKnown = true;
     int32_t position = 0, length = 0;
     WordField word;
-    while (NextDocumentWord(window, editId, words, position, word, length)) {
+    while (NextRunWord(window, editId, words, extent, position, word, length)) {
         int16_t status = 0;
         CheckWord(word, status);
         if (status <= 0)
@@ -82,9 +115,10 @@ void SpellCheckRun(HWND window, int editId)
         std::strcpy(run.replacement, NoReplacement);
         if (!AskAboutWord(window, run))
             return;
-        ActOnChoice(window, editId, wordIndex, run, words);
+        ActOnChoice(window, editId, wordIndex, run, words, extent);
         if (run.stopRun == 1)
             return;
     }
+    // The verdict covers what was checked: from where the run began, and before it when the user agreed.
     ShowMessageBox(nullptr, TEXT_SPELL_COMPLETE, allKnown ? TEXT_CAPTION_NO_MISTAKES : TEXT_CAPTION_MISTAKES, MB_OK);
 }

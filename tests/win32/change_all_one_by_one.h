@@ -4,5 +4,5 @@
 #include <windows.h>
 #include <cstdint>
 
-// Same arguments and result as ChangeAllInDocument.
+// Same arguments as ChangeAllInDocument, with one mark; gives where the mark moved to.
 int32_t ChangeAllOneByOne(HWND window, int editId, const char* word, const char* replacement, int32_t mark);

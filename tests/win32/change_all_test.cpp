@@ -77,6 +77,14 @@ void Reset(TestDocument& document, const std::string& text, int32_t mark)
     document.Select(mark, mark + 3);
 }
 
+// Change All on the document holding text, the one-by-one way; gives where mark moved to.
+int32_t ChangeOneByOne(TestDocument& document, const std::string& text, const std::string& word,
+                       const std::string& replacement, int32_t mark)
+{
+    Reset(document, text, mark);
+    return ChangeAllOneByOne(document.Window(), TestEditId, word.c_str(), replacement.c_str(), mark);
+}
+
 // The one change of the text gives what replacing one occurrence at a time gave, and one Undo takes
 // it all back.
 TEST(ChangeAll, ChangesTheTextAsOneOccurrenceAtATimeDidAndOneUndoTakesItBack)
@@ -90,16 +98,17 @@ TEST(ChangeAll, ChangesTheTextAsOneOccurrenceAtATimeDidAndOneUndoTakesItBack)
         std::string text = RandomDocument(random);
         const std::string& word = words[random() % words.size()];
         const std::string& replacement = replacements[random() % replacements.size()];
-        int32_t mark = RandomOccurrence(random, text, word);
-        Reset(oneByOne, text, mark);
-        Reset(onePass, text, mark);
-
-        int32_t expectedMark = ChangeAllOneByOne(oneByOne.Window(), TestEditId, word.c_str(), replacement.c_str(), mark);
-        int32_t gotMark = ChangeAllInDocument(onePass.Window(), TestEditId, word.c_str(), replacement.c_str(), mark);
+        // Where the run stopped, and another place, such as where it began.
+        int32_t marks[] = {RandomOccurrence(random, text, word), static_cast<int32_t>(random() % (text.size() + 1))};
+        int32_t otherMark = ChangeOneByOne(oneByOne, text, word, replacement, marks[1]);
+        int32_t runMark = ChangeOneByOne(oneByOne, text, word, replacement, marks[0]);
+        Reset(onePass, text, marks[0]);
+        ChangeAllInDocument(onePass.Window(), TestEditId, word.c_str(), replacement.c_str(), marks, 2);
         EditState expected = StateOf(oneByOne), got = StateOf(onePass);
         std::string context = "text \"" + text + "\", " + word + " -> " + replacement;
         ASSERT_EQ(got.text, expected.text) << context;
-        EXPECT_EQ(gotMark, expectedMark) << context;
+        EXPECT_EQ(marks[0], runMark) << context;
+        EXPECT_EQ(marks[1], otherMark) << context;
         EXPECT_EQ(got.selectionStart, expected.selectionStart) << context;
         EXPECT_EQ(got.selectionEnd, expected.selectionEnd) << context;
         EXPECT_EQ(got.modified, expected.modified) << context;

@@ -344,6 +344,56 @@ TEST_F(SpellRun, StartsBehindTheWordTheCaretIsIn)
     EXPECT_EQ(words, (std::vector<std::string>{"xyzzy", "qqq"}));
 }
 
+const char GoOnFromTheBeginning[] = "The end of the document was reached. Continue checking from the beginning?";
+
+TEST_F(SpellRun, ARunBegunAfterTheStartAsksToGoOnAndThenChecksUpToWhereItBegan)
+{
+    TestDocument document("wrod here\r\nxyzzy");
+    document.Select(14, 14);   // inside the last word, which the run passes over at first
+    messages.Answer("Spellmar", {IDYES});
+    std::vector<std::string> words;
+    driver.Then(NoteAndPress(words, IDC_IGNORE_ONCE));
+    driver.Then(NoteAndPress(words, IDC_IGNORE_ONCE));
+    SpellCheckRun(document.Window(), TestEditId);
+
+    EXPECT_EQ(words, (std::vector<std::string>{"wrod", "xyzzy"}));
+    ASSERT_EQ(messages.Shown().size(), 2u);
+    EXPECT_EQ(messages.Shown()[0].text, GoOnFromTheBeginning);
+    EXPECT_EQ(messages.Shown()[0].style, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(messages.Shown()[0].owner, document.Window());
+    EXPECT_EQ(messages.Shown()[1].text, Complete);
+    EXPECT_EQ(messages.Shown()[1].caption, "Mistake(s) found");
+
+    // Declined, the run has checked nothing wrong.
+    messages.Clear();
+    messages.Answer("Spellmar", {IDNO});
+    document.Select(15, 15);
+    SpellCheckRun(document.Window(), TestEditId);
+    EXPECT_EQ(driver.Opened(), 2);
+    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{GoOnFromTheBeginning, Complete}));
+    EXPECT_EQ(messages.Shown()[1].caption, "No mistakes found");
+}
+
+TEST_F(SpellRun, GoingOnFromTheBeginningStopsWhereTheRunBeganHoweverChangesMovedIt)
+{
+    folder.WriteLines("Misspell.txt", {"$cat", "caaaaaaat", "$receive", "rcv"});
+    TestDocument document("rcv caaaaaaat qq caaaaaaat zz");
+    document.Select(17, 17);   // the second caaaaaaat
+    messages.Answer("Spellmar", {IDYES});
+    std::vector<std::string> words;
+    driver.Then(NoteAndPress(words, IDC_CHANGE_ALL, true));   // the run's start moves 6 to the left
+    driver.Then(NoteAndPress(words, IDC_IGNORE_ONCE));
+    driver.Then(NoteAndPress(words, IDC_CHANGE, true));       // and then 4 to the right
+    driver.Then(NoteAndPress(words, IDC_IGNORE_ONCE));
+    // A word checked twice would get here and end the run without its closing message.
+    driver.Then(NoteAndPress(words, IDC_SPELL_CANCEL));
+    SpellCheckRun(document.Window(), TestEditId);
+
+    EXPECT_EQ(document.Text(), "receive cat qq cat zz");
+    EXPECT_EQ(words, (std::vector<std::string>{"caaaaaaat", "zz", "rcv", "qq"}));
+    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{GoOnFromTheBeginning, Complete}));
+}
+
 TEST_F(SpellRun, AWordTooLongToCheckIsNeverAddedAsTheWordBeforeIt)
 {
     const std::string longWord(32, 'k');
