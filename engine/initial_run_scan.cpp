@@ -105,7 +105,7 @@ void ScanInitialRun(const WordField& word, const WordProfile& profile, char ch, 
         BoundBlock(scan.query, block, bounds);
         lanes &= LanesMayReach(scan.query, bounds, scan.mayDouble, scan.kept);
         int selectable = scan.kept;
-        uint32_t mayBeRaised = 0;   // entries one or two characters shorter than the word
+        uint32_t mayBeRaised = 0;   // one or two characters shorter than the word: the boost may raise them
         if (passing != nullptr && lanes != 0) {
             passing->visited += CountBits(lanes);
             selectable = LeastSelectableScore();

@@ -40,7 +40,9 @@ void OfferLocalWords(const WordField& word, int16_t n)
         WordField entry = SpellTables.LocalWords[j];
         EvaluateCandidate(word, n, entry, TrimmedLength(entry));
     }
-}// The same-initial scan: the local words, then the runs of the word's first letter in both cases;
+}
+
+// The same-initial scan: the local words, then the runs of the word's first letter in both cases;
 // passing, when given, lets the run of the word's own first letter pass over what cannot be selected.
 void ScanSameInitialRuns(const WordField& word, PassingOver* passing)
 {
@@ -93,8 +95,6 @@ bool FillCandidatePool(const WordField& word, bool wild, bool passOver)
 }
 
 } // namespace
-
-
 
 void KeepWholeCandidatePool(bool keep)
 {
