@@ -90,13 +90,6 @@ void LoadWordTable(const char* path, WordField* table, int32_t capacity, int32_t
     });
 }
 
-void LoadMainWords(int16_t& status)
-{
-    char path[ListPathWidth];
-    SpellListPath(path);
-    LoadWordTable(path, SpellTables.MainWords, MainCapacity, SpellTables.MainCount, status, NoteInitial);
-}
-
 void IndexMainList()
 {
     BuildMainListIndex();
@@ -130,9 +123,11 @@ void LoadSpellTables(int16_t& status)
     LoadMisspellings(ignored);
     LoadPrefixTable(ignored);
 
-    LoadMainWords(status);
+    char path[ListPathWidth];
+    SpellListPath(path);
+    LoadWordTable(path, SpellTables.MainWords, MainCapacity, SpellTables.MainCount, status, NoteInitial);
     if (status != 0)
-        SpellListPath(FailedList);   // the main list's own failure is named first
+        std::memcpy(FailedList, path, ListPathWidth);   // the main list's own failure is named first
     else if (ReadError != 0)
         status = ReadError;          // FailedList names the list that could not be read
     IndexMainList();
