@@ -35,9 +35,27 @@ bool AskAboutWord(HWND window, SpellRunRecord& run)
 // How far the run goes: from where it began to the end of the document, and then, when the user
 // agrees, from the beginning up to where it began.
 struct RunExtent {
-    int32_t began;   // character index where the run began; it moves with changes of the text before it
-    bool wrapped;    // the run has gone on from the beginning
+    int32_t began;       // character index where the run began; it moves with changes of the text before it
+    bool wrapped;        // the run has gone on from the beginning
+    // Once wrapped, where it began as line and column: the walk goes by lines, and asking for each
+    // line's character index would count the lines from the top every time.
+    int32_t beganLine;
+    int32_t beganColumn;
 };
+
+// Where the run began, as line and column of the text as it stands now.
+void LocateRunStart(HWND window, int editId, RunExtent& extent)
+{
+    DocumentLine line;
+    extent.beganColumn = ReadLineAt(window, editId, extent.began, line);
+    extent.beganLine = line.number;
+}
+
+bool BeforeRunStart(const RunExtent& extent, const DocumentWords& words, int32_t position)
+{
+    return words.line.number < extent.beganLine ||
+           (words.line.number == extent.beganLine && position - 1 < extent.beganColumn);
+}
 
 bool AskToGoOnFromTheBeginning(HWND window)
 {
@@ -52,10 +70,11 @@ bool NextRunWord(HWND window, int editId, DocumentWords& words, RunExtent& exten
 {
     for (;;) {
         if (NextDocumentWord(window, editId, words, position, word, length))
-            return !extent.wrapped || DocumentIndexOf(window, editId, words, position) < extent.began;
+            return !extent.wrapped || BeforeRunStart(extent, words, position);
         if (extent.wrapped || extent.began == 0 || !AskToGoOnFromTheBeginning(window))
             return false;
         extent.wrapped = true;
+        LocateRunStart(window, editId, extent);
         WalkWordsFrom(window, editId, 0, words);
     }
 }
@@ -84,6 +103,9 @@ void ActOnChoice(HWND window, int editId, int32_t wordIndex, SpellRunRecord& run
             words.start = words.foundFrom;
         run.action = ActionNone;
     }
+    // A change may have moved the text behind it to other lines.
+    if (extent.wrapped)
+        LocateRunStart(window, editId, extent);
 }
 
 } // namespace
@@ -93,7 +115,7 @@ void SpellCheckRun(HWND window, int editId)
     SpellRunRecord& run = SpellRunState;
     // NextWord passes over a word the caret is in.
     DocumentWords words;
-    RunExtent extent = {WalkWordsFromSelection(window, editId, words), false};
+    RunExtent extent = {WalkWordsFromSelection(window, editId, words), false, 0, 0};
     bool allKnown = true;
     int32_t position = 0, length = 0;
     WordField word;
