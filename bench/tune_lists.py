@@ -23,7 +23,6 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from suggest_quality import ask_engine, ask_ispell  # noqa: E402
 from text_words import count_words  # noqa: E402
 
-ASPELL = ["aspell", "-a", "--lang=en"]
 
 
 class System:
@@ -68,8 +67,8 @@ def engine_rejects(command, words):
     return {line.split("\t")[0] for line in answer.splitlines() if line.split("\t")[1] != "OK"}
 
 
-def aspell_rejects(words):
-    answer = subprocess.run(["aspell", "list", "--lang=en"], input="".join(w + "\n" for w in words),
+def aspell_rejects(words, lang):
+    answer = subprocess.run(["aspell", "list", "--lang=" + lang], input="".join(w + "\n" for w in words),
                             capture_output=True, text=True, check=True).stdout
     return set(answer.split())
 
@@ -107,6 +106,8 @@ def main():
     parser.add_argument("--synthetic", required=True)
     parser.add_argument("--text", nargs="*", default=[], help="files of correct English text")
     parser.add_argument("--man", nargs="*", default=[], help="man page sources of correct English text")
+    parser.add_argument("--british", nargs="*", default=[], help="files of correct British English text")
+    parser.add_argument("--aspell-lang", default="en", help="aspell's dictionary, the peer")
     parser.add_argument("folders", nargs="+")
     args = parser.parse_args()
 
@@ -120,7 +121,7 @@ def main():
         for label, driver in drivers:
             command = driver + ["--dict", folder]
             systems.append((System("%s (%s)" % (name or folder, label), command, True), command, folder))
-    systems.append((System("aspell -a", ASPELL, False), None, None))
+    systems.append((System("aspell -a", ["aspell", "-a", "--lang=" + args.aspell_lang], False), None, None))
 
     for wrong, right, half in words:
         for system, _, _ in systems:
@@ -131,13 +132,17 @@ def main():
     for system, _, _ in systems:
         system.close()
 
-    corpora = [("licences", count_words(args.text)), ("man pages", count_words(args.man))]
+    corpora = [("licences", count_words(args.text)), ("man pages", count_words(args.man)),
+               ("British text", count_words(args.british))]
     corpora = [(label, counts) for label, counts in corpora if counts]
     flags = {}
     for system, command, _ in systems:
         for label, counts in corpora:
             words_once = sorted(counts)
-            rejected = engine_rejects(command, words_once) if command else aspell_rejects(words_once)
+            if command:
+                rejected = engine_rejects(command, words_once)
+            else:
+                rejected = aspell_rejects(words_once, args.aspell_lang)
             flags[(system.name, label)] = flagged_share(rejected, counts)
 
     halves = [("dev", "dev pairs"), ("tune", "synthetic, tuning half"), ("check", "synthetic, check half")]

@@ -1,34 +1,47 @@
 #!/usr/bin/env bash
-# Regenerates the default word lists in this folder from Debian and npm packages:
-#   Spell.txt     SCOWL's American English words up to one size (Debian package scowl)
+# Regenerates the default word lists in this folder (American English) or in british/ from Debian and
+# npm packages:
+#   Spell.txt     SCOWL's American or British English words up to one size (Debian package scowl), and
+#                 the programs' own names
 #   Misspell.txt  codespell's dictionary (Debian package codespell) merged with cspell's common
-#                 misspellings (npm package @cspell/dict-en-common-misspellings), by merge_misspellings.py,
+#                 misspellings (npm package @cspell/dict-en-common-misspellings, its English and American
+#                 or British lists), by merge_misspellings.py,
 #                 less those that the suggestions already get right (asked with bench/lookup-words)
 #   Prefix.txt    the prefix rewrites chosen with bench/prefix_rows.py (see README.md)
 #   Local.txt     empty
-# Usage: data/make-lists.sh [--size N] [--prefix-rows "from to,from to,..."] [--sources codespell,cspell]
-#                           [--out DIR]
+# Usage: data/make-lists.sh [--variant american|british] [--size N] [--prefix-rows "from to,from to,..."]
+#                           [--sources codespell,cspell] [--out DIR]
 # The options make the alternatives that bench/tune-lists compares; the defaults are the shipped choice.
 # Installs scowl and codespell with apt-get when missing; fetches the npm package with npm pack.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 export LC_ALL=C   # plain byte order: the order in which the word check compares words
 
+variant=american
 size=55
 prefix_rows="ph f,Ph F,wr r,Wr R"
 sources=codespell,cspell
-out=$here
+out=
 cspell_package=@cspell/dict-en-common-misspellings@2.2.6
 while [ $# -gt 0 ]; do
   case $1 in
+    --variant) variant=$2; shift 2 ;;
     --size) size=$2; shift 2 ;;
     --prefix-rows) prefix_rows=$2; shift 2 ;;
     --sources) sources=$2; shift 2 ;;
     --out) out=$2; shift 2 ;;
-    *) echo "usage: $0 [--size N] [--prefix-rows ROWS] [--sources LIST] [--out DIR]" >&2; exit 2 ;;
+    *) echo "usage: $0 [--variant american|british] [--size N] [--prefix-rows ROWS] [--sources LIST] [--out DIR]" >&2
+       exit 2 ;;
   esac
 done
+case $variant in
+  american) out=${out:-$here}; cspell_variant=us ;;
+  british) out=${out:-$here/british}; cspell_variant=gb ;;
+  *) echo "$0: the variant is american or british, not $variant" >&2; exit 2 ;;
+esac
 mkdir -p "$out"
+# The programs' own names, which their own texts use.
+own_words=(Penmar lexmar)
 
 scowl=/usr/share/dict/scowl
 codespell_dictionary=/usr/lib/python3/dist-packages/codespell_lib/data/dictionary.txt
@@ -43,23 +56,23 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# The main list: SCOWL's parts for American English (words, capitalised words, proper names,
-# contractions, abbreviations) of every size up to the chosen one, as Debian's wamerican packages
-# build them; ASCII words that begin with a letter, at most 32 characters (the kept width), sorted
-# and unique, within the list's 262,144 lines.
+# The main list: SCOWL's parts for American or British English (words, capitalised words, proper names,
+# contractions, abbreviations) of every size up to the chosen one, as Debian's wamerican and wbritish
+# packages build them, and the programs' own names; ASCII words that begin with a letter, at most 32
+# characters (the kept width), sorted and unique, within the list's 262,144 lines.
 levels=()
 for level in 10 20 35 40 50 55 60 70 80 95; do
   [ "$level" -le "$size" ] && levels+=("$level")
 done
 for level in "${levels[@]}"; do
   for part in words upper proper-names contractions abbreviations; do
-    for spelling in english american; do
+    for spelling in english "$variant"; do
       file=$scowl/$spelling-$part.$level
       [ -f "$file" ] && iconv -f ISO-8859-1 -t UTF-8 "$file" | sed "s/\$/\t$level/"
     done
   done
 done > "$work/levels.tsv"
-cut -f1 "$work/levels.tsv" | grep -E "^[A-Za-z][A-Za-z']{0,31}\$" | sort -u | head -n 262144 > "$out/Spell.txt"
+{ printf '%s\n' "${own_words[@]}"; cut -f1 "$work/levels.tsv"; } | grep -E "^[A-Za-z][A-Za-z']{0,31}\$" | sort -u | head -n 262144 > "$out/Spell.txt"
 
 # Prefix rewrites for wrong initial letters (at most 64 rows). A row "from to" turns a word beginning
 # with "from" into one beginning with "to"; its variant is scanned before the word itself.
@@ -88,7 +101,7 @@ case ",$sources," in *,codespell,*) merge_sources+=("codespell:$codespell_dictio
 case ",$sources," in
   *,cspell,*)
     (cd "$work" && npm pack --silent "$cspell_package" > /dev/null && tar xzf ./*.tgz)
-    merge_sources+=("cspell:$work/package/dict/dict-en.json" "cspell:$work/package/dict/dict-en-us.json")
+    merge_sources+=("cspell:$work/package/dict/dict-en.json" "cspell:$work/package/dict/dict-en-$cspell_variant.json")
     ;;
 esac
 python3 "$here/merge_misspellings.py" pairs "$out/Spell.txt" "$work/levels.tsv" "${merge_sources[@]}" \
