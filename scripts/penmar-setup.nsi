@@ -1,8 +1,10 @@
 ; Installer of the Penmar writing suite.
-; Made by make-installer.sh: makensis -DARCH=x86|amd64 -DBIN_DIR=... -DDATA_DIR=... -DVERSION_HEADER=...
-;   -DWORD_LISTS=... -DRESOURCE_DIR=... -DLICENCE_PAGE=... -DOUT_FILE=... penmar-setup.nsi
+; Made by make-installer.sh: makensis -DARCH=x86|amd64 -DZOLT_DIR=... -DVERSION_HEADER=... -DWORD_LISTS=...
+;   -DRESOURCE_DIR=... -DLICENCE_PAGE=... -DOUT_FILE=... penmar-setup.nsi (ZOLT_DIR: the staged release)
 ; The programs live in C:\ZOLT\ (the editor starts the lookup tool from there) and the word lists in
 ; C:\ZOLT\SPELL\. Local.txt holds the user's own words: it is created empty once and never replaced.
+; The word lists are American or British English: chosen on a page of their own, or silently with
+; /LISTS=British; an install over an earlier one keeps its choice unless told otherwise.
 
 !ifndef ARCH
   !define ARCH x86
@@ -14,6 +16,9 @@
 !endif
 
 !include "MUI2.nsh"
+!include "nsDialogs.nsh"
+!include "LogicLib.nsh"
+!include "FileFunc.nsh"
 !include "${WORD_LISTS}"
 
 !define PRODUCT "Penmar"
@@ -43,31 +48,89 @@ VIAddVersionKey "LegalCopyright" "See the licence texts installed with the word 
 !define MUI_UNICON "${RESOURCE_DIR}\penmar.ico"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${LICENCE_PAGE}"
+Page custom ListVariantPage ListVariantPageLeave
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+; The variant of the word lists to install: American or British.
+Var ListVariant
+Var AmericanButton
+Var BritishButton
+
+Function .onInit
+  StrCpy $ListVariant "${DEFAULT_LIST_VARIANT}"
+  ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "WordLists"
+  ${If} $0 == "American"
+  ${OrIf} $0 == "British"
+    StrCpy $ListVariant $0
+  ${EndIf}
+  ${GetParameters} $1
+  ClearErrors
+  ${GetOptions} $1 "/LISTS=" $0
+  ${IfNot} ${Errors}
+    ${If} $0 == "American"
+    ${OrIf} $0 == "British"
+      StrCpy $ListVariant $0
+    ${Else}
+      MessageBox MB_ICONSTOP "Unknown word lists: $0. Use /LISTS=American or /LISTS=British." /SD IDOK
+      Abort
+    ${EndIf}
+  ${EndIf}
+FunctionEnd
+
+Function ListVariantPage
+  !insertmacro MUI_HEADER_TEXT "Word lists" "Choose the English of the spelling check."
+  nsDialogs::Create 1018
+  Pop $0
+  ${NSD_CreateLabel} 0 0 100% 24u "The spelling check and the lookup tool know the words of one main word list. Which spelling do you write?"
+  Pop $0
+  ${NSD_CreateRadioButton} 10u 32u 90% 12u "American English (color, organize)"
+  Pop $AmericanButton
+  ${NSD_CreateRadioButton} 10u 48u 90% 12u "British English (colour, organise)"
+  Pop $BritishButton
+  ${If} $ListVariant == "British"
+    ${NSD_Check} $BritishButton
+  ${Else}
+    ${NSD_Check} $AmericanButton
+  ${EndIf}
+  nsDialogs::Show
+FunctionEnd
+
+Function ListVariantPageLeave
+  ${NSD_GetState} $BritishButton $0
+  ${If} $0 == ${BST_CHECKED}
+    StrCpy $ListVariant "British"
+  ${Else}
+    StrCpy $ListVariant "American"
+  ${EndIf}
+FunctionEnd
+
 Section "Penmar" SecMain
   SectionIn RO
   SetShellVarContext all
 
   SetOutPath "$INSTDIR"
-  File "${BIN_DIR}\Penmar.exe"
-  File "${BIN_DIR}\lexmar.exe"
+  File "${ZOLT_DIR}\Penmar.exe"
+  File "${ZOLT_DIR}\lexmar.exe"
 
   SetOutPath "$INSTDIR\SPELL"
   !insertmacro InstallShippedLists
-  ; The user's own words: only when there is no list yet, also on an upgrade.
-  IfFileExists "$INSTDIR\SPELL\${USER_WORD_LIST}" +2 0
-    File "${DATA_DIR}\${USER_WORD_LIST}"
+  ; The user's own words: an empty list only when there is none yet, also on an upgrade.
+  ${IfNot} ${FileExists} "$INSTDIR\SPELL\${USER_WORD_LIST}"
+    FileOpen $0 "$INSTDIR\SPELL\${USER_WORD_LIST}" w
+    FileClose $0
+  ${EndIf}
 
   SetOutPath "$INSTDIR\Licenses"
-  File "${DATA_DIR}\licenses\*.txt"
+  File "${ZOLT_DIR}\Licenses\*.txt"
 
   WriteUninstaller "$INSTDIR\Uninstall.exe"
 
+  ; The shortcuts start the programs in the install folder (the working folder is the output path).
+  SetOutPath "$INSTDIR"
   CreateDirectory "$SMPROGRAMS\Penmar"
   CreateShortcut "$SMPROGRAMS\Penmar\Penmar.lnk" "$INSTDIR\Penmar.exe"
   CreateShortcut "$SMPROGRAMS\Penmar\lexmar.lnk" "$INSTDIR\lexmar.exe"
@@ -78,6 +141,7 @@ Section "Penmar" SecMain
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Penmar.exe"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
   WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "WordLists" "$ListVariant"
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd

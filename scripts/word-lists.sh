@@ -3,6 +3,12 @@
 word_lists=(Spell.txt Misspell.txt Prefix.txt Local.txt)
 user_word_list=Local.txt
 
+# The English variants of the lists: the folder of data/ that holds each one's lists (the first is the
+# default), and the lists that differ between them.
+list_variants=(American British)
+declare -A list_variant_folder=([American]=. [British]=british)
+variant_word_lists=(Spell.txt Misspell.txt)
+
 # Usage: install_word_lists SOURCE_DIR SPELL_DIR. Copies every list; an existing user list stays.
 install_word_lists() {
   local source=$1 spell=$2 name
