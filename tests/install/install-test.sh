@@ -93,7 +93,7 @@ check "licence texts installed" bash -c "ls '$zolt/Licenses/'*.txt >/dev/null"
 check "start-menu shortcuts" test -f "$menu/Penmar.lnk" -a -f "$menu/lexmar.lnk"
 for shortcut in Penmar lexmar; do
   folder=$(shortcut_working_folder "$menu/$shortcut.lnk")
-  check "the $shortcut shortcut starts in C:\ZOLT (not $folder)" test "$folder" = 'C:\ZOLT'
+  check "the $shortcut shortcut starts in C:\ZOLT (its working folder: $folder)" test "$folder" = 'C:\ZOLT'
 done
 version=$(bash "$source_dir/scripts/version.sh" "$build")
 registered=$("$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Penmar' /v DisplayVersion | tr -d '\r')
