@@ -14,9 +14,20 @@ if ! lpstat -d 2>/dev/null | grep -q "system default destination"; then
   echo "No default printer: start cupsd and add the PDF printer as the default (./test.sh does)."
   exit 1
 fi
-out=$(sed -n 's/^Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -1)
-out=${out:-\$\{HOME\}/PDF}
-out=${out//\$\{HOME\}/$HOME}
+# The PDF printer writes each job's PDF into the Out folder of its settings, where ${HOME} stands for
+# the home folder that the user database gives the user who printed the job, whatever $HOME says here;
+# a user it does not know gets the anonymous folder.
+pdf_settings=/etc/cups/cups-pdf.conf
+pdf_setting() { sed -n "s/^$1[[:space:]]\+//p" "$pdf_settings" 2>/dev/null | tail -1; }
+home=$(getent passwd "$(id -un)" | cut -d: -f6)
+if [ -n "$home" ]; then
+  out=$(pdf_setting Out)
+  out=${out:-\$\{HOME\}/PDF}
+  out=${out//\$\{HOME\}/$home}
+else
+  out=$(pdf_setting AnonDirName)
+  out=${out:-/var/spool/cups-pdf/ANONYMOUS}
+fi
 
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
