@@ -5,15 +5,24 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$(pwd)
+echo "== Packages the two programs need (installed with apt-get when missing)"
 source scripts/windows-setup.sh run
 source scripts/word-lists.sh
 
-build_windows_for_this_host
+build_windows_for_this_host Penmar lexmar
 programs=build/win$PENMAR_BITS/bin
+prefix=${WINEPREFIX:-$HOME/.wine}
 
-PENMAR_KEEP_DISPLAY=1 start_wine_session "build/win$PENMAR_BITS" "$PENMAR_BITS" "${WINEPREFIX:-$HOME/.wine}"
+if [ -n "${DISPLAY:-}" ]; then
+  echo "== Wine on your display $DISPLAY, prefix $prefix"
+  use_wine_prefix "$prefix" "$PENMAR_BITS"
+else
+  echo "== No display: Wine on a virtual display (Xvfb), prefix $prefix"
+  start_wine_session "build/win$PENMAR_BITS" "$PENMAR_BITS" "$prefix"
+fi
+add_wine_fonts
 
-echo "== Installing under C:\\ZOLT\\ in $WINEPREFIX"
+echo "== Installing the programs and the word lists under C:\\ZOLT\\ ($WINEPREFIX/drive_c/ZOLT)"
 zolt="$WINEPREFIX/drive_c/ZOLT"
 mkdir -p "$zolt"
 cp "$programs/Penmar.exe" "$programs/lexmar.exe" "$zolt/"
@@ -22,15 +31,16 @@ printf '%s\r\n' \
   "Welcome to Penmar." \
   "" \
   "This sample text was written by the run command. Type here, open and save files" \
-  "with the File menu, and try Tools > Spelling on a mispelled word or two." \
+  "with the File menu. Type a word or two wrongly, then try Tools > Spelling, or select" \
+  "a word and look it up with Tools > Dictionary." \
   > "$zolt/sample.txt"
-ls "$zolt" "$zolt/SPELL"
 
-echo "== Starting the editor"
+echo "== Starting the editor with C:\\ZOLT\\sample.txt"
 if [ -z "${PENMAR_XVFB_PID:-}" ]; then
-  # On the user's display: the editor, and a lookup tool it started, keep their Wine server.
-  trap - EXIT
-  "$PENMAR_WINE" 'C:\ZOLT\Penmar.exe' 'C:\ZOLT\sample.txt'
+  "$PENMAR_WINE" 'C:\ZOLT\Penmar.exe' 'C:\ZOLT\sample.txt' || true
+  # No server is kept for a user's display: Wine's server ends a few seconds after its last program.
+  echo "== The editor has closed; waiting for Wine to end (a lookup tool still open keeps it)"
+  wineserver -w || true
   exit 0
 fi
 "$PENMAR_WINE" 'C:\ZOLT\Penmar.exe' 'C:\ZOLT\sample.txt' >/dev/null 2>&1 &

@@ -6,7 +6,9 @@ set -euo pipefail
 mingw32=(g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev)
 mingw64=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev)
 build=(cmake ninja-build g++ "${mingw32[@]}" "${mingw64[@]}")
-wine=(wine wine32:i386 wine64 xvfb xauth x11-utils imagemagick)
+# fonts-wine: the fonts Wine draws its own window parts with (the caption buttons are glyphs of its
+# symbol font, shown as letters without it).
+wine=(wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils imagemagick)
 # GoogleTest, the PDF printer of the printing tests with a stand-in for Times New Roman, the installer
 # test's NSIS, and clang with its sanitizer and fuzzer run-times.
 tests=(

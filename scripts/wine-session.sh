@@ -23,23 +23,13 @@ use_wine() {
   fi
 }
 
-# Usage: start_wine_session BUILD_DIR 32|64 [PREFIX]. The prefix is BUILD_DIR/wineprefix unless given.
-# Starts a virtual X display unless PENMAR_KEEP_DISPLAY is set and a display is there, creates the prefix
-# when missing and starts its server; the session ends with the calling shell.
-start_wine_session() {
-  local bits=$2
-  export WINEPREFIX=${3:-$1/wineprefix}
+# Usage: use_wine_prefix PREFIX 32|64. Sets up Wine for the programs of that build in PREFIX and creates
+# the prefix when it is missing.
+use_wine_prefix() {
+  export WINEPREFIX=$1
   export WINEDEBUG=${WINEDEBUG:--all}
   export WINEDLLOVERRIDES="mscoree,mshtml="
-  use_wine "$bits"
-  if [ -z "${PENMAR_KEEP_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then
-    local n=90
-    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    PENMAR_XVFB_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-  fi
+  use_wine "$2"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix $WINEPREFIX ..."
     "$PENMAR_WINE" wineboot -i >/dev/null 2>&1 || true
@@ -47,10 +37,33 @@ start_wine_session() {
     # nothing, and every program would then start a server of its own (and may find it ending).
     wineserver -w >/dev/null 2>&1 || true
   fi
+}
+
+# Wine draws parts of its windows (the caption buttons are glyphs of its symbol font) with its own fonts,
+# of the package fonts-wine; this Wine does not look for them in its data folder, so they go into the
+# prefix's Fonts folder. Fonts of the same name already there stay.
+add_wine_fonts() {
+  local fonts=/usr/share/wine/fonts
+  [ -d "$fonts" ] && [ -d "$WINEPREFIX/drive_c/windows/Fonts" ] || return 0
+  cp -n "$fonts"/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+}
+
+# Usage: start_wine_session BUILD_DIR 32|64 [PREFIX]. The prefix is BUILD_DIR/wineprefix unless given.
+# Starts a virtual X display, creates the prefix when missing and starts its server, which stays until
+# the session ends with the calling shell.
+start_wine_session() {
+  local bits=$2
+  local n=90
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  PENMAR_XVFB_PID=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  use_wine_prefix "${3:-$1/wineprefix}" "$bits"
   wineserver -p >/dev/null 2>&1 || true
   keep_desktop_open
   # A build folder's own prefix on the virtual display: no window manager there.
-  if [ -z "${3:-}" ] && [ -n "${PENMAR_XVFB_PID:-}" ]; then place_windows_without_manager; fi
+  if [ -z "${3:-}" ]; then place_windows_without_manager; fi
   # The first program of a session starts Wine's own services and can hang at its exit: warm up first.
   if ! timeout 120 "$PENMAR_WINE" cmd /c exit >/dev/null 2>&1; then
     close_desktop
@@ -86,6 +99,15 @@ close_desktop() {
 # prefix are placed by Wine itself instead. Not for a user's prefix: it would lose its manager's frames.
 place_windows_without_manager() {
   "$PENMAR_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+}
+
+# Ends every program of the session and its server, and starts a new server and desktop: a new desktop
+# takes the desktop settings made since. (`wineserver -w` would wait for good: the server is persistent.)
+restart_wine_session() {
+  close_desktop
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -p >/dev/null 2>&1 || true
+  keep_desktop_open
 }
 
 stop_wine_session() {
