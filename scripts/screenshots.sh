@@ -14,12 +14,13 @@ build=build/win$PENMAR_BITS
 work="$root/build/screenshots"
 rm -rf "$work" && mkdir -p "$work"
 start_wine_session "$work" "$PENMAR_BITS"
+add_wine_fonts
 size=1100x640
 # A virtual desktop draws Wine's own title bars; Liberation Serif stands in for Times New Roman.
 "$PENMAR_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 "$PENMAR_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$size" /f >/dev/null 2>&1
 "$PENMAR_WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /d 'Liberation Serif' /f >/dev/null 2>&1
-wineserver -w || true
+restart_wine_session
 
 zolt="$WINEPREFIX/drive_c/ZOLT"
 mkdir -p "$zolt"
@@ -36,9 +37,7 @@ mkdir -p docs
 shoot editor.png 2
 "$PENMAR_WINE" "$probe" --command myWindowClass Penmar 40025   # Tools > Spelling
 shoot spell-dialog.png 3
-wineserver -k || true
-wineserver -p >/dev/null 2>&1 || true
+restart_wine_session
 
 "$PENMAR_WINE" 'C:\ZOLT\lexmar.exe' recieve &
 shoot lexmar.png 4 600x460+250+90
-wineserver -k || true
