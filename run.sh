@@ -9,9 +9,14 @@ echo "== Packages the two programs need (installed with apt-get when missing)"
 source scripts/windows-setup.sh run
 source scripts/word-lists.sh
 
+choose_windows_bits
+prefix=${WINEPREFIX:-$HOME/.wine}
+# A new Wine prefix takes some 15 s to make: it is made while the programs build.
+(use_wine_prefix "$prefix" "$PENMAR_BITS") &
+preparing=$!
 build_windows_for_this_host Penmar lexmar
 programs=build/win$PENMAR_BITS/bin
-prefix=${WINEPREFIX:-$HOME/.wine}
+wait "$preparing" || true
 
 if [ -n "${DISPLAY:-}" ]; then
   echo "== Wine on your display $DISPLAY, prefix $prefix"
