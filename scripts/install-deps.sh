@@ -18,8 +18,8 @@ tests=(
   clang libclang-rt-14-dev
 )
 release=(cmake ninja-build "${mingw32[@]}" nsis zip unzip)
-# The benchmarks' peers and the sources of the default lists.
-bench=(wamerican scowl codespell hunspell hunspell-en-us aspell aspell-en python3)
+# The benchmarks' peers, the sources of the default lists and British English text for false flags.
+bench=(wamerican scowl codespell hunspell hunspell-en-us aspell aspell-en python3 bzip2-doc)
 
 case "${1:-}" in
   run) packages=("${build[@]}" "${wine[@]}") ;;
