@@ -44,7 +44,8 @@ echo "== Starting the editor with C:\\ZOLT\\sample.txt"
 if [ -z "${PENMAR_XVFB_PID:-}" ]; then
   "$PENMAR_WINE" 'C:\ZOLT\Penmar.exe' 'C:\ZOLT\sample.txt' || true
   # No server is kept for a user's display: Wine's server ends a few seconds after its last program.
-  echo "== The editor has closed; waiting for Wine to end (a lookup tool still open keeps it)"
+  echo "== The editor has closed; waiting for Wine to end (a lookup tool or another Wine program still"
+  echo "   open keeps it; Ctrl+C leaves it to end by itself)"
   wineserver -w || true
   exit 0
 fi
