@@ -121,15 +121,16 @@ int main(int argc, char** argv)
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
 
-    // Answers go out line by line, so that a caller may hold a conversation word by word.
+    // Answers go out line by line, so that a caller may hold a conversation word by word, and each in one
+    // write: under Wine every write to a pipe wakes the reader, and an answer written in pieces of the run
+    // time's buffer cost more than its lookup.
+    static char outBuffer[1 << 16];
+    std::setvbuf(stdout, outBuffer, _IOFBF, sizeof(outBuffer));
     for (std::string line; std::getline(std::cin, line);) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        std::string answer = LookUp(line);
-        std::fwrite(line.data(), 1, line.size(), stdout);
-        std::fputc('\t', stdout);
+        std::string answer = line + '\t' + LookUp(line) + '\n';
         std::fwrite(answer.data(), 1, answer.size(), stdout);
-        std::fputc('\n', stdout);
         std::fflush(stdout);
     }
     return 0;
