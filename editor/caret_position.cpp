@@ -1,11 +1,10 @@
 #include "caret_position.h"
 
-#include <commctrl.h>
 #include <cstdio>
 
 #include "edit_text_copy.h"
-#include "frame_window.h"
 #include "shell_state.h"
+#include "status_bar.h"
 #include "text_lines.h"
 #include "texts.h"
 
@@ -42,12 +41,6 @@ LRESULT CALLBACK CaretWatchProc(HWND edit, UINT message, WPARAM wParam, LPARAM l
     if (MayMoveCaret(message, wParam))
         CaretMayHaveMoved();
     return result;
-}
-
-void SetPositionText(const char* text)
-{
-    SendDlgItemMessageA(hMainWindow, FrameStatusBarId, SB_SETTEXTA, StatusPositionPart,
-                        reinterpret_cast<LPARAM>(text));
 }
 
 } // namespace
@@ -87,7 +80,7 @@ void ShowCaretPosition()
     HWND document = ActiveDocument();
     HWND edit = document != nullptr ? GetDlgItem(document, DocumentEditId) : nullptr;
     if (edit == nullptr) {
-        SetPositionText("");
+        SetStatusPosition("");
         return;
     }
     int caret = CaretIndex(edit);
@@ -99,5 +92,5 @@ void ShowCaretPosition()
     LineAndColumnAt(text.Text(), text.Length(), line, column);
     char position[sizeof(TEXT_STATUS_POSITION) + 24];
     std::snprintf(position, sizeof(position), TEXT_STATUS_POSITION, line, column);
-    SetPositionText(position);
+    SetStatusPosition(position);
 }

@@ -4,10 +4,10 @@
 
 #include "caret_position.h"
 #include "editor_hooks.h"
-#include "frame_window.h"
 #include "menu_enabling.h"
 #include "resource_ids.h"
 #include "shell_state.h"
+#include "status_bar.h"
 #include "show_message.h"
 #include "texts.h"
 #include "window_classes.h"

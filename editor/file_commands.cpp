@@ -3,9 +3,9 @@
 #include "documents.h"
 #include "editor_hooks.h"
 #include "file_failures.h"
-#include "frame_window.h"
 #include "recent_files.h"
 #include "shell_state.h"
+#include "status_bar.h"
 #include "text_files.h"
 #include "texts.h"
 

@@ -5,7 +5,6 @@
 #include "edit_text_copy.h"
 #include "editor_hooks.h"
 #include "font_keeper.h"
-#include "frame_window.h"
 #include "settings_store.h"
 #include "shell_state.h"
 #include "texts.h"

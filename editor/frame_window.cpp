@@ -17,21 +17,8 @@
 #include "resource_ids.h"
 #include "shell_state.h"
 #include "show_message.h"
+#include "status_bar.h"
 #include "texts.h"
-
-HWND ActiveDocument()
-{
-    if (hMDIClient == nullptr)
-        return nullptr;
-    return reinterpret_cast<HWND>(SendMessageA(hMDIClient, WM_MDIGETACTIVE, 0, 0));
-}
-
-void SetStatusTexts(const char* part0, const char* part1)
-{
-    SendDlgItemMessageA(hMainWindow, FrameStatusBarId, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(part0));
-    if (part1 != nullptr)
-        SendDlgItemMessageA(hMainWindow, FrameStatusBarId, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(part1));
-}
 
 static void CreateMDIClient(HWND frame, HINSTANCE instance)
 {
@@ -74,18 +61,6 @@ static void CreateToolbar(HWND frame, HINSTANCE instance)
         buttons[i].fsStyle = commands[i] != 0 ? TBSTYLE_BUTTON : TBSTYLE_SEP;
     }
     SendMessageA(toolbar, TB_ADDBUTTONSA, buttonCount, reinterpret_cast<LPARAM>(buttons));
-}
-
-// The first part keeps its width, the position part stands at the right, the name has the rest.
-static void SetStatusParts(HWND statusBar)
-{
-    const int firstPartEnd = 100;
-    const int positionPartWidth = 140;
-    RECT client = {};
-    GetClientRect(statusBar, &client);
-    int nameEnd = client.right - positionPartWidth;
-    int rightEdges[3] = {firstPartEnd, nameEnd > firstPartEnd ? nameEnd : firstPartEnd, -1};
-    SendMessageA(statusBar, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(rightEdges));
 }
 
 static void CreateStatusBar(HWND frame, HINSTANCE instance)
@@ -178,6 +153,15 @@ static void OpenDroppedFiles(HDROP drop)
     DragFinish(drop);
 }
 
+// File > 1 to 4: a listed file that is no longer there leaves the list, after the message that it could
+// not be opened.
+static void OpenRecentFileCommand(int index)
+{
+    char name[MAX_PATH];
+    if (RecentFileName(index, name) && !OpenFileInNewDocument(name))
+        ForgetRecentFileIfGone(name);
+}
+
 static void ForwardToActiveDocument(WPARAM wParam, LPARAM lParam)
 {
     HWND document = ActiveDocument();
@@ -203,7 +187,7 @@ static LRESULT OnCommand(HWND frame, WPARAM wParam, LPARAM lParam)
     case IDM_HELP_ABOUT: ShowAboutBox(frame); break;
     default:
         if (command >= IDM_FILE_RECENT_FIRST && command < IDM_FILE_RECENT_FIRST + RecentFileCount)
-            OpenRecentFile(command - IDM_FILE_RECENT_FIRST);
+            OpenRecentFileCommand(command - IDM_FILE_RECENT_FIRST);
         else if (command >= FirstDocumentId)
             return DefFrameProcA(frame, hMDIClient, WM_COMMAND, wParam, lParam);
         else

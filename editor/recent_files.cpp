@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "file_commands.h"
 #include "menu_enabling.h"
 #include "resource_ids.h"
 #include "settings_store.h"
@@ -152,16 +151,17 @@ void AddRecentFile(const char* name)
     ListChanged();
 }
 
-void OpenRecentFile(int index)
+bool RecentFileName(int index, char name[MAX_PATH])
 {
     if (index < 0 || index >= recentCount)
-        return;
-    char name[MAX_PATH];
+        return false;
     lstrcpyA(name, recentFiles[index]);
-    if (OpenFileInNewDocument(name))
-        return;
-    // Gone (deleted, renamed, its folder or drive away): the list no longer offers it. A file that is
-    // there but could not be read now stays.
+    return true;
+}
+
+void ForgetRecentFileIfGone(const char* name)
+{
+    // Gone: deleted, renamed, its folder or drive away.
     if (GetFileAttributesA(name) == INVALID_FILE_ATTRIBUTES) {
         int stillListed = IndexOf(name);
         if (stillListed >= 0) {

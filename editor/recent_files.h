@@ -9,6 +9,8 @@ const int RecentFileCount = 4;
 void LoadRecentFiles(HWND frame);
 // A file just opened or saved goes to the top of the list.
 void AddRecentFile(const char* name);
-// File > 1 to 4 (index 0 to 3): opens the file in a new document window. A file that is no longer there
-// leaves the list, after the message that it could not be opened.
-void OpenRecentFile(int index);
+// The name at index 0 to 3 (File > 1 to 4) into name; false when the list has none there.
+bool RecentFileName(int index, char name[MAX_PATH]);
+// After a failed open of a listed file: a file that is no longer there leaves the list. One that is there
+// but could not be read now stays.
+void ForgetRecentFileIfGone(const char* name);

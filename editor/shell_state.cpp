@@ -8,3 +8,10 @@ COLORREF fontColor = 0;
 HINSTANCE hAppInstance = nullptr;
 char pendingFileName[260];
 int openFromCommandLine = 0;
+
+HWND ActiveDocument()
+{
+    if (hMDIClient == nullptr)
+        return nullptr;
+    return reinterpret_cast<HWND>(SendMessageA(hMDIClient, WM_MDIGETACTIVE, 0, 0));
+}

@@ -11,6 +11,9 @@ extern HINSTANCE hAppInstance;
 extern char pendingFileName[260];
 extern int openFromCommandLine;
 
+// The active document window, or null.
+HWND ActiveDocument();
+
 const int FrameMDIClientId = 101;
 const int FrameToolbarId = 102;
 const int FrameStatusBarId = 103;

@@ -15,7 +15,7 @@
 
 #include "caret_position.h"
 #include "editor_main.h"
-#include "frame_window.h"
+#include "status_bar.h"
 #include "shell_state.h"
 #include "text_files.h"
 #include "window_classes.h"

@@ -5,7 +5,7 @@
 #include "dictionary_launch.h"
 #include "documents.h"
 #include "editor_hooks.h"
-#include "frame_window.h"
+#include "status_bar.h"
 #include "resource_ids.h"
 #include "shell_state.h"
 
