@@ -50,6 +50,7 @@ private:
 
 inline void FreeGlobalMemory(HGLOBAL memory) { GlobalFree(memory); }
 inline void DeletePrinterDC(HDC printer) { DeleteDC(printer); }
+inline void CloseRegistryKey(HKEY key) { RegCloseKey(key); }
 
 // A zero-filled fixed block from GlobalAlloc (GPTR), for text handed to and from the system.
 class GlobalMemoryHolder : public ReleasedHolder<HGLOBAL, FreeGlobalMemory> {
@@ -60,3 +61,5 @@ public:
 
 // A printer's device context, as the Print dialog hands it back; deleted at scope end.
 using PrinterDCHolder = ReleasedHolder<HDC, DeletePrinterDC>;
+// An open registry key; closed at scope end.
+using RegistryKeyHolder = ReleasedHolder<HKEY, CloseRegistryKey>;

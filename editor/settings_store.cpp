@@ -1,38 +1,25 @@
 #include "settings_store.h"
 
+#include "handle_holders.h"
+
 namespace {
 
-// The key, opened for one read or write and closed again; null when it cannot be opened (for reading:
-// when nothing was ever remembered).
-class SettingsKeyHolder {
-public:
-    explicit SettingsKeyHolder(bool forWriting)
-    {
-        LONG result = forWriting ? RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKey, 0, nullptr, 0, KEY_WRITE,
-                                                   nullptr, &key_, nullptr)
-                                 : RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKey, 0, KEY_READ, &key_);
-        if (result != ERROR_SUCCESS)
-            key_ = nullptr;
-    }
-    ~SettingsKeyHolder()
-    {
-        if (key_ != nullptr)
-            RegCloseKey(key_);
-    }
-    SettingsKeyHolder(const SettingsKeyHolder&) = delete;
-    SettingsKeyHolder& operator=(const SettingsKeyHolder&) = delete;
-
-    HKEY Get() const { return key_; }
-
-private:
-    HKEY key_ = nullptr;
-};
+// The key, opened for one read or write; null when it cannot be opened (for reading: when nothing was
+// ever remembered).
+HKEY OpenSettingsKey(bool forWriting)
+{
+    HKEY key = nullptr;
+    LONG result = forWriting ? RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr,
+                                               &key, nullptr)
+                             : RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKey, 0, KEY_READ, &key);
+    return result == ERROR_SUCCESS ? key : nullptr;
+}
 
 // The value's bytes when it has the type and at most `size` bytes; their number in `size`.
 bool ReadValue(const char* name, DWORD type, void* data, DWORD& size)
 {
-    SettingsKeyHolder key(false);
-    if (key.Get() == nullptr)
+    RegistryKeyHolder key(OpenSettingsKey(false));
+    if (!key.IsValid())
         return false;
     DWORD foundType = 0;
     return RegQueryValueExA(key.Get(), name, nullptr, &foundType, static_cast<BYTE*>(data), &size) ==
@@ -42,8 +29,8 @@ bool ReadValue(const char* name, DWORD type, void* data, DWORD& size)
 
 void WriteValue(const char* name, DWORD type, const void* data, DWORD size)
 {
-    SettingsKeyHolder key(true);
-    if (key.Get() != nullptr)
+    RegistryKeyHolder key(OpenSettingsKey(true));
+    if (key.IsValid())
         RegSetValueExA(key.Get(), name, 0, type, static_cast<const BYTE*>(data), size);
 }
 
@@ -92,7 +79,7 @@ void WriteSettingText(const char* name, const char* text)
 
 void DeleteSetting(const char* name)
 {
-    SettingsKeyHolder key(true);
-    if (key.Get() != nullptr)
+    RegistryKeyHolder key(OpenSettingsKey(true));
+    if (key.IsValid())
         RegDeleteValueA(key.Get(), name);
 }
