@@ -1,8 +1,9 @@
+#include "candidate_pool.h"
+
 #include <cstring>
 
 #include "scoring_rules.h"
 #include "spell_tables.h"
-#include "suggestion_internals.h"
 
 namespace {
 

@@ -1,11 +1,13 @@
+#include "candidate_scoring.h"
+
 #include <cstring>
 
 #include "bit_sets.h"
+#include "candidate_pool.h"
 #include "position_match.h"
 #include "score_bound.h"
 #include "scoring_rules.h"
 #include "spell_tables.h"
-#include "suggestion_internals.h"
 
 namespace {
 

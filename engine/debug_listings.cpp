@@ -1,10 +1,11 @@
+#include "debug_listings.h"
+
 #include <cstdio>
 #include <cstring>
 
 #include "listing_box.h"
 #include "scoring_rules.h"
 #include "spell_tables.h"
-#include "suggestion_internals.h"
 
 namespace {
 

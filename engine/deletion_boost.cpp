@@ -1,8 +1,10 @@
+#include "deletion_boost.h"
+
 #include <cstring>
 
+#include "candidate_pool.h"
 #include "scoring_rules.h"
 #include "spell_tables.h"
-#include "suggestion_internals.h"
 
 namespace {
 

@@ -3,12 +3,13 @@
 #include <cstring>
 
 #include "bit_sets.h"
+#include "candidate_pool.h"
+#include "candidate_scoring.h"
 #include "main_list_columns.h"
 #include "main_list_profile.h"
 #include "passing_over.h"
 #include "scoring_rules.h"
 #include "spell_tables.h"
-#include "suggestion_internals.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "bit_sets.h"
+#include "candidate_scoring.h"
 #include "main_list_profile.h"
 #include "passing_over.h"
 #include "score_bound.h"
 #include "scoring_rules.h"
 #include "spell_tables.h"
-#include "suggestion_internals.h"
 
 namespace {
 

@@ -2,7 +2,8 @@
 
 #include <cstring>
 
-#include "suggestion_internals.h"
+#include "candidate_pool.h"
+
 
 // The first place where they differ is where such a gap can be.
 bool MayBeRaised(const WordField& word, int16_t n, const WordField& entry, int16_t m)

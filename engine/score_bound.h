@@ -9,9 +9,6 @@
 #include "scoring_rules.h"
 #include "word_field.h"
 
-// The score ScoreCandidate gives the pair (before it looks at the pool).
-int16_t PairScore(const WordField& word, int16_t n, const WordField& entry, int16_t m);
-
 struct WordProfile {
     WordField word;
     int16_t n;                      // trimmed length

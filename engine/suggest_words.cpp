@@ -1,12 +1,19 @@
+#include "suggest_words.h"
+
 #include <cstring>
 
+#include "candidate_pool.h"
+#include "candidate_scoring.h"
+#include "debug_listings.h"
+#include "deletion_boost.h"
 #include "initial_run_scan.h"
 #include "other_initial_scan.h"
 #include "passing_over.h"
 #include "score_bound.h"
 #include "scoring_rules.h"
 #include "spell_tables.h"
-#include "suggestion_internals.h"
+#include "suggestion_list.h"
+#include "wildcard_search.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
+#include "suggestion_list.h"
+
 #include <cstdint>
 #include <cstring>
 
 #include "spell_tables.h"
-#include "suggestion_internals.h"
 
 namespace {
 

@@ -1,9 +1,11 @@
+#include "wildcard_search.h"
+
 #include <cstring>
 
+#include "candidate_pool.h"
 #include "main_list_profile.h"
 #include "scoring_rules.h"
 #include "spell_tables.h"
-#include "suggestion_internals.h"
 
 namespace {
 

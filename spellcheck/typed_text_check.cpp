@@ -2,7 +2,8 @@
 
 #include <cstring>
 
-#include "suggestions.h"
+#include "suggest_words.h"
+#include "suggestion_list.h"
 #include "texts.h"
 #include "word_check.h"
 #include "word_scanner.h"

@@ -2,6 +2,7 @@
 
 #include <deque>
 
+#include "debug_listings.h"
 #include "listing_box.h"
 #include "suggestion_test_support.h"
 

@@ -4,8 +4,12 @@
 #include <string>
 #include <unordered_map>
 
+#include "candidate_pool.h"
+#include "candidate_scoring.h"
 #include "spell_tables.h"
-#include "suggestion_internals.h"
+#include "suggest_words.h"
+#include "suggestion_list.h"
+#include "wildcard_search.h"
 
 namespace literal {
 

@@ -11,6 +11,7 @@
 #include "score_bound.h"
 #include "suggestion_test_support.h"
 #include "test_generator.h"
+#include "wildcard_search.h"
 
 namespace {
 

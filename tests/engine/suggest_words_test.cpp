@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "deletion_boost.h"
 #include "suggestion_test_support.h"
 
 namespace {

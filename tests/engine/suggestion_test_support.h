@@ -5,8 +5,11 @@
 #include <vector>
 
 #include "list_folder.h"
+#include "candidate_pool.h"
+#include "candidate_scoring.h"
 #include "spell_tables.h"
-#include "suggestion_internals.h"
+#include "suggest_words.h"
+#include "suggestion_list.h"
 #include "word_check.h"
 #include "word_lists.h"
 

@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "suggestion_test_support.h"
+#include "wildcard_search.h"
 
 namespace {
 

@@ -13,8 +13,10 @@
 #include "list_folder.h"
 #include "literal_suggestions.h"
 #include "spell_tables.h"
-#include "suggestion_internals.h"
+#include "suggest_words.h"
+#include "suggestion_list.h"
 #include "typed_check.h"
+#include "wildcard_search.h"
 
 namespace {
 

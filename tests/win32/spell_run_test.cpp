@@ -9,7 +9,8 @@
 #include "spell_run.h"
 #include "spell_run_state.h"
 #include "spell_tables.h"
-#include "suggestions.h"
+#include "suggest_words.h"
+#include "suggestion_list.h"
 #include "word_check.h"
 #include "word_dialog_ids.h"
 
