@@ -186,14 +186,14 @@ void OpenListFile(const char* pathField, ListFile& file, int16_t& status)
     Reader.rawPosition = 0;
     Reader.rawEnded = false;
     Reader.rawError = 0;
-    status = 0;
+    status = StatusSuccess;
 }
 
 void ReadListLine(ListFile& file, char* field, int width, int16_t& status)
 {
     std::memset(field, ' ', static_cast<size_t>(width));
     int n = 0;
-    status = 0;
+    status = StatusSuccess;
     for (;;) {
         if (Reader.position >= Reader.blockBytes || Reader.position >= BlockSize) {
             int error = 0;
@@ -204,10 +204,10 @@ void ReadListLine(ListFile& file, char* field, int width, int16_t& status)
             } else {
                 Reader.blockBytes = 0;
                 if (n > 0) {
-                    status = 0;     // the file's last line, without a line feed
+                    status = StatusSuccess;   // the file's last line, without a line feed
                     return;
                 }
-                status = static_cast<int16_t>(got == 0 ? -1 : error);
+                status = got == 0 ? StatusEndOfFile : static_cast<int16_t>(error);
                 return;
             }
         }

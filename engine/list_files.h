@@ -2,6 +2,8 @@
 #pragma once
 #include <cstdint>
 
+#include "engine_status.h"
+
 const int ListPathWidth = 128;
 
 // Paths as the program holds them: 128-character blank-padded fields.
@@ -22,6 +24,10 @@ struct ListFile {
 };
 
 void OpenListFile(const char* pathField, ListFile& file, int16_t& status);
-// Status 0 when a line was read, -1 at the end of the file, a positive error number when reading failed.
+// ReadListLine's status when the file has no further line: a success, since nothing failed.
+const int16_t StatusEndOfFile = -1;
+
+// Status 0 when a line was read, StatusEndOfFile at the end of the file, a positive error number when
+// reading failed.
 void ReadListLine(ListFile& file, char* field, int width, int16_t& status);
 void CloseListFile(ListFile& file);

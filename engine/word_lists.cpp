@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "engine_status.h"
 #include "list_files.h"
 #include "main_list_columns.h"
 #include "main_list_index.h"
@@ -53,14 +54,14 @@ void ReadLines(const char* path, int width, int16_t& status, OnLine onLine)
 {
     ListFile file;
     OpenListFile(path, file, status);
-    if (status != 0)
+    if (status != StatusSuccess)
         return;
     char line[PrefixLineWidth];
     for (;;) {
-        int16_t readStatus = 0;
+        int16_t readStatus = StatusSuccess;
         ReadListLine(file, line, width, readStatus);
-        if (readStatus != 0) {
-            status = readStatus < 0 ? 0 : readStatus;
+        if (readStatus != StatusSuccess) {
+            status = readStatus == StatusEndOfFile ? StatusSuccess : readStatus;
             if (readStatus > 0)
                 NoteReadError(path, readStatus);
             break;
@@ -80,13 +81,13 @@ void LoadWordTable(const char* path, WordField* table, int32_t capacity, int32_t
     count = 0;
     ReadLines(path, WordWidth, status, [&](const char* line) {
         if (count >= capacity) {
-            status = 1;
+            status = StatusFailure;
             return false;
         }
         count++;
         std::memcpy(table[count].ch, line, WordWidth);
-        status = noteLine == nullptr || noteLine(table[count], count) ? 0 : 1;
-        return status == 0;
+        status = noteLine == nullptr || noteLine(table[count], count) ? StatusSuccess : StatusFailure;
+        return status == StatusSuccess;
     });
 }
 
@@ -126,7 +127,7 @@ void LoadSpellTables(int16_t& status)
     char path[ListPathWidth];
     SpellListPath(path);
     LoadWordTable(path, SpellTables.MainWords, MainCapacity, SpellTables.MainCount, status, NoteInitial);
-    if (status != 0)
+    if (status != StatusSuccess)
         std::memcpy(FailedList, path, ListPathWidth);   // the main list's own failure is named first
     else if (ReadError != 0)
         status = ReadError;          // FailedList names the list that could not be read
@@ -142,11 +143,11 @@ void ReloadLocalWords(int16_t& status)
 {
     char path[ListPathWidth];
     LocalListPath(path);
-    int16_t loadStatus = 0;
+    int16_t loadStatus = StatusSuccess;
     LoadWordTable(path, SpellTables.LocalWords, LocalCapacity, SpellTables.LocalCount, loadStatus);
     IndexLocalWords();
     // A missing or overlong local list is not a failure; a read error is noted for the load.
-    status = 0;
+    status = StatusSuccess;
 }
 
 void LoadMisspellings(int16_t& status)
@@ -166,7 +167,7 @@ void LoadPrefixTable(int16_t& status)
         if (line[0] == '#')
             return true;
         if (SpellTables.PrefixCount >= PrefixCapacity) {
-            status = 1;
+            status = StatusFailure;
             return false;
         }
         int16_t r = ++SpellTables.PrefixCount;
