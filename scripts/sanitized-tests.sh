@@ -9,7 +9,7 @@ CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithD
 cmake --build "$build"
 ctest --test-dir "$build" --output-on-failure -j2
 
-for target in list_files_fuzz typed_word_fuzz word_scanner_fuzz; do
+for target in list_files_fuzz typed_word_fuzz word_scanner_fuzz text_encoding_fuzz; do
   # New inputs go to a scratch folder; the tree's corpus is only read.
   found="$build/fuzz-found/$target" log="$build/$target.log"
   mkdir -p "$found"
