@@ -21,5 +21,5 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 void ShowAboutBox(HWND frame)
 {
-    DialogBoxParamA(hAppInstance, TEXT_ABOUT_BOX_NAME, frame, AboutDialogProc, 0);
+    DialogBoxParamW(hAppInstance, WIDE(TEXT_ABOUT_BOX_NAME), frame, AboutDialogProc, 0);
 }

@@ -1,11 +1,11 @@
 #include "caret_position.h"
 
-#include <cstdio>
+#include <strsafe.h>
 
-#include "edit_text_copy.h"
+#include "document_text.h"
+#include "documents.h"
 #include "shell_state.h"
 #include "status_bar.h"
-#include "text_lines.h"
 #include "texts.h"
 
 namespace {
@@ -37,7 +37,7 @@ bool MayMoveCaret(UINT message, WPARAM wParam)
 
 LRESULT CALLBACK CaretWatchProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    LRESULT result = CallWindowProcA(editProcedure, edit, message, wParam, lParam);
+    LRESULT result = CallWindowProcW(editProcedure, edit, message, wParam, lParam);
     if (MayMoveCaret(message, wParam))
         CaretMayHaveMoved();
     return result;
@@ -48,11 +48,11 @@ LRESULT CALLBACK CaretWatchProc(HWND edit, UINT message, WPARAM wParam, LPARAM l
 int CaretIndex(HWND edit)
 {
     DWORD start = 0, end = 0;
-    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     POINT caret;
     if (start == end || GetFocus() != edit || !GetCaretPos(&caret))
         return static_cast<int>(end);
-    LRESULT startPoint = SendMessageA(edit, EM_POSFROMCHAR, start, 0);
+    LRESULT startPoint = SendMessageW(edit, EM_POSFROMCHAR, start, 0);
     bool caretAtStart = static_cast<short>(LOWORD(startPoint)) == caret.x &&
                         static_cast<short>(HIWORD(startPoint)) == caret.y;
     return static_cast<int>(caretAtStart ? start : end);
@@ -61,7 +61,7 @@ int CaretIndex(HWND edit)
 void WatchCaret(HWND edit)
 {
     WNDPROC original = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CaretWatchProc)));
+        SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CaretWatchProc)));
     if (original != CaretWatchProc)
         editProcedure = original;
 }
@@ -71,26 +71,54 @@ void CaretMayHaveMoved()
     if (hMainWindow == nullptr)
         return;
     MSG queued;
-    if (!PeekMessageA(&queued, hMainWindow, ShowCaretPositionMessage, ShowCaretPositionMessage, PM_NOREMOVE))
-        PostMessageA(hMainWindow, ShowCaretPositionMessage, 0, 0);
+    if (!PeekMessageW(&queued, hMainWindow, ShowCaretPositionMessage, ShowCaretPositionMessage, PM_NOREMOVE))
+        PostMessageW(hMainWindow, ShowCaretPositionMessage, 0, 0);
 }
+
+namespace {
+
+const wchar_t* EncodingName(TextEncoding encoding)
+{
+    switch (encoding) {
+    case EncodingAnsi: return WIDE(TEXT_ENCODING_ANSI);
+    case EncodingUtf8Bom: return WIDE(TEXT_ENCODING_UTF8_BOM);
+    case EncodingUtf16Le: return WIDE(TEXT_ENCODING_UTF16_LE);
+    case EncodingUtf16Be: return WIDE(TEXT_ENCODING_UTF16_BE);
+    case EncodingUtf8: break;
+    }
+    return WIDE(TEXT_ENCODING_UTF8);
+}
+
+const wchar_t* LineEndsName(LineEnds ends)
+{
+    switch (ends) {
+    case LineEndsLf: return WIDE(TEXT_LINE_ENDS_LF);
+    case LineEndsCr: return WIDE(TEXT_LINE_ENDS_CR);
+    case LineEndsMixed: return WIDE(TEXT_LINE_ENDS_MIXED);
+    case LineEndsCrLf: break;
+    }
+    return WIDE(TEXT_LINE_ENDS_CRLF);
+}
+
+} // namespace
 
 void ShowCaretPosition()
 {
     HWND document = ActiveDocument();
     HWND edit = document != nullptr ? GetDlgItem(document, DocumentEditId) : nullptr;
     if (edit == nullptr) {
-        SetStatusPosition("");
+        SetStatusPart(StatusPositionPart, L"");
+        SetStatusPart(StatusLineEndsPart, L"");
+        SetStatusPart(StatusEncodingPart, L"");
         return;
     }
-    int caret = CaretIndex(edit);
-    // Only the text before the caret decides its line and column.
-    EditTextCopy text(edit, caret);
-    if (!text.IsValid())
-        return;
     int line = 0, column = 0;
-    LineAndColumnAt(text.Text(), text.Length(), line, column);
-    char position[sizeof(TEXT_STATUS_POSITION) + 24];
-    std::snprintf(position, sizeof(position), TEXT_STATUS_POSITION, line, column);
-    SetStatusPosition(position);
+    LineAndColumnOfIndex(edit, CaretIndex(edit), line, column);
+    const int positionSize = sizeof(TEXT_STATUS_POSITION) + 24;
+    wchar_t position[positionSize];
+    StringCchPrintfW(position, positionSize, WIDE(TEXT_STATUS_POSITION), line, column);
+    SetStatusPart(StatusPositionPart, position);
+    const DocumentFile& file = FileOfDocument(document);
+    SetStatusPart(StatusLineEndsPart, LineEndsName(file.lineEnds));
+    SetStatusPart(StatusEncodingPart, EncodingName(file.encoding));
 }

@@ -1,6 +1,6 @@
 #include "dictionary_launch.h"
 
-#include "document_lines.h"
+#include "document_text.h"
 #include "editor_hooks.h"
 #include "texts.h"
 
@@ -12,30 +12,26 @@ const int LongestLookupWord = 54;
 
 void LaunchDictionary(HWND window, int editId)
 {
-    DocumentLine line;
-    int32_t start = 0, end = 0;
-    ReadSelectionLine(window, editId, line, start, end);
-    int column = start - LineStart(window, editId, line);
-    int lineLength = line.length;
+    HWND edit = GetDlgItem(window, editId);
+    int start = 0, end = 0;
+    GetDocumentSelection(edit, start, end);
+    if (end - start > LongestLookupWord)
+        end = start + LongestLookupWord;
+    DocumentTextCopy text(edit, end);
 
-    int count = end - start;
-    if (count > LongestLookupWord)
-        count = LongestLookupWord;
-    // The selection may begin beyond the part of the line that was read: then nothing is passed.
-    int available = column >= 0 && column < lineLength ? lineLength - column : 0;
-    if (count > available)
-        count = available;
-    if (count < 0)
-        count = 0;
-
-    char parameters[LongestLookupWord + 3];
+    // The selected text within its line, in double quotes.
+    wchar_t parameters[LongestLookupWord + 3];
     int length = 0;
-    parameters[length++] = '"';
-    for (int i = 0; i < count; i++)
-        parameters[length++] = line.text[column + i];
-    parameters[length++] = '"';
-    parameters[length] = '\0';
+    parameters[length++] = L'"';
+    for (int i = start; text.IsValid() && i < text.Length(); i++) {
+        wchar_t c = text.Text()[i];
+        if (c == L'\r' || c == L'\n' || c == L'"')
+            break;
+        parameters[length++] = c;
+    }
+    parameters[length++] = L'"';
+    parameters[length] = L'\0';
 
-    StartProgram(GetDesktopWindow(), TEXT_DICTIONARY_VERB, TEXT_DICTIONARY_PROGRAM, parameters, nullptr,
+    StartProgram(GetDesktopWindow(), WIDE(TEXT_DICTIONARY_VERB), WIDE(TEXT_DICTIONARY_PROGRAM), parameters, nullptr,
                  SW_SHOWNORMAL);
 }

@@ -16,17 +16,18 @@
 
 static void OnCreate(HWND document)
 {
-    HWND edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
+    AttachDocumentFile(document);
+    HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
                                 WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
                                     ES_NOHIDESEL,
                                 0, 0, 100, 100, document,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(DocumentEditId)),
-                                GetModuleHandleA(nullptr), nullptr);
-    findMessageId = RegisterWindowMessageA(FINDMSGSTRINGA);
+                                GetModuleHandleW(nullptr), nullptr);
+    findMessageId = RegisterWindowMessageW(FINDMSGSTRINGW);
     if (!WindowCreated(edit, document, TEXT_EDIT_BOX_FAILED, TEXT_CAPTION_ERROR, MB_ICONERROR))
         return;
-    SendMessageA(edit, EM_LIMITTEXT, 0, 0);
-    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(hEditorFont), 0);
+    SendMessageW(edit, EM_LIMITTEXT, 0, 0);
+    SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(hEditorFont), 0);
     WatchCaret(edit);
 }
 
@@ -40,7 +41,7 @@ static void FitEditToClient(HWND document)
 
 static void SendToEdit(HWND document, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    SendDlgItemMessageA(document, DocumentEditId, message, wParam, lParam);
+    SendDlgItemMessageW(document, DocumentEditId, message, wParam, lParam);
 }
 
 static void OnEditNotification(HWND document, int code)
@@ -84,10 +85,10 @@ LRESULT CALLBACK DocumentWindowProc(HWND document, UINT message, WPARAM wParam, 
     case WM_SETFOCUS:
         SetFocus(GetDlgItem(document, DocumentEditId));
         FitEditToClient(document);
-        return DefMDIChildProcA(document, message, wParam, lParam);
+        return DefMDIChildProcW(document, message, wParam, lParam);
     case WM_SIZE:
         FitEditToClient(document);
-        return DefMDIChildProcA(document, message, wParam, lParam);
+        return DefMDIChildProcW(document, message, wParam, lParam);
     case WM_MDIACTIVATE:
         if (reinterpret_cast<HWND>(lParam) == document)
             EnableDocumentMenus();
@@ -101,6 +102,9 @@ LRESULT CALLBACK DocumentWindowProc(HWND document, UINT message, WPARAM wParam, 
     case WM_COMMAND:
         OnCommand(document, wParam, lParam);
         return 0;
+    case WM_NCDESTROY:
+        DetachDocumentFile(document);
+        break;
     }
-    return DefMDIChildProcA(document, message, wParam, lParam);
+    return DefMDIChildProcW(document, message, wParam, lParam);
 }

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <cstdint>
 
+#include "document_text.h"
+
 HWND CreateDocumentWindow(HWND mdiClient);
 // Closes the active document window, unless it has changes and the user chooses to save them.
 void CloseActiveDocument();
@@ -12,6 +14,11 @@ void DiscardDocument(HWND document);
 bool QuerySaveChanges(HWND document);
 int32_t CountDocuments(HWND mdiClient);
 // A new title (the file's name after an open or save), shown in the Window menu as well.
-void SetDocumentTitle(HWND document, const char* title);
+void SetDocumentTitle(HWND document, const wchar_t* title);
+// How the document's file keeps its text; kept with the document window from its creation on.
+DocumentFile& FileOfDocument(HWND document);
+// The document window's record: made as the window is created, freed as it is destroyed.
+bool AttachDocumentFile(HWND document);
+void DetachDocumentFile(HWND document);
 // File > Exit and the frame's close box: offers each changed document, then ends the message loop.
 void QueryExit(HWND frame);

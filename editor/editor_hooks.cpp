@@ -12,18 +12,18 @@ ProgramStartFunction TestProgramStart = nullptr;
 
 } // namespace
 
-BOOL ShowOpenFileDialog(OPENFILENAMEA* dialog)
+BOOL ShowOpenFileDialog(OPENFILENAMEW* dialog)
 {
     if (TestOpenDialog != nullptr)
         return TestOpenDialog(dialog);
-    return GetOpenFileNameA(dialog);
+    return GetOpenFileNameW(dialog);
 }
 
-BOOL ShowSaveFileDialog(OPENFILENAMEA* dialog)
+BOOL ShowSaveFileDialog(OPENFILENAMEW* dialog)
 {
     if (TestSaveDialog != nullptr)
         return TestSaveDialog(dialog);
-    return GetSaveFileNameA(dialog);
+    return GetSaveFileNameW(dialog);
 }
 
 void SetFileDialogsForTesting(FileDialogFunction open, FileDialogFunction save)
@@ -32,11 +32,11 @@ void SetFileDialogsForTesting(FileDialogFunction open, FileDialogFunction save)
     TestSaveDialog = save;
 }
 
-BOOL ShowFontDialog(CHOOSEFONTA* record, DWORD* failure)
+BOOL ShowFontDialog(CHOOSEFONTW* record, DWORD* failure)
 {
     if (TestFontDialog != nullptr)
         return TestFontDialog(record, failure);
-    BOOL chosen = ChooseFontA(record);
+    BOOL chosen = ChooseFontW(record);
     *failure = chosen ? 0 : CommDlgExtendedError();
     return chosen;
 }
@@ -46,11 +46,11 @@ void SetFontDialogForTesting(FontDialogFunction function)
     TestFontDialog = function;
 }
 
-BOOL ShowPrintDialog(PRINTDLGA* record)
+BOOL ShowPrintDialog(PRINTDLGW* record)
 {
     if (TestPrintDialog != nullptr)
         return TestPrintDialog(record);
-    return PrintDlgA(record);
+    return PrintDlgW(record);
 }
 
 void SetPrintDialogForTesting(PrintDialogFunction function)
@@ -58,12 +58,12 @@ void SetPrintDialogForTesting(PrintDialogFunction function)
     TestPrintDialog = function;
 }
 
-HINSTANCE StartProgram(HWND owner, const char* verb, const char* program, const char* parameters,
-                       const char* folder, int showCommand)
+HINSTANCE StartProgram(HWND owner, const wchar_t* verb, const wchar_t* program, const wchar_t* parameters,
+                       const wchar_t* folder, int showCommand)
 {
     if (TestProgramStart != nullptr)
         return TestProgramStart(owner, verb, program, parameters, folder, showCommand);
-    return ShellExecuteA(owner, verb, program, parameters, folder, showCommand);
+    return ShellExecuteW(owner, verb, program, parameters, folder, showCommand);
 }
 
 void SetProgramStartForTesting(ProgramStartFunction function)

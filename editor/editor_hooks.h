@@ -6,32 +6,32 @@
 #include <windows.h>
 #include <commdlg.h>
 
-#include "spellcheck_hooks.h"
+#include "message_boxes.h"
 
-// ---- Open and Save dialogs: GetOpenFileNameA and GetSaveFileNameA
-typedef BOOL (*FileDialogFunction)(OPENFILENAMEA* dialog);
-BOOL ShowOpenFileDialog(OPENFILENAMEA* dialog);
-BOOL ShowSaveFileDialog(OPENFILENAMEA* dialog);
+// ---- Open and Save dialogs: GetOpenFileNameW and GetSaveFileNameW
+typedef BOOL (*FileDialogFunction)(OPENFILENAMEW* dialog);
+BOOL ShowOpenFileDialog(OPENFILENAMEW* dialog);
+BOOL ShowSaveFileDialog(OPENFILENAMEW* dialog);
 // Null functions restore the common dialogs.
 void SetFileDialogsForTesting(FileDialogFunction open, FileDialogFunction save);
 
-// ---- Font dialog: ChooseFontA
+// ---- Font dialog: ChooseFontW
 // Returns non-zero when the user chose; otherwise *failure is CommDlgExtendedError() (0 for Cancel).
-typedef BOOL (*FontDialogFunction)(CHOOSEFONTA* record, DWORD* failure);
-BOOL ShowFontDialog(CHOOSEFONTA* record, DWORD* failure);
+typedef BOOL (*FontDialogFunction)(CHOOSEFONTW* record, DWORD* failure);
+BOOL ShowFontDialog(CHOOSEFONTW* record, DWORD* failure);
 // A null function restores the common dialog.
 void SetFontDialogForTesting(FontDialogFunction function);
 
-// ---- Print dialog: PrintDlgA
-typedef BOOL (*PrintDialogFunction)(PRINTDLGA* record);
-BOOL ShowPrintDialog(PRINTDLGA* record);
+// ---- Print dialog: PrintDlgW
+typedef BOOL (*PrintDialogFunction)(PRINTDLGW* record);
+BOOL ShowPrintDialog(PRINTDLGW* record);
 // A null function restores the common dialog.
 void SetPrintDialogForTesting(PrintDialogFunction function);
 
-// ---- Starting another program: ShellExecuteA
-typedef HINSTANCE (*ProgramStartFunction)(HWND owner, const char* verb, const char* program,
-                                          const char* parameters, const char* folder, int showCommand);
-HINSTANCE StartProgram(HWND owner, const char* verb, const char* program, const char* parameters,
-                       const char* folder, int showCommand);
-// A null function restores ShellExecuteA.
+// ---- Starting another program: ShellExecuteW
+typedef HINSTANCE (*ProgramStartFunction)(HWND owner, const wchar_t* verb, const wchar_t* program,
+                                          const wchar_t* parameters, const wchar_t* folder, int showCommand);
+HINSTANCE StartProgram(HWND owner, const wchar_t* verb, const wchar_t* program, const wchar_t* parameters,
+                       const wchar_t* folder, int showCommand);
+// A null function restores ShellExecuteW.
 void SetProgramStartForTesting(ProgramStartFunction function);

@@ -1,7 +1,7 @@
 #include "editor_main.h"
 
 #include <commctrl.h>
-#include <cstring>
+#include <cwchar>
 
 #include "document_window.h"
 #include "editor_hooks.h"
@@ -13,37 +13,38 @@
 #include "texts.h"
 #include "window_classes.h"
 
-bool CommandLineName(const char* argument, char name[CommandLineNameSize])
+bool CommandLineName(const wchar_t* argument, wchar_t name[CommandLineNameSize])
 {
-    name[0] = '\0';
+    name[0] = L'\0';
     if (argument == nullptr)
         return true;
-    int length = lstrlenA(argument);
-    while (length > 0 && argument[length - 1] == ' ')
+    int length = lstrlenW(argument);
+    while (length > 0 && argument[length - 1] == L' ')
         length--;
     // A shorter part of the name could be another file: a name that does not fit opens nothing.
     if (length > CommandLineNameSize - 1)
         return false;
-    std::memcpy(name, argument, length);
-    name[length] = '\0';
+    std::wmemcpy(name, argument, static_cast<size_t>(length));
+    name[length] = L'\0';
     return true;
 }
 
-static bool RegisterOneClass(HINSTANCE instance, const char* className, WNDPROC procedure, UINT style,
-                             int backgroundColour, const char* menuName)
+static bool RegisterOneClass(HINSTANCE instance, const wchar_t* className, WNDPROC procedure, UINT style,
+                             int backgroundColour, const wchar_t* menuName)
 {
-    WNDCLASSEXA windowClass = {};
+    WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.style = style;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
-    windowClass.hIconSm = LoadIconA(nullptr, IDI_APPLICATION);
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    // The system's icons and cursors are numbers, which the narrow names carry as well.
+    windowClass.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+    windowClass.hIconSm = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(backgroundColour + 1));
     windowClass.lpszMenuName = menuName;
     windowClass.lpszClassName = className;
-    return RegisterClassExA(&windowClass) != 0;
+    return RegisterClassExW(&windowClass) != 0;
 }
 
 bool RegisterWindowClasses(HINSTANCE instance)
@@ -53,13 +54,13 @@ bool RegisterWindowClasses(HINSTANCE instance)
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 
-    if (!RegisterOneClass(instance, FRAME_CLASS_NAME, FrameWindowProc, 0, COLOR_WINDOW,
-                       MAKEINTRESOURCEA(IDM_MAINMENU))) {
+    if (!RegisterOneClass(instance, WIDE(FRAME_CLASS_NAME), FrameWindowProc, 0, COLOR_WINDOW,
+                          MAKEINTRESOURCEW(IDM_MAINMENU))) {
         ShowMessageBox(nullptr, TEXT_REGISTRATION_FAILED, TEXT_CAPTION_ERROR_BANG, MB_ICONEXCLAMATION);
         return false;
     }
-    if (!RegisterOneClass(instance, DOCUMENT_CLASS_NAME, DocumentWindowProc, CS_HREDRAW | CS_VREDRAW,
-                       COLOR_BTNFACE, nullptr)) {
+    if (!RegisterOneClass(instance, WIDE(DOCUMENT_CLASS_NAME), DocumentWindowProc, CS_HREDRAW | CS_VREDRAW,
+                          COLOR_BTNFACE, nullptr)) {
         ShowMessageBox(nullptr, TEXT_CHILD_REGISTRATION_FAILED, TEXT_CAPTION_OH_OH, MB_ICONEXCLAMATION);
         return false;
     }
@@ -79,7 +80,7 @@ HWND CreateFrameWindow(HINSTANCE instance, int showCommand)
         if (remembered.maximized && showCommand == SW_SHOWNORMAL)
             showCommand = SW_SHOWMAXIMIZED;
     }
-    HWND frame = CreateWindowExA(0, FRAME_CLASS_NAME, TEXT_FRAME_TITLE, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x, y,
+    HWND frame = CreateWindowExW(0, WIDE(FRAME_CLASS_NAME), WIDE(TEXT_FRAME_TITLE), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x, y,
                                  width, height, nullptr, nullptr, instance, nullptr);
     if (!WindowCreated(frame, nullptr, TEXT_CREATION_FAILED, TEXT_CAPTION_ERROR_BANG, MB_ICONEXCLAMATION))
         return nullptr;
@@ -89,71 +90,92 @@ HWND CreateFrameWindow(HINSTANCE instance, int showCommand)
     return frame;
 }
 
-static bool IsBlank(char c)
+static bool IsBlank(wchar_t c)
 {
-    return c == ' ' || c == '\t';
+    return c == L' ' || c == L'\t';
 }
 
-bool NextCommandLineName(const char*& cursor, char name[CommandLineNameSize], bool& tooLong)
+bool NextCommandLineName(const wchar_t*& cursor, wchar_t name[CommandLineNameSize], bool& tooLong)
 {
     while (IsBlank(*cursor))
         cursor++;
-    if (*cursor == '\0')
+    if (*cursor == L'\0')
         return false;
     // Gathered with room for one character too many, which tells a name too long from the longest.
-    char gathered[CommandLineNameSize + 1];
+    wchar_t gathered[CommandLineNameSize + 1];
     int length = 0;
     bool quoted = false;
-    for (; *cursor != '\0' && (quoted || !IsBlank(*cursor)); cursor++) {
-        if (*cursor == '"')
+    for (; *cursor != L'\0' && (quoted || !IsBlank(*cursor)); cursor++) {
+        if (*cursor == L'"')
             quoted = !quoted;
         else if (length < CommandLineNameSize)
             gathered[length++] = *cursor;
     }
-    gathered[length] = '\0';
+    gathered[length] = L'\0';
     tooLong = !CommandLineName(gathered, name);
     return true;
 }
 
 // The arguments as one name, when they hold no quotes and name an existing file: a path with blanks
 // written without quotes.
-static bool WholeArgumentsNameAFile(const char* arguments, char name[CommandLineNameSize])
+static bool WholeArgumentsNameAFile(const wchar_t* arguments, wchar_t name[CommandLineNameSize])
 {
     while (IsBlank(*arguments))
         arguments++;
-    if (std::strchr(arguments, '"') != nullptr || !CommandLineName(arguments, name) || name[0] == '\0')
+    if (std::wcschr(arguments, L'"') != nullptr || !CommandLineName(arguments, name) || name[0] == L'\0')
         return false;
-    DWORD attributes = GetFileAttributesA(name);
+    DWORD attributes = GetFileAttributesW(name);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 // File > Open without the dialog.
-static void OpenNamedFile(HWND frame, const char* name)
+static void OpenNamedFile(HWND frame, const wchar_t* name)
 {
     openFromCommandLine = 1;
-    lstrcpynA(pendingFileName, name, sizeof(pendingFileName));
-    SendMessageA(frame, WM_COMMAND, IDM_FILE_OPEN, 0);
+    lstrcpynW(pendingFileName, name, MAX_PATH);
+    SendMessageW(frame, WM_COMMAND, IDM_FILE_OPEN, 0);
 }
 
-void OpenCommandLineFiles(HWND frame, const char* arguments)
+const wchar_t* ArgumentsOf(const wchar_t* commandLine)
+{
+    if (commandLine == nullptr)
+        return nullptr;
+    // The program's name: quoted, or up to the first blank.
+    const wchar_t* cursor = commandLine;
+    if (*cursor == L'"') {
+        cursor++;
+        while (*cursor != L'\0' && *cursor != L'"')
+            cursor++;
+        if (*cursor == L'"')
+            cursor++;
+    } else {
+        while (*cursor != L'\0' && !IsBlank(*cursor))
+            cursor++;
+    }
+    while (IsBlank(*cursor))
+        cursor++;
+    return cursor;
+}
+
+void OpenCommandLineFiles(HWND frame, const wchar_t* arguments)
 {
     if (arguments == nullptr)
         return;
-    char name[CommandLineNameSize];
+    wchar_t name[CommandLineNameSize];
     if (WholeArgumentsNameAFile(arguments, name)) {
         OpenNamedFile(frame, name);
         return;
     }
     // A shorter part of a name could be another file: with one name that does not fit, nothing opens.
     bool tooLong = false;
-    for (const char* cursor = arguments; NextCommandLineName(cursor, name, tooLong);) {
+    for (const wchar_t* cursor = arguments; NextCommandLineName(cursor, name, tooLong);) {
         if (tooLong) {
             ShowMessageBox(frame, TEXT_NAME_TOO_LONG, TEXT_MESSAGE_CAPTION, MB_ICONERROR);
             return;
         }
     }
-    for (const char* cursor = arguments; NextCommandLineName(cursor, name, tooLong);) {
-        if (name[0] != '\0')
+    for (const wchar_t* cursor = arguments; NextCommandLineName(cursor, name, tooLong);) {
+        if (name[0] != L'\0')
             OpenNamedFile(frame, name);
     }
 }
@@ -161,27 +183,27 @@ void OpenCommandLineFiles(HWND frame, const char* arguments)
 int RunMessageLoop(HWND frame, HACCEL accelerators)
 {
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0)) {
-        if (hFindDialog != nullptr && IsDialogMessageA(hFindDialog, &message))
+    while (GetMessageW(&message, nullptr, 0, 0)) {
+        if (hFindDialog != nullptr && IsDialogMessageW(hFindDialog, &message))
             continue;
         if (TranslateMDISysAccel(hMDIClient, &message))
             continue;
-        if (TranslateAcceleratorA(frame, accelerators, &message))
+        if (TranslateAcceleratorW(frame, accelerators, &message))
             continue;
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
 }
 
-int EditorMain(HINSTANCE instance, HINSTANCE, const char* arguments, int showCommand)
+int EditorMain(HINSTANCE instance, HINSTANCE, const wchar_t* arguments, int showCommand)
 {
     if (!RegisterWindowClasses(instance))
         return 0;
     HWND frame = CreateFrameWindow(instance, showCommand);
     if (frame == nullptr)
         return 0;
-    HACCEL accelerators = LoadAcceleratorsA(instance, TEXT_ACCELERATORS_NAME);
+    HACCEL accelerators = LoadAcceleratorsW(instance, WIDE(TEXT_ACCELERATORS_NAME));
     OpenCommandLineFiles(frame, arguments);
     return RunMessageLoop(frame, accelerators);
 }

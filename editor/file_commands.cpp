@@ -1,5 +1,8 @@
 #include "file_commands.h"
 
+#include <strsafe.h>
+
+#include "caret_position.h"
 #include "documents.h"
 #include "editor_hooks.h"
 #include "file_failures.h"
@@ -9,49 +12,125 @@
 #include "text_files.h"
 #include "texts.h"
 
-static const char FileFilter[] = TEXT_FILTER_TEXT_FILES "\0" TEXT_FILTER_TEXT_PATTERN "\0" TEXT_FILTER_ALL_FILES
-    "\0" TEXT_FILTER_ALL_PATTERN "\0";
+namespace {
 
-static void PrepareFileDialog(OPENFILENAMEA* dialog, HWND owner, char* nameBuffer, DWORD flags)
+const wchar_t OpenFilter[] = WIDE(TEXT_FILTER_TEXT_FILES) L"\0" WIDE(TEXT_FILTER_TEXT_PATTERN) L"\0"
+    WIDE(TEXT_FILTER_ALL_FILES) L"\0" WIDE(TEXT_FILTER_ALL_PATTERN) L"\0";
+
+// The Save As dialog's types, one for each encoding, in the order of SaveEncodings.
+const wchar_t SaveFilter[] = WIDE(TEXT_FILTER_SAVE_UTF8) L"\0" WIDE(TEXT_FILTER_ALL_PATTERN) L"\0"
+    WIDE(TEXT_FILTER_SAVE_UTF8_BOM) L"\0" WIDE(TEXT_FILTER_ALL_PATTERN) L"\0"
+    WIDE(TEXT_FILTER_SAVE_UTF16_LE) L"\0" WIDE(TEXT_FILTER_ALL_PATTERN) L"\0"
+    WIDE(TEXT_FILTER_SAVE_UTF16_BE) L"\0" WIDE(TEXT_FILTER_ALL_PATTERN) L"\0"
+    WIDE(TEXT_FILTER_SAVE_ANSI) L"\0" WIDE(TEXT_FILTER_ALL_PATTERN) L"\0";
+const TextEncoding SaveEncodings[] = {EncodingUtf8, EncodingUtf8Bom, EncodingUtf16Le, EncodingUtf16Be, EncodingAnsi};
+const int SaveEncodingCount = sizeof(SaveEncodings) / sizeof(SaveEncodings[0]);
+
+void PrepareFileDialog(OPENFILENAMEW* dialog, HWND owner, const wchar_t* filter, wchar_t* nameBuffer, DWORD flags)
 {
     ZeroMemory(dialog, sizeof(*dialog));
-    dialog->lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    dialog->lStructSize = OPENFILENAME_SIZE_VERSION_400W;
     dialog->hwndOwner = owner;
-    dialog->lpstrFilter = FileFilter;
+    dialog->lpstrFilter = filter;
     dialog->nFilterIndex = 1;
     dialog->lpstrFile = nameBuffer;
     dialog->nMaxFile = MAX_PATH;
     dialog->Flags = flags;
-    dialog->lpstrDefExt = TEXT_DEFAULT_EXTENSION;
+    dialog->lpstrDefExt = WIDE(TEXT_DEFAULT_EXTENSION);
 }
 
-static HWND EditOf(HWND document)
+HWND EditOf(HWND document)
 {
     return GetDlgItem(document, DocumentEditId);
 }
 
-static void ShowOpenedFile(HWND document, const char* name)
+// The document now stands for the file: its title, the status bar and the recent files say so.
+void ShowDocumentFile(HWND document, const wchar_t* status)
 {
-    SetStatusTexts(TEXT_STATUS_OPENED, name);
-    SetDocumentTitle(document, name);
-    AddRecentFile(name);
+    const wchar_t* path = FileOfDocument(document).path;
+    SetStatusTexts(status, path);
+    SetDocumentTitle(document, path);
+    AddRecentFile(path);
+    CaretMayHaveMoved();   // the status bar names the file's encoding and line ends
 }
 
-bool LoadFileIntoNewDocument(HWND document, const char* name)
+// What the open found that the user should know before a save changes the file.
+void ShowOpenedFileNotes(HWND document, const wchar_t* name, const OpenedFileNotes& notes)
 {
-    DWORD openError = 0;
-    if (LoadTextFile(EditOf(document), name, openError)) {
-        ShowOpenedFile(document, name);
+    if (notes.heldZeroCharacters)
+        ShowMessageBox(document, WIDE(TEXT_ZERO_BYTES_AS_BLANKS), name, MB_ICONWARNING);
+    if (notes.ansiNotExact)
+        ShowMessageBox(document, WIDE(TEXT_ANSI_NOT_EXACT), name, MB_ICONWARNING);
+}
+
+// Before a save in the ANSI code page: a character that it cannot hold is named, and the user may take
+// UTF-8 instead. False when the file is not to be saved.
+bool AgreeOnEncoding(HWND document, DocumentFile& target)
+{
+    if (target.encoding != EncodingAnsi)
+        return true;
+    DocumentTextCopy text(EditOf(document));
+    int index = 0;
+    unsigned codePoint = 0;
+    if (!text.IsValid() || !FindCharacterOutsideAnsi(text.Text(), text.Length(), index, codePoint))
+        return true;
+    wchar_t character[3] = {text.Text()[index], L'\0', L'\0'};
+    if (codePoint > 0xFFFF)
+        character[1] = text.Text()[index + 1];
+    const int questionSize = 512;
+    wchar_t question[questionSize];
+    StringCchPrintfW(question, questionSize, WIDE(TEXT_NOT_IN_ANSI), character, codePoint);
+    if (ShowMessageBox(document, question, WIDE(TEXT_MESSAGE_CAPTION), MB_YESNO | MB_ICONWARNING) != IDYES)
+        return false;
+    target.encoding = EncodingUtf8;
+    return true;
+}
+
+// Writes the document into the named file in the encoding; on success the document carries that name.
+bool SaveToFile(HWND document, const wchar_t* name, TextEncoding encoding)
+{
+    DocumentFile target = FileOfDocument(document);
+    target.encoding = encoding;
+    if (!AgreeOnEncoding(document, target))
+        return false;
+    if (!SaveTextFile(EditOf(document), name, target)) {
+        ShowSaveFailure(document, name, GetLastError());
+        return false;
+    }
+    DWORD fullLength = GetFullPathNameW(name, MAX_PATH, target.path, nullptr);
+    if (fullLength == 0 || fullLength >= MAX_PATH)
+        StringCchCopyW(target.path, MAX_PATH, name);
+    FileOfDocument(document) = target;
+    ShowDocumentFile(document, WIDE(TEXT_STATUS_SAVED));
+    return true;
+}
+
+int SaveFilterIndexOf(TextEncoding encoding)
+{
+    for (int i = 0; i < SaveEncodingCount; i++)
+        if (SaveEncodings[i] == encoding)
+            return i + 1;
+    return 1;
+}
+
+} // namespace
+
+bool LoadFileIntoNewDocument(HWND document, const wchar_t* name)
+{
+    OpenedFileNotes notes = {};
+    if (LoadTextFile(EditOf(document), name, FileOfDocument(document), notes)) {
+        ShowDocumentFile(document, WIDE(TEXT_STATUS_OPENED));
+        ShowOpenedFileNotes(document, name, notes);
         return true;
     }
+    DWORD error = GetLastError();
     // The document was made for this file alone: a failed open leaves no empty window behind.
     DiscardDocument(document);
-    if (openError != 0)
-        ShowOpenFailure(hMainWindow, name, openError);
+    ShowOpenFailure(hMainWindow, name, error);
     return false;
 }
 
-bool OpenFileInNewDocument(const char* name)
+bool OpenFileInNewDocument(const wchar_t* name)
 {
     HWND document = CreateDocumentWindow(hMDIClient);
     return document != nullptr && LoadFileIntoNewDocument(document, name);
@@ -60,13 +139,14 @@ bool OpenFileInNewDocument(const char* name)
 void OpenDocumentFile(HWND document)
 {
     if (openFromCommandLine == 0)
-        pendingFileName[0] = '\0';
-    OPENFILENAMEA dialog;
-    PrepareFileDialog(&dialog, document, pendingFileName, OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY);
+        pendingFileName[0] = L'\0';
+    OPENFILENAMEW dialog;
+    PrepareFileDialog(&dialog, document, OpenFilter, pendingFileName,
+                      OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY);
 
     if (openFromCommandLine == 1) {
         openFromCommandLine = 0;
-        if (pendingFileName[0] != '\0') {
+        if (pendingFileName[0] != L'\0') {
             LoadFileIntoNewDocument(document, pendingFileName);
             return;
         }
@@ -76,36 +156,28 @@ void OpenDocumentFile(HWND document)
         LoadFileIntoNewDocument(document, pendingFileName);
 }
 
-// Writes the document into the named file; on success the document carries that name.
-static void SaveToFile(HWND document, const char* name)
+bool SaveDocument(HWND document)
 {
-    if (!SaveTextFile(EditOf(document), name)) {
-        ShowSaveFailure(document, name, GetLastError());
-        return;
-    }
-    SetStatusTexts(TEXT_STATUS_SAVED, name);
-    SetDocumentTitle(document, name);
-    AddRecentFile(name);
+    const DocumentFile& file = FileOfDocument(document);
+    if (file.path[0] == L'\0')
+        return SaveDocumentAs(document);
+    wchar_t path[MAX_PATH];
+    StringCchCopyW(path, MAX_PATH, file.path);
+    return SaveToFile(document, path, file.encoding);
 }
 
-void SaveDocument(HWND document)
+bool SaveDocumentAs(HWND document)
 {
-    // The title is where the document keeps its file's name.
-    char name[MAX_PATH] = "";
-    if (GetWindowTextA(document, name, sizeof(name)) == 0 || lstrcmpA(name, TEXT_UNTITLED) == 0)
-        SaveDocumentAs(document);
-    else
-        SaveToFile(document, name);
-}
-
-void SaveDocumentAs(HWND document)
-{
-    char name[MAX_PATH] = {};
-    OPENFILENAMEA dialog;
-    PrepareFileDialog(&dialog, document, name,
+    const DocumentFile& file = FileOfDocument(document);
+    wchar_t name[MAX_PATH] = {};
+    OPENFILENAMEW dialog;
+    PrepareFileDialog(&dialog, document, SaveFilter, name,
                       OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
-    if (GetWindowTextA(document, name, sizeof(name)) > 0 && lstrcmpA(name, TEXT_UNTITLED) == 0)
-        lstrcpyA(name, " ");
-    if (ShowSaveFileDialog(&dialog))
-        SaveToFile(document, name);
+    dialog.nFilterIndex = static_cast<DWORD>(SaveFilterIndexOf(file.encoding));
+    StringCchCopyW(name, MAX_PATH, file.path[0] != L'\0' ? file.path : L" ");
+    if (!ShowSaveFileDialog(&dialog))
+        return false;
+    int chosen = static_cast<int>(dialog.nFilterIndex);
+    TextEncoding encoding = chosen >= 1 && chosen <= SaveEncodingCount ? SaveEncodings[chosen - 1] : file.encoding;
+    return SaveToFile(document, name, encoding);
 }

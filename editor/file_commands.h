@@ -4,11 +4,12 @@
 
 // Loads the named file into a document window just made for it and shows its name. On failure the
 // window is closed and a message names the file and says why; false.
-bool LoadFileIntoNewDocument(HWND document, const char* name);
+bool LoadFileIntoNewDocument(HWND document, const wchar_t* name);
 // Opens the named file in a new document window (a recent or a dropped file), as LoadFileIntoNewDocument.
-bool OpenFileInNewDocument(const char* name);
+bool OpenFileInNewDocument(const wchar_t* name);
 // Loads the command-line file (without the dialog) or the file chosen in the Open dialog.
 void OpenDocumentFile(HWND document);
-// Saves to the document's file at once; a document without a file goes to Save As.
-void SaveDocument(HWND document);
-void SaveDocumentAs(HWND document);
+// Saves to the document's file at once; a document without a file goes to Save As. True when saved.
+bool SaveDocument(HWND document);
+// Asks for a name and an encoding, then saves; true when saved.
+bool SaveDocumentAs(HWND document);

@@ -3,5 +3,5 @@
 #include <windows.h>
 
 // error is the system's error number (GetLastError()) of the failed open or save.
-void ShowOpenFailure(HWND owner, const char* fileName, DWORD error);
-void ShowSaveFailure(HWND owner, const char* fileName, DWORD error);
+void ShowOpenFailure(HWND owner, const wchar_t* fileName, DWORD error);
+void ShowSaveFailure(HWND owner, const wchar_t* fileName, DWORD error);

@@ -1,25 +1,23 @@
 #include "find_replace.h"
 
-#include <cstring>
+#include <cwchar>
 
-#include "edit_text_copy.h"
-#include "replaced_span.h"
+#include "document_text.h"
 #include "shell_state.h"
 #include "show_message.h"
-#include "span_replacement.h"
 #include "texts.h"
 
 UINT findMessageId = 0;
-char findWhat[256];
-char replaceWith[256];
+wchar_t findWhat[256];
+wchar_t replaceWith[256];
 int searchPos = 0;
 int lastFoundPos = 0;
 
 namespace {
 
 // The system reads and writes these while their dialog is open, so they live for the whole process.
-FINDREPLACEA findRecord;
-FINDREPLACEA replaceRecord;
+FINDREPLACEW findRecord;
+FINDREPLACEW replaceRecord;
 
 // A selection of an edit control.
 struct EditSelection {
@@ -35,14 +33,14 @@ EditSelection selectionLeft = {nullptr, 0, 0};
 
 const DWORD SearchChoicesHidden = FR_HIDEUPDOWN | FR_HIDEMATCHCASE | FR_HIDEWHOLEWORD;
 
-void FillRecord(FINDREPLACEA& record, HWND document, char* replaceBuffer, WORD replaceLength)
+void FillRecord(FINDREPLACEW& record, HWND document, wchar_t* replaceBuffer, WORD replaceLength)
 {
     ZeroMemory(&record, sizeof(record));
     record.lStructSize = sizeof(record);
     record.hwndOwner = document;
     record.Flags = SearchChoicesHidden;
     record.lpstrFindWhat = findWhat;
-    record.wFindWhatLen = sizeof(findWhat);
+    record.wFindWhatLen = sizeof(findWhat) / sizeof(findWhat[0]);
     record.lpstrReplaceWith = replaceBuffer;
     record.wReplaceWithLen = replaceLength;
 }
@@ -50,7 +48,7 @@ void FillRecord(FINDREPLACEA& record, HWND document, char* replaceBuffer, WORD r
 EditSelection SelectionOf(HWND edit)
 {
     EditSelection selection = {edit, 0, 0};
-    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selection.start), reinterpret_cast<LPARAM>(&selection.end));
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selection.start), reinterpret_cast<LPARAM>(&selection.end));
     return selection;
 }
 
@@ -73,72 +71,66 @@ void StartFromAMovedCaret(HWND edit)
         searchPos = static_cast<int>(now.end);
 }
 
-int TextLength(const char* text)
+int TextLength(const wchar_t* text)
 {
-    return text == nullptr ? 0 : lstrlenA(text);
+    return text == nullptr ? 0 : lstrlenW(text);
 }
 
-void SelectAndShow(HWND edit, int start, int end)
+const wchar_t* ReplacementOf(const FINDREPLACEW& record)
 {
-    SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
-    SendMessageA(edit, EM_SCROLLCARET, 0, 0);
-}
-
-const char* ReplacementOf(const FINDREPLACEA& record)
-{
-    return record.lpstrReplaceWith != nullptr ? record.lpstrReplaceWith : "";
+    return record.lpstrReplaceWith != nullptr ? record.lpstrReplaceWith : L"";
 }
 
 } // namespace
 
 bool HasFindText()
 {
-    return findWhat[0] != '\0';
+    return findWhat[0] != L'\0';
 }
 
 HWND ShowFindDialog(HWND document)
 {
     FillRecord(findRecord, document, nullptr, 0);
-    return FindTextA(&findRecord);
+    return FindTextW(&findRecord);
 }
 
 HWND ShowReplaceDialog(HWND document)
 {
-    FillRecord(replaceRecord, document, replaceWith, sizeof(replaceWith));
-    return ReplaceTextA(&replaceRecord);
+    FillRecord(replaceRecord, document, replaceWith, sizeof(replaceWith) / sizeof(replaceWith[0]));
+    return ReplaceTextW(&replaceRecord);
 }
 
-bool FindInEdit(HWND edit, int& position, const FINDREPLACEA& record)
+bool FindInEdit(HWND edit, int& position, const FINDREPLACEW& record)
 {
-    const char* wanted = record.lpstrFindWhat;
+    const wchar_t* wanted = record.lpstrFindWhat;
     int wantedLength = TextLength(wanted);
     // An empty search text would match everywhere without moving on.
     if (wantedLength == 0)
         return false;
-    EditTextCopy text(edit);
+    DocumentTextCopy text(edit);
     if (!text.IsValid())
         return false;
     // A position beyond the text (the text was shortened since) finds nothing.
-    const char* match = nullptr;
+    const wchar_t* match = nullptr;
     if (position >= 0 && position <= text.Length())
-        match = std::strstr(text.Text() + position, wanted);
+        match = std::wcsstr(text.Text() + position, wanted);
     if (match == nullptr)
         return false;
     lastFoundPos = static_cast<int>(match - text.Text());
     position = lastFoundPos + wantedLength;
-    SelectAndShow(edit, lastFoundPos, position);
+    SelectDocumentSpan(edit, lastFoundPos, position);
     return true;
 }
 
 bool FindNextInEdit(HWND edit, int& position)
 {
-    FINDREPLACEA record;
+    FINDREPLACEW record;
     ZeroMemory(&record, sizeof(record));
     record.lpstrFindWhat = findWhat;
     return FindInEdit(edit, position, record);
 }
 
-bool ReplaceInEdit(HWND edit, int& position, const FINDREPLACEA& record)
+bool ReplaceInEdit(HWND edit, int& position, const FINDREPLACEW& record)
 {
     // After Find Next the position is the end of the selected match: step back onto it.
     position -= TextLength(record.lpstrFindWhat);
@@ -146,32 +138,32 @@ bool ReplaceInEdit(HWND edit, int& position, const FINDREPLACEA& record)
         position = 0;
     if (!FindInEdit(edit, position, record))
         return false;
-    const char* replacement = ReplacementOf(record);
-    SendMessageA(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(replacement));
-    SelectAndShow(edit, lastFoundPos, lastFoundPos + TextLength(replacement));
+    const wchar_t* replacement = ReplacementOf(record);
+    ReplaceDocumentSpan(edit, lastFoundPos, position, replacement, false);
+    SelectDocumentSpan(edit, lastFoundPos, lastFoundPos + TextLength(replacement));
     return true;
 }
 
-bool ReplaceAllInEdit(HWND edit, int& position, const FINDREPLACEA& record)
+bool ReplaceAllInEdit(HWND edit, int& position, const FINDREPLACEW& record)
 {
-    const char* wanted = record.lpstrFindWhat;
-    const char* replacement = ReplacementOf(record);
+    const wchar_t* wanted = record.lpstrFindWhat;
+    const wchar_t* replacement = ReplacementOf(record);
     position -= TextLength(wanted);
     if (position < 0)
         position = 0;
     if (TextLength(wanted) == 0)
         return false;
-    EditTextCopy text(edit);
+    DocumentTextCopy text(edit);
     if (!text.IsValid())
         return false;
-    Replacing replacing = {FindSubstring, wanted, replacement};
+    Replacing replacing = {FindSubstring, wanted, replacement, nullptr, nullptr};
     ReplacedSpan span = FindReplacedSpan(text.Text(), text.Length(), position, replacing);
     // Replacements cannot be undone.
     if (span.count == 0 || !PutReplacedSpan(edit, text.Text(), text.Length(), span, replacing, false))
         return false;
     lastFoundPos = span.lastStart;
     position = span.lastStart + TextLength(replacement);
-    SelectAndShow(edit, lastFoundPos, position);
+    SelectDocumentSpan(edit, lastFoundPos, position);
     return true;
 }
 
@@ -202,7 +194,7 @@ void ReplaceCommand(HWND document)
 
 LRESULT HandleFindRequest(HWND document, LPARAM recordParameter)
 {
-    const FINDREPLACEA& record = *reinterpret_cast<const FINDREPLACEA*>(recordParameter);
+    const FINDREPLACEW& record = *reinterpret_cast<const FINDREPLACEW*>(recordParameter);
     HWND edit = GetDlgItem(document, DocumentEditId);
     if (record.Flags & FR_DIALOGTERM)
         hFindDialog = nullptr;
@@ -211,16 +203,16 @@ LRESULT HandleFindRequest(HWND document, LPARAM recordParameter)
         StartFromAMovedCaret(edit);
     if (record.Flags & FR_FINDNEXT) {
         if (!FindInEdit(edit, searchPos, record))
-            ShowMessage(edit, TEXT_FIND_NOT_FOUND, "");
+            ShowMessage(edit, WIDE(TEXT_FIND_NOT_FOUND), L"");
     }
     if (record.Flags & FR_REPLACEALL) {
         // Once the user is told nothing was found, nothing is replaced: a second search
         // stepping back further would change text before the caret after that message.
         if (!ReplaceAllInEdit(edit, searchPos, record))
-            ShowMessage(edit, TEXT_REPLACE_NOT_FOUND, "");
+            ShowMessage(edit, WIDE(TEXT_REPLACE_NOT_FOUND), L"");
     } else if (record.Flags & FR_REPLACE) {
         if (!ReplaceInEdit(edit, searchPos, record))
-            ShowMessage(edit, TEXT_REPLACE_NOT_FOUND, "");
+            ShowMessage(edit, WIDE(TEXT_REPLACE_NOT_FOUND), L"");
     }
     if (searching)
         RememberSelectionLeft(edit);

@@ -1,5 +1,5 @@
 // Find, Find Next and Replace in the active document, through the modeless common dialogs.
-// The search runs forward from a stored position to the end of the text: exact bytes, any
+// The search runs forward from a stored position to the end of the text: exact characters, any
 // substring, no wrap-around.
 #pragma once
 #include <windows.h>
@@ -9,8 +9,8 @@
 extern UINT findMessageId;
 
 // Shared by both dialogs and kept for as long as the editor runs.
-extern char findWhat[256];
-extern char replaceWith[256];
+extern wchar_t findWhat[256];
+extern wchar_t replaceWith[256];
 extern int searchPos;      // where the next search starts
 extern int lastFoundPos;   // start of the last match found
 
@@ -24,10 +24,10 @@ HWND ShowFindDialog(HWND document);
 HWND ShowReplaceDialog(HWND document);
 
 // Each returns true when it found (and selected, or replaced) a match.
-bool FindInEdit(HWND edit, int& position, const FINDREPLACEA& record);
+bool FindInEdit(HWND edit, int& position, const FINDREPLACEW& record);
 bool FindNextInEdit(HWND edit, int& position);
-bool ReplaceInEdit(HWND edit, int& position, const FINDREPLACEA& record);
+bool ReplaceInEdit(HWND edit, int& position, const FINDREPLACEW& record);
 // Every match from the position (stepped back as ReplaceInEdit does) to the end, replaced in one
 // change of the text; the last replacement is selected and the position stands after it.
-bool ReplaceAllInEdit(HWND edit, int& position, const FINDREPLACEA& record);
+bool ReplaceAllInEdit(HWND edit, int& position, const FINDREPLACEW& record);
 bool HasFindText();

@@ -26,7 +26,7 @@ bool SomeDocumentShows(HFONT font)
     for (HWND document = GetWindow(hMDIClient, GW_CHILD); document != nullptr;
          document = GetWindow(document, GW_HWNDNEXT)) {
         HWND edit = GetDlgItem(document, DocumentEditId);
-        if (edit != nullptr && reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0)) == font)
+        if (edit != nullptr && reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)) == font)
             return true;
     }
     return false;

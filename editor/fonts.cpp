@@ -1,8 +1,10 @@
 #include "fonts.h"
 
+#include <cstddef>
 #include <cstring>
+#include <cwchar>
 
-#include "edit_text_copy.h"
+#include "document_text.h"
 #include "editor_hooks.h"
 #include "font_keeper.h"
 #include "settings_store.h"
@@ -13,14 +15,15 @@ namespace {
 
 const int EditorPointSize = 12;
 
-// The chosen font, kept for the next run as the bytes of its LOGFONTA.
-const char FontSetting[] = "Font";
+// The chosen font, kept for the next run as the bytes of its LOGFONTW (of its LOGFONTA before the
+// editor showed Unicode text: still read, so that the user's choice stays).
+const wchar_t FontSetting[] = L"Font";
 // Taller (in pixels) is no font for writing, but a damaged value.
 const LONG LargestFontHeight = 1000;
 
 // The system reads and fills these while the Font dialog is open.
-CHOOSEFONTA fontRecord;
-LOGFONTA chosenFont;
+CHOOSEFONTW fontRecord;
+LOGFONTW chosenFont;
 
 // Negative: the character height without internal leading.
 int ScreenHeightForPoints(int points)
@@ -31,36 +34,49 @@ int ScreenHeightForPoints(int points)
     return height;
 }
 
-HFONT CreateNamedFont(const char* face)
+HFONT CreateNamedFont(const wchar_t* face)
 {
-    return CreateFontA(ScreenHeightForPoints(EditorPointSize), 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE,
-                       ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+    return CreateFontW(ScreenHeightForPoints(EditorPointSize), 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_DONTCARE, face);
 }
 
-bool IsPlausibleFont(const LOGFONTA& font)
+bool IsPlausibleFont(const LOGFONTW& font)
 {
-    bool hasName = font.lfFaceName[0] != '\0' && std::memchr(font.lfFaceName, '\0', LF_FACESIZE) != nullptr;
+    bool hasName = font.lfFaceName[0] != L'\0' && std::wmemchr(font.lfFaceName, L'\0', LF_FACESIZE) != nullptr;
     return hasName && font.lfHeight >= -LargestFontHeight && font.lfHeight <= LargestFontHeight &&
            font.lfWidth >= 0 && font.lfWidth <= LargestFontHeight && font.lfWeight >= 0 &&
            font.lfWeight <= FW_HEAVY;
 }
 
+// A font remembered by a former version, as a LOGFONTA.
+bool ReadNarrowFontSetting(LOGFONTW& font)
+{
+    LOGFONTA narrow;
+    if (!ReadSettingBytes(FontSetting, &narrow, sizeof(narrow)) ||
+        std::memchr(narrow.lfFaceName, '\0', LF_FACESIZE) == nullptr)
+        return false;
+    std::memcpy(&font, &narrow, offsetof(LOGFONTA, lfFaceName));
+    return MultiByteToWideChar(CP_ACP, 0, narrow.lfFaceName, -1, font.lfFaceName, LF_FACESIZE) > 0;
+}
+
 // The font a former run chose; null when none is remembered, the value is damaged or the font cannot be made.
 HFONT CreateRememberedFont()
 {
-    LOGFONTA font;
-    if (!ReadSettingBytes(FontSetting, &font, sizeof(font)) || !IsPlausibleFont(font))
+    LOGFONTW font;
+    if (!ReadSettingBytes(FontSetting, &font, sizeof(font)) && !ReadNarrowFontSetting(font))
         return nullptr;
-    return CreateFontIndirectA(&font);
+    if (!IsPlausibleFont(font))
+        return nullptr;
+    return CreateFontIndirectW(&font);
 }
 
 // The new editor font, also for the next run.
 void UseEditorFont(HFONT font)
 {
     ReplaceEditorFont(font);
-    LOGFONTA chosen;
-    if (GetObjectA(font, sizeof(chosen), &chosen) == sizeof(chosen))
+    LOGFONTW chosen;
+    if (GetObjectW(font, sizeof(chosen), &chosen) == sizeof(chosen))
         WriteSettingBytes(FontSetting, &chosen, sizeof(chosen));
 }
 
@@ -84,7 +100,7 @@ void RefreshDocument(HWND document)
 
 void CreateDefaultFont()
 {
-    HFONT font = CreateNamedFont(TEXT_FONT_NAME_DEFAULT);
+    HFONT font = CreateNamedFont(WIDE(TEXT_FONT_NAME_DEFAULT));
     if (font == nullptr) {
         ReportFontFailure(nullptr);
         return;
@@ -106,7 +122,7 @@ void ChooseEditorFont(HWND owner)
     ZeroMemory(&fontRecord, sizeof(fontRecord));
     ZeroMemory(&chosenFont, sizeof(chosenFont));
     if (hEditorFont != nullptr)
-        GetObjectA(hEditorFont, sizeof(chosenFont), &chosenFont);
+        GetObjectW(hEditorFont, sizeof(chosenFont), &chosenFont);
     fontRecord.lStructSize = sizeof(fontRecord);
     fontRecord.hwndOwner = owner;
     fontRecord.lpLogFont = &chosenFont;
@@ -122,7 +138,7 @@ void ChooseEditorFont(HWND owner)
     }
     if (!chosen)
         return;
-    HFONT font = CreateFontIndirectA(&chosenFont);
+    HFONT font = CreateFontIndirectW(&chosenFont);
     if (font == nullptr)
         ReportFontFailure(owner);
     else
@@ -133,7 +149,7 @@ void ChooseEditorFont(HWND owner)
 void RefreshDocumentFont(HWND document)
 {
     HWND edit = GetDlgItem(document, DocumentEditId);
-    EditTextCopy text(edit);
+    DocumentTextCopy text(edit);
     if (!text.IsValid()) {
         ShowMessageBox(nullptr, TEXT_FONT_COPY_FAILED, TEXT_CAPTION_NULL_ALLOC, MB_ICONEXCLAMATION);
         return;
@@ -141,11 +157,11 @@ void RefreshDocumentFont(HWND document)
     HWND active = ActiveDocument();
     LRESULT wasModified = 0;
     if (active != nullptr)
-        wasModified = SendDlgItemMessageA(active, DocumentEditId, EM_GETMODIFY, 0, 0);
-    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(hEditorFont), 1);
+        wasModified = SendDlgItemMessageW(active, DocumentEditId, EM_GETMODIFY, 0, 0);
+    SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(hEditorFont), 1);
     // Setting the text again lays it out in the new font; it also clears the modified flag.
-    if (SetWindowTextA(edit, text.Text()) && wasModified != 0 && active != nullptr)
-        SendDlgItemMessageA(active, DocumentEditId, EM_SETMODIFY, 1, 0);
+    if (SetWindowTextW(edit, text.Text()) && wasModified != 0 && active != nullptr)
+        SendDlgItemMessageW(active, DocumentEditId, EM_SETMODIFY, 1, 0);
 }
 
 void FormatFontCommand(HWND frame)
@@ -170,7 +186,7 @@ void FormatDefaultGuiFontCommand(HWND)
 void FormatTimesNewRomanCommand(HWND frame)
 {
     HWND active = ActiveDocument();
-    HFONT font = CreateNamedFont(TEXT_FONT_NAME_TIMES);
+    HFONT font = CreateNamedFont(WIDE(TEXT_FONT_NAME_TIMES));
     if (font == nullptr)
         ReportFontFailure(frame);
     else

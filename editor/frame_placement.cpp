@@ -4,11 +4,11 @@
 
 namespace {
 
-const char LeftSetting[] = "WindowLeft";
-const char TopSetting[] = "WindowTop";
-const char WidthSetting[] = "WindowWidth";
-const char HeightSetting[] = "WindowHeight";
-const char MaximizedSetting[] = "WindowMaximized";
+const wchar_t LeftSetting[] = L"WindowLeft";
+const wchar_t TopSetting[] = L"WindowTop";
+const wchar_t WidthSetting[] = L"WindowWidth";
+const wchar_t HeightSetting[] = L"WindowHeight";
+const wchar_t MaximizedSetting[] = L"WindowMaximized";
 
 // So much of the title bar must be on a screen for the user to find and drag the frame.
 const int MinimumVisibleTitleWidth = 100;
@@ -25,7 +25,7 @@ bool TitleBarOnAScreen(const RECT& frame)
     HMONITOR monitor = MonitorFromRect(&titleBar, MONITOR_DEFAULTTONULL);
     MONITORINFO screen = {};
     screen.cbSize = sizeof(screen);
-    if (monitor == nullptr || !GetMonitorInfoA(monitor, &screen))
+    if (monitor == nullptr || !GetMonitorInfoW(monitor, &screen))
         return false;
     RECT visible;
     if (!IntersectRect(&visible, &titleBar, &screen.rcWork))
@@ -67,7 +67,7 @@ void RememberFramePlacement(HWND frame)
     MONITORINFO screen = {};
     screen.cbSize = sizeof(screen);
     RECT normal = now.rcNormalPosition;
-    if (GetMonitorInfoA(monitor, &screen))
+    if (GetMonitorInfoW(monitor, &screen))
         OffsetRect(&normal, screen.rcWork.left - screen.rcMonitor.left, screen.rcWork.top - screen.rcMonitor.top);
     bool maximized = IsZoomed(frame) || (IsIconic(frame) && (now.flags & WPF_RESTORETOMAXIMIZED) != 0);
     WriteSettingNumber(LeftSetting, static_cast<DWORD>(normal.left));

@@ -25,7 +25,7 @@ static void CreateMDIClient(HWND frame, HINSTANCE instance)
     CLIENTCREATESTRUCT clientCreate = {};
     clientCreate.hWindowMenu = GetSubMenu(GetMenu(frame), MENU_POSITION_WINDOW);
     clientCreate.idFirstChild = FirstDocumentId;
-    hMDIClient = CreateWindowExA(WS_EX_CLIENTEDGE, "mdiclient", nullptr,
+    hMDIClient = CreateWindowExW(WS_EX_CLIENTEDGE, L"mdiclient", nullptr,
                                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, frame,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(FrameMDIClientId)),
@@ -35,18 +35,18 @@ static void CreateMDIClient(HWND frame, HINSTANCE instance)
 
 static void CreateToolbar(HWND frame, HINSTANCE instance)
 {
-    HWND toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, frame,
+    HWND toolbar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, frame,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(FrameToolbarId)), instance,
                                    nullptr);
     if (!WindowCreated(toolbar, frame, TEXT_TOOLBAR_FAILED, TEXT_CAPTION_ERROR, MB_ICONERROR))
         return;
 
-    SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     TBADDBITMAP standardImages = {HINST_COMMCTRL, IDB_STD_SMALL_COLOR};
-    SendMessageA(toolbar, TB_ADDBITMAP, 0, reinterpret_cast<LPARAM>(&standardImages));
+    SendMessageW(toolbar, TB_ADDBITMAP, 0, reinterpret_cast<LPARAM>(&standardImages));
     TBADDBITMAP spellingImage = {instance, IDB_SPELLING};
     int spelling = static_cast<int>(
-        SendMessageA(toolbar, TB_ADDBITMAP, 1, reinterpret_cast<LPARAM>(&spellingImage)));
+        SendMessageW(toolbar, TB_ADDBITMAP, 1, reinterpret_cast<LPARAM>(&spellingImage)));
 
     // The file and search buttons, then the spelling check apart from them.
     const int images[] = {STD_FILENEW, STD_FILEOPEN, STD_FILESAVE, STD_PRINT, STD_FIND, STD_REPLACE, 0, spelling};
@@ -60,22 +60,22 @@ static void CreateToolbar(HWND frame, HINSTANCE instance)
         buttons[i].fsState = TBSTATE_ENABLED;
         buttons[i].fsStyle = commands[i] != 0 ? TBSTYLE_BUTTON : TBSTYLE_SEP;
     }
-    SendMessageA(toolbar, TB_ADDBUTTONSA, buttonCount, reinterpret_cast<LPARAM>(buttons));
+    SendMessageW(toolbar, TB_ADDBUTTONSW, buttonCount, reinterpret_cast<LPARAM>(buttons));
 }
 
 static void CreateStatusBar(HWND frame, HINSTANCE instance)
 {
-    HWND statusBar = CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0,
+    HWND statusBar = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0,
                                      0, 0, frame,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(FrameStatusBarId)),
                                      instance, nullptr);
     if (!WindowCreated(statusBar, frame, TEXT_STATUS_BAR_FAILED, TEXT_CAPTION_ERROR, MB_ICONERROR))
         return;
     SetStatusParts(statusBar);
-    SendMessageA(statusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(TEXT_STATUS_VERSION));
+    SendMessageW(statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(WIDE(TEXT_STATUS_VERSION)));
 }
 
-static void OnCreate(HWND frame, const CREATESTRUCTA* create)
+static void OnCreate(HWND frame, const CREATESTRUCTW* create)
 {
     CreateMDIClient(frame, create->hInstance);
     hAppInstance = create->hInstance;
@@ -97,11 +97,11 @@ static int WindowHeight(HWND window)
 static void LayOutChildren(HWND frame)
 {
     HWND toolbar = GetDlgItem(frame, FrameToolbarId);
-    SendMessageA(toolbar, TB_AUTOSIZE, 0, 0);
+    SendMessageW(toolbar, TB_AUTOSIZE, 0, 0);
     int toolbarHeight = WindowHeight(toolbar);
 
     HWND statusBar = GetDlgItem(frame, FrameStatusBarId);
-    SendMessageA(statusBar, WM_SIZE, 0, 0);
+    SendMessageW(statusBar, WM_SIZE, 0, 0);
     if (statusBar != nullptr)
         SetStatusParts(statusBar);
     int statusHeight = WindowHeight(statusBar);
@@ -118,10 +118,10 @@ static void PrintCommand(HWND frame)
     if (document == nullptr)
         return;
     // The printed file's name is the document's title: its path, or "[Untitled]".
-    char name[260] = "";
-    GetWindowTextA(document, name, sizeof(name));
+    wchar_t name[MAX_PATH] = L"";
+    GetWindowTextW(document, name, MAX_PATH);
     if (!PrintDocument(hAppInstance, frame, document, name))
-        ShowMessage(frame, TEXT_UNABLE_TO_PRINT, name);
+        ShowMessage(frame, WIDE(TEXT_UNABLE_TO_PRINT), name);
 }
 
 static void NewCommand()
@@ -140,11 +140,11 @@ static void OpenCommand()
 static void OpenDroppedFiles(HDROP drop)
 {
     const UINT allFiles = 0xFFFFFFFF;
-    UINT count = DragQueryFileA(drop, allFiles, nullptr, 0);
+    UINT count = DragQueryFileW(drop, allFiles, nullptr, 0);
     for (UINT i = 0; i < count; i++) {
-        char name[MAX_PATH] = "";
-        bool fits = DragQueryFileA(drop, i, nullptr, 0) < sizeof(name);
-        DragQueryFileA(drop, i, name, sizeof(name));
+        wchar_t name[MAX_PATH] = L"";
+        bool fits = DragQueryFileW(drop, i, nullptr, 0) < MAX_PATH;
+        DragQueryFileW(drop, i, name, MAX_PATH);
         if (fits)
             OpenFileInNewDocument(name);
         else
@@ -157,7 +157,7 @@ static void OpenDroppedFiles(HDROP drop)
 // not be opened.
 static void OpenRecentFileCommand(int index)
 {
-    char name[MAX_PATH];
+    wchar_t name[MAX_PATH];
     if (RecentFileName(index, name) && !OpenFileInNewDocument(name))
         ForgetRecentFileIfGone(name);
 }
@@ -166,7 +166,7 @@ static void ForwardToActiveDocument(WPARAM wParam, LPARAM lParam)
 {
     HWND document = ActiveDocument();
     if (document != nullptr)
-        SendMessageA(document, WM_COMMAND, wParam, lParam);
+        SendMessageW(document, WM_COMMAND, wParam, lParam);
 }
 
 static LRESULT OnCommand(HWND frame, WPARAM wParam, LPARAM lParam)
@@ -177,19 +177,19 @@ static LRESULT OnCommand(HWND frame, WPARAM wParam, LPARAM lParam)
     case IDM_FILE_NEW: NewCommand(); break;
     case IDM_FILE_OPEN: OpenCommand(); break;
     case IDM_FILE_PRINT: PrintCommand(frame); break;
-    case IDM_WINDOW_CASCADE: SendMessageA(hMDIClient, WM_MDICASCADE, 0, 0); break;
-    case IDM_WINDOW_TILE: SendMessageA(hMDIClient, WM_MDITILE, 0, 0); break;
+    case IDM_WINDOW_CASCADE: SendMessageW(hMDIClient, WM_MDICASCADE, 0, 0); break;
+    case IDM_WINDOW_TILE: SendMessageW(hMDIClient, WM_MDITILE, 0, 0); break;
     case IDM_FILE_CLOSE: CloseActiveDocument(); break;
     case IDM_FORMAT_FONT: FormatFontCommand(frame); break;
     case IDM_FORMAT_DEFAULTGUIFONT: FormatDefaultGuiFontCommand(frame); break;
     case IDM_FORMAT_TIMESNEWROMAN: FormatTimesNewRomanCommand(frame); break;
-    case IDM_HELP_HELP: ShowMessage(frame, TEXT_HELP_NOT_AVAILABLE, ""); break;
+    case IDM_HELP_HELP: ShowMessage(frame, WIDE(TEXT_HELP_NOT_AVAILABLE), L""); break;
     case IDM_HELP_ABOUT: ShowAboutBox(frame); break;
     default:
         if (command >= IDM_FILE_RECENT_FIRST && command < IDM_FILE_RECENT_FIRST + RecentFileCount)
             OpenRecentFileCommand(command - IDM_FILE_RECENT_FIRST);
         else if (command >= FirstDocumentId)
-            return DefFrameProcA(frame, hMDIClient, WM_COMMAND, wParam, lParam);
+            return DefFrameProcW(frame, hMDIClient, WM_COMMAND, wParam, lParam);
         else
             ForwardToActiveDocument(wParam, lParam);
         break;
@@ -201,7 +201,7 @@ LRESULT CALLBACK FrameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
 {
     switch (message) {
     case WM_CREATE:
-        OnCreate(frame, reinterpret_cast<const CREATESTRUCTA*>(lParam));
+        OnCreate(frame, reinterpret_cast<const CREATESTRUCTW*>(lParam));
         return 0;
     case WM_SIZE:
         LayOutChildren(frame);
@@ -223,5 +223,5 @@ LRESULT CALLBACK FrameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
         PostQuitMessage(0);
         return 0;
     }
-    return DefFrameProcA(frame, hMDIClient, message, wParam, lParam);
+    return DefFrameProcW(frame, hMDIClient, message, wParam, lParam);
 }

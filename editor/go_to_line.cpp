@@ -1,13 +1,13 @@
 #include "go_to_line.h"
 
-#include <cstdio>
+#include <strsafe.h>
 
 #include "caret_position.h"
-#include "edit_text_copy.h"
+#include "document_text.h"
+#include "text_lines.h"
 #include "editor_hooks.h"
 #include "resource_ids.h"
 #include "shell_state.h"
-#include "text_lines.h"
 #include "texts.h"
 
 namespace {
@@ -19,7 +19,7 @@ const int LineNumberDigits = 9;
 // the user try again.
 void OnOk(HWND dialog)
 {
-    GoToLineRequest* request = reinterpret_cast<GoToLineRequest*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    GoToLineRequest* request = reinterpret_cast<GoToLineRequest*>(GetWindowLongPtrW(dialog, DWLP_USER));
     BOOL isNumber = FALSE;
     UINT line = GetDlgItemInt(dialog, IDC_GOTO_LINE_NUMBER, &isNumber, FALSE);
     if (isNumber && line >= 1 && line <= static_cast<UINT>(request->lineCount)) {
@@ -27,12 +27,13 @@ void OnOk(HWND dialog)
         EndDialog(dialog, IDOK);
         return;
     }
-    char text[sizeof(TEXT_LINE_OUT_OF_RANGE) + 16];
-    std::snprintf(text, sizeof(text), TEXT_LINE_OUT_OF_RANGE, request->lineCount);
-    ShowMessageBox(dialog, text, TEXT_CAPTION_WARNING, MB_ICONEXCLAMATION);
+    const int textSize = sizeof(TEXT_LINE_OUT_OF_RANGE) + 16;
+    wchar_t text[textSize];
+    StringCchPrintfW(text, textSize, WIDE(TEXT_LINE_OUT_OF_RANGE), request->lineCount);
+    ShowMessageBox(dialog, text, WIDE(TEXT_CAPTION_WARNING), MB_ICONEXCLAMATION);
     HWND number = GetDlgItem(dialog, IDC_GOTO_LINE_NUMBER);
     SetFocus(number);
-    SendMessageA(number, EM_SETSEL, 0, -1);
+    SendMessageW(number, EM_SETSEL, 0, -1);
 }
 
 } // namespace
@@ -41,9 +42,9 @@ INT_PTR CALLBACK GoToLineDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
 {
     switch (message) {
     case WM_INITDIALOG: {
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
         const GoToLineRequest* request = reinterpret_cast<const GoToLineRequest*>(lParam);
-        SendDlgItemMessageA(dialog, IDC_GOTO_LINE_NUMBER, EM_LIMITTEXT, LineNumberDigits, 0);
+        SendDlgItemMessageW(dialog, IDC_GOTO_LINE_NUMBER, EM_LIMITTEXT, LineNumberDigits, 0);
         SetDlgItemInt(dialog, IDC_GOTO_LINE_NUMBER, static_cast<UINT>(request->line), FALSE);
         return TRUE;   // the focus goes to the number, selected, so that typing replaces it
     }
@@ -64,17 +65,16 @@ INT_PTR CALLBACK GoToLineDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
 void GoToLineCommand(HWND document)
 {
     HWND edit = GetDlgItem(document, DocumentEditId);
-    EditTextCopy text(edit);
+    DocumentTextCopy text(edit);
     if (!text.IsValid())
         return;
     GoToLineRequest request = {};
     int column = 0;
     LineAndColumnAt(text.Text(), CaretIndex(edit), request.line, column);
     request.lineCount = CountLines(text.Text(), text.Length());
-    if (DialogBoxParamA(hAppInstance, TEXT_GOTO_BOX_NAME, document, GoToLineDialogProc,
+    if (DialogBoxParamW(hAppInstance, WIDE(TEXT_GOTO_BOX_NAME), document, GoToLineDialogProc,
                         reinterpret_cast<LPARAM>(&request)) != IDOK)
         return;
     int start = IndexOfLine(text.Text(), text.Length(), request.line);
-    SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(start));
-    SendMessageA(edit, EM_SCROLLCARET, 0, 0);
+    SelectDocumentSpan(edit, start, start);
 }

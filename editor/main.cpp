@@ -2,12 +2,12 @@
 #include <windows.h>
 
 #include "editor_main.h"
-#include "spellcheck_hooks.h"
+#include "message_boxes.h"
 
-// arguments: the command line after the program's name, as it was written.
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int)
+// The command line is taken whole from the system, so that names in any script arrive as written.
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     InstallListingMessageBox();
-    EditorMain(GetModuleHandleA(nullptr), nullptr, arguments, SW_SHOWNORMAL);
+    EditorMain(GetModuleHandleW(nullptr), nullptr, ArgumentsOf(GetCommandLineW()), SW_SHOWNORMAL);
     return 0;
 }

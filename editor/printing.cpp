@@ -2,7 +2,7 @@
 
 #include <commdlg.h>
 
-#include "edit_text_copy.h"
+#include "document_text.h"
 #include "editor_hooks.h"
 #include "handle_holders.h"
 #include "print_box_ids.h"
@@ -15,9 +15,9 @@ HWND hPrintDialog = nullptr;
 
 namespace {
 
-PRINTDLGA printRecord;
-DOCINFOA printJob;
-char printJobName[324];
+PRINTDLGW printRecord;
+DOCINFOW printJob;
+wchar_t printJobName[MAX_PATH];
 
 // What the page loop needs to put printed lines on the printer.
 struct PrinterPage {
@@ -80,20 +80,42 @@ void ReleasePrinterSettings()
 }
 
 // The job is named after the document, as the spooler lists it and a PDF printer names its file.
-bool StartPrintJob(HDC printer, const char* name)
+bool StartPrintJob(HDC printer, const wchar_t* name)
 {
     ZeroMemory(&printJob, sizeof(printJob));
-    lstrcpynA(printJobName, name, sizeof(printJobName));
+    lstrcpynW(printJobName, name, MAX_PATH);
     printJob.cbSize = sizeof(printJob);
     printJob.lpszDocName = printJobName;
-    return StartDocA(printer, &printJob) > 0;
+    return StartDocW(printer, &printJob) > 0;
+}
+
+// The document's text in the ANSI code page, as the printer's own font prints it.
+struct PrintedText {
+    HeapText<char> text;
+    int length = 0;
+};
+
+bool CopyPrintedText(HWND edit, PrintedText& printed)
+{
+    DocumentTextCopy text(edit);
+    if (!text.IsValid())
+        return false;
+    int size = text.Length() == 0 ? 0
+                                  : WideCharToMultiByte(CP_ACP, 0, text.Text(), text.Length(), nullptr, 0, nullptr, nullptr);
+    if (!printed.text.Allocate(static_cast<SIZE_T>(size) + 1))
+        return false;
+    if (size > 0)
+        WideCharToMultiByte(CP_ACP, 0, text.Text(), text.Length(), printed.text.Get(), size, nullptr, nullptr);
+    printed.text.Get()[size] = '\0';
+    printed.length = size;
+    return true;
 }
 
 // Sends every page to the printer with the printing box up; false when not all was printed.
-bool SendPages(HINSTANCE instance, HWND frame, HWND edit, HDC printer, const char* name)
+bool SendPages(HINSTANCE instance, HWND frame, HWND edit, HDC printer, const wchar_t* name)
 {
-    EditTextCopy text(edit);
-    if (!text.IsValid())
+    PrintedText text;
+    if (!CopyPrintedText(edit, text))
         return false;
     TEXTMETRICA metrics;
     ZeroMemory(&metrics, sizeof(metrics));
@@ -104,15 +126,15 @@ bool SendPages(HINSTANCE instance, HWND frame, HWND edit, HDC printer, const cha
 
     EnableWindow(frame, FALSE);
     userAbort = 0;
-    hPrintDialog = CreateDialogParamA(instance, TEXT_PRINT_BOX_NAME, frame, PrintAbortDialogProc, 0);
-    SetDlgItemTextA(hPrintDialog, PRINT_BOX_NAME_ID, name);
+    hPrintDialog = CreateDialogParamW(instance, WIDE(TEXT_PRINT_BOX_NAME), frame, PrintAbortDialogProc, 0);
+    SetDlgItemTextW(hPrintDialog, PRINT_BOX_NAME_ID, name);
     SetAbortProc(printer, PrintAbortProc);
 
     bool printed = StartPrintJob(printer, name);
     if (printed) {
         PageSink sink = {&page, StartPrinterPage, FittingChars, PrintText, EndPrinterPage, UserCancelled};
         bool collate = (printRecord.Flags & PD_COLLATE) != 0;
-        printed = PrintPages(pages, text.Text(), text.Length(), printRecord.nCopies, collate, sink);
+        printed = PrintPages(pages, text.text.Get(), text.length, printRecord.nCopies, collate, sink);
     }
     if (printed)
         EndDoc(printer);
@@ -127,7 +149,7 @@ bool SendPages(HINSTANCE instance, HWND frame, HWND edit, HDC printer, const cha
 
 } // namespace
 
-bool PrintDocument(HINSTANCE instance, HWND frame, HWND document, const char* name)
+bool PrintDocument(HINSTANCE instance, HWND frame, HWND document, const wchar_t* name)
 {
     FillPrintRecord(frame);
     if (!ShowPrintDialog(&printRecord))
@@ -159,10 +181,10 @@ INT_PTR CALLBACK PrintAbortDialogProc(HWND box, UINT message, WPARAM, LPARAM)
 BOOL CALLBACK PrintAbortProc(HDC, int)
 {
     MSG message;
-    while (!userAbort && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (hPrintDialog == nullptr || !IsDialogMessageA(hPrintDialog, &message)) {
+    while (!userAbort && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (hPrintDialog == nullptr || !IsDialogMessageW(hPrintDialog, &message)) {
             TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchMessageW(&message);
         }
     }
     return userAbort ? FALSE : TRUE;

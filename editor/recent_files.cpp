@@ -1,7 +1,7 @@
 #include "recent_files.h"
 
-#include <cstdio>
-#include <cstring>
+#include <strsafe.h>
+#include <cwchar>
 
 #include "menu_enabling.h"
 #include "resource_ids.h"
@@ -12,21 +12,21 @@
 namespace {
 
 // Names of the list's values: "Recent1" (the newest) to "Recent4".
-const char RecentSettingFormat[] = "Recent%d";
+const wchar_t RecentSettingFormat[] = L"Recent%d";
 // Longer names are shortened in the menu, whose width would otherwise follow them.
 const int LongestShownName = 60;
 
-char recentFiles[RecentFileCount][MAX_PATH];
+wchar_t recentFiles[RecentFileCount][MAX_PATH];
 int recentCount = 0;
 
-void SettingName(int index, char name[16])
+void SettingName(int index, wchar_t name[16])
 {
-    std::snprintf(name, 16, RecentSettingFormat, index + 1);
+    StringCchPrintfW(name, 16, RecentSettingFormat, index + 1);
 }
 
 void SaveRecentFiles()
 {
-    char setting[16];
+    wchar_t setting[16];
     for (int i = 0; i < RecentFileCount; i++) {
         SettingName(i, setting);
         if (i < recentCount)
@@ -36,10 +36,10 @@ void SaveRecentFiles()
     }
 }
 
-int IndexOf(const char* name)
+int IndexOf(const wchar_t* name)
 {
     for (int i = 0; i < recentCount; i++)
-        if (lstrcmpiA(recentFiles[i], name) == 0)
+        if (lstrcmpiW(recentFiles[i], name) == 0)
             return i;
     return -1;
 }
@@ -47,34 +47,34 @@ int IndexOf(const char* name)
 void RemoveAt(int index)
 {
     for (int i = index; i + 1 < recentCount; i++)
-        lstrcpyA(recentFiles[i], recentFiles[i + 1]);
+        StringCchCopyW(recentFiles[i], MAX_PATH, recentFiles[i + 1]);
     recentCount--;
 }
 
 // The name as the menu shows it: a long one as its start, a gap and as much of its end as fits (from a
 // folder boundary where there is one), and each '&' doubled so that it is no mnemonic.
-void ShownName(const char* name, char* shown, int size)
+void ShownName(const wchar_t* name, wchar_t* shown, int size)
 {
-    char shortened[MAX_PATH];
-    int length = lstrlenA(name);
+    wchar_t shortened[MAX_PATH];
+    int length = lstrlenW(name);
     const int headLength = 3;   // the drive, "C:\"
-    int tailLength = LongestShownName - headLength - lstrlenA(TEXT_MENU_NAME_GAP);
+    int tailLength = LongestShownName - headLength - lstrlenW(WIDE(TEXT_MENU_NAME_GAP));
     if (length <= LongestShownName) {
-        lstrcpynA(shortened, name, sizeof(shortened));
+        lstrcpynW(shortened, name, MAX_PATH);
     } else {
-        const char* tail = name + length - tailLength;
-        const char* folderBoundary = std::strchr(tail, '\\');
+        const wchar_t* tail = name + length - tailLength;
+        const wchar_t* folderBoundary = std::wcschr(tail, L'\\');
         if (folderBoundary != nullptr)
             tail = folderBoundary;
-        std::snprintf(shortened, sizeof(shortened), "%.*s%s%s", headLength, name, TEXT_MENU_NAME_GAP, tail);
+        StringCchPrintfW(shortened, MAX_PATH, L"%.*ls%ls%ls", headLength, name, WIDE(TEXT_MENU_NAME_GAP), tail);
     }
     int out = 0;
-    for (int i = 0; shortened[i] != '\0' && out + 2 < size; i++) {
-        if (shortened[i] == '&')
-            shown[out++] = '&';
+    for (int i = 0; shortened[i] != L'\0' && out + 2 < size; i++) {
+        if (shortened[i] == L'&')
+            shown[out++] = L'&';
         shown[out++] = shortened[i];
     }
-    shown[out] = '\0';
+    shown[out] = L'\0';
 }
 
 int PositionOfExit(HMENU fileMenu)
@@ -100,18 +100,19 @@ void ShowInMenu(HWND frame)
     if (recentCount == 0)
         return;
     int exitPosition = PositionOfExit(fileMenu);
-    MENUITEMINFOA separator = {};
+    MENUITEMINFOW separator = {};
     separator.cbSize = sizeof(separator);
     separator.fMask = MIIM_FTYPE | MIIM_ID;
     separator.fType = MFT_SEPARATOR;
     separator.wID = IDM_FILE_RECENT_SEPARATOR;
-    InsertMenuItemA(fileMenu, exitPosition, TRUE, &separator);
+    InsertMenuItemW(fileMenu, exitPosition, TRUE, &separator);
     for (int i = recentCount - 1; i >= 0; i--) {
-        char shown[2 * MAX_PATH];
-        ShownName(recentFiles[i], shown, sizeof(shown));
-        char text[sizeof(shown) + 8];
-        std::snprintf(text, sizeof(text), TEXT_MENU_RECENT_FILE, i + 1, shown);
-        InsertMenuA(fileMenu, exitPosition, MF_BYPOSITION | MF_STRING, IDM_FILE_RECENT_FIRST + i, text);
+        const int shownSize = 2 * MAX_PATH;
+        wchar_t shown[shownSize];
+        ShownName(recentFiles[i], shown, shownSize);
+        wchar_t text[shownSize + 8];
+        StringCchPrintfW(text, shownSize + 8, WIDE(TEXT_MENU_RECENT_FILE), i + 1, shown);
+        InsertMenuW(fileMenu, exitPosition, MF_BYPOSITION | MF_STRING, IDM_FILE_RECENT_FIRST + i, text);
     }
 }
 
@@ -126,18 +127,18 @@ void ListChanged()
 void LoadRecentFiles(HWND frame)
 {
     recentCount = 0;
-    char setting[16];
-    char name[MAX_PATH];
+    wchar_t setting[16];
+    wchar_t name[MAX_PATH];
     for (int i = 0; i < RecentFileCount; i++) {
         SettingName(i, setting);
         // A damaged or repeated entry is left out.
-        if (ReadSettingText(setting, name, sizeof(name)) && name[0] != '\0' && IndexOf(name) < 0)
-            lstrcpyA(recentFiles[recentCount++], name);
+        if (ReadSettingText(setting, name, MAX_PATH) && name[0] != L'\0' && IndexOf(name) < 0)
+            StringCchCopyW(recentFiles[recentCount++], MAX_PATH, name);
     }
     ShowInMenu(frame);
 }
 
-void AddRecentFile(const char* name)
+void AddRecentFile(const wchar_t* name)
 {
     int index = IndexOf(name);
     if (index >= 0)
@@ -145,24 +146,24 @@ void AddRecentFile(const char* name)
     else if (recentCount == RecentFileCount)
         recentCount--;   // the oldest goes
     for (int i = recentCount; i > 0; i--)
-        lstrcpyA(recentFiles[i], recentFiles[i - 1]);
-    lstrcpynA(recentFiles[0], name, MAX_PATH);
+        StringCchCopyW(recentFiles[i], MAX_PATH, recentFiles[i - 1]);
+    lstrcpynW(recentFiles[0], name, MAX_PATH);
     recentCount++;
     ListChanged();
 }
 
-bool RecentFileName(int index, char name[MAX_PATH])
+bool RecentFileName(int index, wchar_t name[MAX_PATH])
 {
     if (index < 0 || index >= recentCount)
         return false;
-    lstrcpyA(name, recentFiles[index]);
+    StringCchCopyW(name, MAX_PATH, recentFiles[index]);
     return true;
 }
 
-void ForgetRecentFileIfGone(const char* name)
+void ForgetRecentFileIfGone(const wchar_t* name)
 {
     // Gone: deleted, renamed, its folder or drive away.
-    if (GetFileAttributesA(name) == INVALID_FILE_ATTRIBUTES) {
+    if (GetFileAttributesW(name) == INVALID_FILE_ATTRIBUTES) {
         int stillListed = IndexOf(name);
         if (stillListed >= 0) {
             RemoveAt(stillListed);

@@ -9,77 +9,79 @@ namespace {
 HKEY OpenSettingsKey(bool forWriting)
 {
     HKEY key = nullptr;
-    LONG result = forWriting ? RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr,
+    LONG result = forWriting ? RegCreateKeyExW(HKEY_CURRENT_USER, SettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr,
                                                &key, nullptr)
-                             : RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKey, 0, KEY_READ, &key);
+                             : RegOpenKeyExW(HKEY_CURRENT_USER, SettingsKey, 0, KEY_READ, &key);
     return result == ERROR_SUCCESS ? key : nullptr;
 }
 
 // The value's bytes when it has the type and at most `size` bytes; their number in `size`.
-bool ReadValue(const char* name, DWORD type, void* data, DWORD& size)
+bool ReadValue(const wchar_t* name, DWORD type, void* data, DWORD& size)
 {
     RegistryKeyHolder key(OpenSettingsKey(false));
     if (!key.IsValid())
         return false;
     DWORD foundType = 0;
-    return RegQueryValueExA(key.Get(), name, nullptr, &foundType, static_cast<BYTE*>(data), &size) ==
+    return RegQueryValueExW(key.Get(), name, nullptr, &foundType, static_cast<BYTE*>(data), &size) ==
                ERROR_SUCCESS &&
            foundType == type;
 }
 
-void WriteValue(const char* name, DWORD type, const void* data, DWORD size)
+void WriteValue(const wchar_t* name, DWORD type, const void* data, DWORD size)
 {
     RegistryKeyHolder key(OpenSettingsKey(true));
     if (key.IsValid())
-        RegSetValueExA(key.Get(), name, 0, type, static_cast<const BYTE*>(data), size);
+        RegSetValueExW(key.Get(), name, 0, type, static_cast<const BYTE*>(data), size);
 }
 
 } // namespace
 
-bool ReadSettingNumber(const char* name, DWORD& value)
+bool ReadSettingNumber(const wchar_t* name, DWORD& value)
 {
     DWORD size = sizeof(value);
     return ReadValue(name, REG_DWORD, &value, size) && size == sizeof(value);
 }
 
-bool ReadSettingBytes(const char* name, void* bytes, DWORD size)
+bool ReadSettingBytes(const wchar_t* name, void* bytes, DWORD size)
 {
     DWORD read = size;
     return ReadValue(name, REG_BINARY, bytes, read) && read == size;
 }
 
-bool ReadSettingText(const char* name, char* text, DWORD size)
+bool ReadSettingText(const wchar_t* name, wchar_t* text, DWORD capacity)
 {
+    DWORD size = capacity * sizeof(wchar_t);
     DWORD read = size;
     if (!ReadValue(name, REG_SZ, text, read))
         return false;
-    if (read > 0 && text[read - 1] == '\0')
+    DWORD characters = read / sizeof(wchar_t);
+    if (characters > 0 && text[characters - 1] == L'\0')
         return true;
     // A stored string may lack its terminator.
-    if (read >= size)
+    if (characters >= capacity)
         return false;
-    text[read] = '\0';
+    text[characters] = L'\0';
     return true;
 }
 
-void WriteSettingNumber(const char* name, DWORD value)
+void WriteSettingNumber(const wchar_t* name, DWORD value)
 {
     WriteValue(name, REG_DWORD, &value, sizeof(value));
 }
 
-void WriteSettingBytes(const char* name, const void* bytes, DWORD size)
+void WriteSettingBytes(const wchar_t* name, const void* bytes, DWORD size)
 {
     WriteValue(name, REG_BINARY, bytes, size);
 }
 
-void WriteSettingText(const char* name, const char* text)
+void WriteSettingText(const wchar_t* name, const wchar_t* text)
 {
-    WriteValue(name, REG_SZ, text, static_cast<DWORD>(lstrlenA(text)) + 1);
+    WriteValue(name, REG_SZ, text, (static_cast<DWORD>(lstrlenW(text)) + 1) * sizeof(wchar_t));
 }
 
-void DeleteSetting(const char* name)
+void DeleteSetting(const wchar_t* name)
 {
     RegistryKeyHolder key(OpenSettingsKey(true));
     if (key.IsValid())
-        RegDeleteValueA(key.Get(), name);
+        RegDeleteValueW(key.Get(), name);
 }

@@ -6,15 +6,15 @@
 #include <windows.h>
 
 // Under HKEY_CURRENT_USER.
-const char SettingsKey[] = "Software\\Penmar";
+const wchar_t SettingsKey[] = L"Software\\Penmar";
 
-bool ReadSettingNumber(const char* name, DWORD& value);
+bool ReadSettingNumber(const wchar_t* name, DWORD& value);
 // Exactly `size` bytes.
-bool ReadSettingBytes(const char* name, void* bytes, DWORD size);
-// A string that fits `size` bytes with its terminator.
-bool ReadSettingText(const char* name, char* text, DWORD size);
+bool ReadSettingBytes(const wchar_t* name, void* bytes, DWORD size);
+// A string that fits `capacity` characters with its terminator.
+bool ReadSettingText(const wchar_t* name, wchar_t* text, DWORD capacity);
 
-void WriteSettingNumber(const char* name, DWORD value);
-void WriteSettingBytes(const char* name, const void* bytes, DWORD size);
-void WriteSettingText(const char* name, const char* text);
-void DeleteSetting(const char* name);
+void WriteSettingNumber(const wchar_t* name, DWORD value);
+void WriteSettingBytes(const wchar_t* name, const void* bytes, DWORD size);
+void WriteSettingText(const wchar_t* name, const wchar_t* text);
+void DeleteSetting(const wchar_t* name);

@@ -6,12 +6,12 @@ HWND hFindDialog = nullptr;
 HFONT hEditorFont = nullptr;
 COLORREF fontColor = 0;
 HINSTANCE hAppInstance = nullptr;
-char pendingFileName[260];
+wchar_t pendingFileName[MAX_PATH];
 int openFromCommandLine = 0;
 
 HWND ActiveDocument()
 {
     if (hMDIClient == nullptr)
         return nullptr;
-    return reinterpret_cast<HWND>(SendMessageA(hMDIClient, WM_MDIGETACTIVE, 0, 0));
+    return reinterpret_cast<HWND>(SendMessageW(hMDIClient, WM_MDIGETACTIVE, 0, 0));
 }

@@ -8,7 +8,7 @@ extern HWND hFindDialog;
 extern HFONT hEditorFont;
 extern COLORREF fontColor;
 extern HINSTANCE hAppInstance;
-extern char pendingFileName[260];
+extern wchar_t pendingFileName[MAX_PATH];
 extern int openFromCommandLine;
 
 // The active document window, or null.

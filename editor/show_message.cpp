@@ -1,18 +1,18 @@
 #include "show_message.h"
 
-#include <cstdio>
+#include <strsafe.h>
 
 #include "editor_hooks.h"
 #include "texts.h"
 
-void ShowMessage(HWND owner, const char* format, const char* string)
+void ShowMessage(HWND owner, const wchar_t* format, const wchar_t* string)
 {
-    if (string == nullptr || string[0] == '\0')
-        string = TEXT_EMPTY_NAME;
+    if (string == nullptr || string[0] == L'\0')
+        string = WIDE(TEXT_EMPTY_NAME);
     // Bounded formatting: a long string is cut instead of running past the buffer.
-    char text[336];
-    std::snprintf(text, sizeof(text), format, string);
-    ShowMessageBox(owner, text, TEXT_MESSAGE_CAPTION, MB_ICONEXCLAMATION);
+    wchar_t text[336];
+    StringCchPrintfW(text, 336, format, string);
+    ShowMessageBox(owner, text, WIDE(TEXT_MESSAGE_CAPTION), MB_ICONEXCLAMATION);
 }
 
 bool WindowCreated(HWND window, HWND owner, const char* failure, const char* caption, UINT style)

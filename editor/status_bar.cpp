@@ -6,25 +6,32 @@
 
 void SetStatusParts(HWND statusBar)
 {
-    // The first part keeps its width, the position part stands at the right, the name has the rest.
+    // The first part keeps its width, the document's parts stand at the right, the name has the rest.
     const int firstPartEnd = 100;
     const int positionPartWidth = 140;
+    const int lineEndsPartWidth = 60;
+    const int encodingPartWidth = 110;
     RECT client = {};
     GetClientRect(statusBar, &client);
-    int nameEnd = client.right - positionPartWidth;
-    int rightEdges[3] = {firstPartEnd, nameEnd > firstPartEnd ? nameEnd : firstPartEnd, -1};
-    SendMessageA(statusBar, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(rightEdges));
+    int encodingStart = client.right - encodingPartWidth;
+    int lineEndsStart = encodingStart - lineEndsPartWidth;
+    int nameEnd = lineEndsStart - positionPartWidth;
+    if (nameEnd < firstPartEnd)
+        nameEnd = firstPartEnd;
+    int rightEdges[5] = {firstPartEnd, nameEnd, nameEnd + positionPartWidth,
+                         nameEnd + positionPartWidth + lineEndsPartWidth, -1};
+    SendMessageW(statusBar, SB_SETPARTS, 5, reinterpret_cast<LPARAM>(rightEdges));
 }
 
-void SetStatusTexts(const char* part0, const char* part1)
+void SetStatusTexts(const wchar_t* part0, const wchar_t* part1)
 {
-    SendDlgItemMessageA(hMainWindow, FrameStatusBarId, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(part0));
+    SendDlgItemMessageW(hMainWindow, FrameStatusBarId, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(part0));
     if (part1 != nullptr)
-        SendDlgItemMessageA(hMainWindow, FrameStatusBarId, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(part1));
+        SendDlgItemMessageW(hMainWindow, FrameStatusBarId, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(part1));
 }
 
-void SetStatusPosition(const char* text)
+void SetStatusPart(int part, const wchar_t* text)
 {
-    SendDlgItemMessageA(hMainWindow, FrameStatusBarId, SB_SETTEXTA, StatusPositionPart,
+    SendDlgItemMessageW(hMainWindow, FrameStatusBarId, SB_SETTEXTW, static_cast<WPARAM>(part),
                         reinterpret_cast<LPARAM>(text));
 }

@@ -1,7 +1,7 @@
 // lexmar: a one-dialog word-lookup tool. Its one argument, when given, is checked as the dialog opens.
 #include <windows.h>
 
-#include "spellcheck_hooks.h"
+#include "message_boxes.h"
 #include "lookup_dialog.h"
 #include "lookup_state.h"
 #include "start_word.h"

@@ -4,7 +4,7 @@
 
 #include "list_pick.h"
 #include "lookup_state.h"
-#include "spellcheck_hooks.h"
+#include "message_boxes.h"
 #include "texts.h"
 #include "typed_word_check.h"
 #include "word_dialog.h"

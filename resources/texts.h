@@ -4,6 +4,10 @@
 // The version shown in the status bar and the dialogs.
 #include "penmar_version.h"
 
+// A text below as the wide string that the system's W functions take: WIDE(TEXT_FRAME_TITLE).
+#define WIDE_LITERAL(text) L##text
+#define WIDE(text) WIDE_LITERAL(text)
+
 // ---- Start-up and frame --------------------------------------------------------------------
 #define TEXT_FRAME_TITLE "Penmar"
 #define TEXT_ACCELERATORS_NAME "Penmar"
@@ -18,7 +22,7 @@
 #define TEXT_STATUS_BAR_FAILED "Could not create status bar."
 #define TEXT_STATUS_VERSION "Version " PENMAR_VERSION_TEXT
 #define TEXT_HELP_NOT_AVAILABLE "Help not available"
-#define TEXT_UNABLE_TO_PRINT "Unable to print file %s"
+#define TEXT_UNABLE_TO_PRINT "Unable to print file %ls"
 #define TEXT_DICTIONARY_PROGRAM "C:/ZOLT/lexmar.exe "
 #define TEXT_DICTIONARY_VERB "open"
 #define TEXT_ABOUT_BOX_NAME "AboutBox"
@@ -33,7 +37,7 @@
 #define TEXT_MENU_PRINT "&Print\tCtrl+P"
 #define TEXT_MENU_EXIT "E&xit"
 // A recent file in the File menu: its number, then its name.
-#define TEXT_MENU_RECENT_FILE "&%d %s"
+#define TEXT_MENU_RECENT_FILE "&%d %ls"
 // What stands for the folders left out of a name too long for the menu.
 #define TEXT_MENU_NAME_GAP "..."
 #define TEXT_MENU_EDIT "&Edit"
@@ -73,28 +77,47 @@
 #define TEXT_EMPTY_NAME "(untitled)"
 #define TEXT_EDIT_BOX_FAILED "Could not create edit box."
 #define TEXT_CHILD_CREATION_FAILED "MDI Child creation failed."
-#define TEXT_SAVE_CHANGES "Save current changes in %s?"
+#define TEXT_SAVE_CHANGES "Save current changes in %ls?"
 #define TEXT_EDIT_OUT_OF_SPACE "CHILD Edit control out of space."
-#define TEXT_SIZE_UNREADABLE "File is really too big to be opened!"
-#define TEXT_NO_MEMORY_TO_OPEN "Not enough memory to be opened!"
-#define TEXT_READ_FAILED "File is too big to be opened!"
-#define TEXT_EDIT_REFUSED_TEXT "Problem loading Edit Control!"
 #define TEXT_ZERO_BYTES_AS_BLANKS \
     "This file holds zero bytes. They are shown as blanks, and saving the file writes blanks in their place."
+#define TEXT_ANSI_NOT_EXACT \
+    "Some bytes of this file stand for no character of the system's code page. Saving the file writes " \
+    "other bytes in their place."
+// Before a save in the ANSI code page (the character, then its code point as U+ and four or more digits).
+#define TEXT_NOT_IN_ANSI \
+    "The character %ls (U+%04X) and perhaps others cannot be saved in the ANSI code page.\r\n\r\n" \
+    "Save the file in UTF-8 instead?"
 // The file name, then the system's own reason.
-#define TEXT_OPEN_FAILED "Could not open the file\r\n%s\r\n\r\n%s"
-#define TEXT_SAVE_FAILED "Could not save the file\r\n%s\r\n\r\n%s"
+#define TEXT_OPEN_FAILED "Could not open the file\r\n%ls\r\n\r\n%ls"
+#define TEXT_SAVE_FAILED "Could not save the file\r\n%ls\r\n\r\n%ls"
 #define TEXT_SYSTEM_ERROR_NUMBER "System error %lu."
 #define TEXT_NAME_TOO_LONG \
     "The file name given on the command line is too long (more than 259 characters); no file was opened."
 #define TEXT_STATUS_OPENED "Opened..."
 #define TEXT_STATUS_SAVED "Saved..."
 #define TEXT_STATUS_POSITION "Ln %d, Col %d"
+// How the active document's file keeps its text.
+#define TEXT_ENCODING_ANSI "ANSI"
+#define TEXT_ENCODING_UTF8 "UTF-8"
+#define TEXT_ENCODING_UTF8_BOM "UTF-8 with BOM"
+#define TEXT_ENCODING_UTF16_LE "UTF-16 LE"
+#define TEXT_ENCODING_UTF16_BE "UTF-16 BE"
+#define TEXT_LINE_ENDS_CRLF "CRLF"
+#define TEXT_LINE_ENDS_LF "LF"
+#define TEXT_LINE_ENDS_CR "CR"
+#define TEXT_LINE_ENDS_MIXED "Mixed"
 #define TEXT_FILTER_TEXT_FILES "Text Files (*.txt)"
 #define TEXT_FILTER_TEXT_PATTERN "*.txt"
 #define TEXT_FILTER_ALL_FILES "All Files (*.*)"
 #define TEXT_FILTER_ALL_PATTERN "*.*"
 #define TEXT_DEFAULT_EXTENSION "txt"
+// The Save As dialog's types: the encodings a document can be saved in, each for any file name.
+#define TEXT_FILTER_SAVE_UTF8 "Text in UTF-8 (*.*)"
+#define TEXT_FILTER_SAVE_UTF8_BOM "Text in UTF-8 with BOM (*.*)"
+#define TEXT_FILTER_SAVE_UTF16_LE "Text in UTF-16 LE (*.*)"
+#define TEXT_FILTER_SAVE_UTF16_BE "Text in UTF-16 BE (*.*)"
+#define TEXT_FILTER_SAVE_ANSI "Text in ANSI (*.*)"
 
 // ---- Find and replace, fonts, printing -----------------------------------------------------
 #define TEXT_GOTO_BOX_NAME "GoToLineBox"

@@ -1,6 +1,6 @@
 #include "list_pick.h"
 
-#include "spellcheck_hooks.h"
+#include "message_boxes.h"
 #include "texts.h"
 #include "word_dialog_ids.h"
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "list_files.h"
-#include "spellcheck_hooks.h"
+#include "message_boxes.h"
 #include "texts.h"
 #include "typed_text_check.h"
 #include "word_lists.h"

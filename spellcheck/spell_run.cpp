@@ -3,11 +3,13 @@
 #include <cstring>
 
 #include "change_all.h"
+#include "document_text.h"
 #include "document_words.h"
 #include "local_words.h"
+#include "message_boxes.h"
+#include "scan_text.h"
 #include "spell_dialog.h"
 #include "spell_run_state.h"
-#include "spellcheck_hooks.h"
 #include "texts.h"
 #include "typed_word_check.h"
 #include "word_check.h"
@@ -15,14 +17,16 @@
 
 namespace {
 
+const wchar_t TypographicApostrophe = 0x2019;
+
 // Opens the spell dialog on run.currentWord. False when it could not be opened; the record then says
 // to stop, so that nothing is done with what an earlier dialog left behind.
 bool AskAboutWord(HWND window, SpellRunRecord& run)
 {
     run.action = ActionNone;
     run.stopRun = 1;
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
-    INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(WORD_DIALOG_ID), window, SpellDialogProc,
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    INT_PTR result = DialogBoxParamW(instance, MAKEINTRESOURCEW(WORD_DIALOG_ID), window, SpellDialogProc,
                                      reinterpret_cast<LPARAM>(&run));
     if (result != -1)
         return true;
@@ -35,27 +39,9 @@ bool AskAboutWord(HWND window, SpellRunRecord& run)
 // How far the run goes: from where it began to the end of the document, and then, when the user
 // agrees, from the beginning up to where it began.
 struct RunExtent {
-    int32_t began;       // character index where the run began; it moves with changes of the text before it
-    bool wrapped;        // the run has gone on from the beginning
-    // Once wrapped, where it began as line and column: the walk goes by lines, and asking for each
-    // line's character index would count the lines from the top every time.
-    int32_t beganLine;
-    int32_t beganColumn;
+    int32_t began;   // character index where the run began; it moves with changes of the text before it
+    bool wrapped;    // the run has gone on from the beginning
 };
-
-// Where the run began, as line and column of the text as it stands now.
-void LocateRunStart(HWND window, int editId, RunExtent& extent)
-{
-    DocumentLine line;
-    extent.beganColumn = ReadLineAt(window, editId, extent.began, line);
-    extent.beganLine = line.number;
-}
-
-bool BeforeRunStart(const RunExtent& extent, const DocumentWords& words, int32_t position)
-{
-    return words.line.number < extent.beganLine ||
-           (words.line.number == extent.beganLine && position - 1 < extent.beganColumn);
-}
 
 bool AskToGoOnFromTheBeginning(HWND window)
 {
@@ -63,49 +49,67 @@ bool AskToGoOnFromTheBeginning(HWND window)
                           MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-// The next word the run checks: its position in words.line, the word and its length. False when the
-// run has checked all it goes over.
-bool NextRunWord(HWND window, int editId, DocumentWords& words, RunExtent& extent, int32_t& position,
-                 WordField& word, int32_t& length)
+// The next word the run checks: where it begins, the word and its length. False when the run has
+// checked all it goes over.
+bool NextRunWord(HWND window, DocumentWords& words, RunExtent& extent, int32_t& index, WordField& word,
+                 int32_t& length)
 {
     for (;;) {
-        if (NextDocumentWord(window, editId, words, position, word, length))
-            return !extent.wrapped || BeforeRunStart(extent, words, position);
+        if (NextDocumentWord(words, index, word, length))
+            return !extent.wrapped || index < extent.began;
         if (extent.wrapped || extent.began == 0 || !AskToGoOnFromTheBeginning(window))
             return false;
         extent.wrapped = true;
-        LocateRunStart(window, editId, extent);
-        WalkWordsFrom(window, editId, 0, words);
+        words.start = 0;
     }
+}
+
+// The replacement (Windows-1252) as the document writes it: with the typographic apostrophe where the
+// word it replaces has one.
+void DocumentFormOf(const char* replacement, const wchar_t* replaced, int32_t replacedLength, wchar_t* out,
+                    int outSize)
+{
+    WideFromWordText(replacement, out, outSize);
+    bool typographic = false;
+    for (int32_t i = 0; i < replacedLength; i++)
+        typographic = typographic || replaced[i] == TypographicApostrophe;
+    for (int i = 0; typographic && out[i] != L'\0'; i++)
+        if (out[i] == L'\'')
+            out[i] = TypographicApostrophe;
 }
 
 // Carries out the user's choice for the word at character index wordIndex, then sets where the
 // walk goes on.
-void ActOnChoice(HWND window, int editId, int32_t wordIndex, SpellRunRecord& run, DocumentWords& words,
+void ActOnChoice(HWND window, HWND edit, int32_t wordIndex, SpellRunRecord& run, DocumentWords& words,
                  RunExtent& extent)
 {
-    if (run.action == ActionChange) {
-        ReplaceSelection(window, editId, run.replacement);
-        if (wordIndex < extent.began)
-            extent.began += static_cast<int32_t>(std::strlen(run.replacement)) - run.currentLength;
-        // Behind the first character of the replacement: its first word is not checked again.
-        WalkWordsFrom(window, editId, wordIndex + 1, words);
-    } else if (run.action == ActionChangeAll) {
-        // The word the run stopped at, whatever the user then typed in the Word box.
-        int32_t marks[] = {wordIndex, extent.began};
-        ChangeAllInDocument(window, editId, run.currentWord, run.replacement, marks, 2);
-        extent.began = marks[1];
-        WalkWordsFrom(window, editId, marks[0] + 1, words);
-        run.action = ActionNone;
+    if (run.action == ActionChange || run.action == ActionChangeAll) {
+        // The word the run stopped at, as the document holds it.
+        wchar_t documentWord[WordWidth + 1];
+        std::memcpy(documentWord, words.text.Get() + wordIndex, sizeof(wchar_t) * static_cast<size_t>(run.currentLength));
+        documentWord[run.currentLength] = L'\0';
+        wchar_t replacement[TypedTextSize];
+        DocumentFormOf(run.replacement, documentWord, run.currentLength, replacement, TypedTextSize);
+        if (run.action == ActionChange) {
+            ReplaceDocumentSpan(edit, wordIndex, wordIndex + run.currentLength, replacement, true);
+            if (wordIndex < extent.began)
+                extent.began += static_cast<int32_t>(lstrlenW(replacement)) - run.currentLength;
+            // Behind the first character of the replacement: its first word is not checked again.
+            WalkWordsFrom(edit, wordIndex + 1, words);
+        } else {
+            // The word the run stopped at, whatever the user then typed in the Word box.
+            int32_t marks[] = {wordIndex, extent.began};
+            ChangeAllInDocument(edit, documentWord, run.currentWord, replacement, marks, 2);
+            extent.began = marks[1];
+            WalkWordsFrom(edit, marks[0] + 1, words);
+            run.action = ActionNone;
+        }
     } else if (run.action == ActionAddWord) {
         // After No the same word is found, checked and shown again.
         if (!OfferLocalWord(window, run.wordToAdd))
             words.start = words.foundFrom;
         run.action = ActionNone;
     }
-    // A change may have moved the text behind it to other lines.
-    if (extent.wrapped)
-        LocateRunStart(window, editId, extent);
 }
 
 } // namespace
@@ -113,13 +117,20 @@ void ActOnChoice(HWND window, int editId, int32_t wordIndex, SpellRunRecord& run
 void SpellCheckRun(HWND window, int editId)
 {
     SpellRunRecord& run = SpellRunState;
+    HWND edit = GetDlgItem(window, editId);
+    int selectionStart = 0, selectionEnd = 0;
+    GetDocumentSelection(edit, selectionStart, selectionEnd);
     // NextWord passes over a word the caret is in.
     DocumentWords words;
-    RunExtent extent = {WalkWordsFromSelection(window, editId, words), false, 0, 0};
+    if (!WalkWordsFrom(edit, selectionStart, words))
+        return;
+    // From the very end there is nothing before the question: the run checks the whole document.
+    RunExtent extent = {selectionStart < words.length ? selectionStart : 0, false};
+    words.start = extent.began;
     bool allKnown = true;
-    int32_t position = 0, length = 0;
+    int32_t index = 0, length = 0;
     WordField word;
-    while (NextRunWord(window, editId, words, extent, position, word, length)) {
+    while (NextRunWord(window, words, extent, index, word, length)) {
         int16_t status = 0;
         CheckWord(word, status);
         if (status <= 0)
@@ -129,15 +140,14 @@ void SpellCheckRun(HWND window, int editId)
             return;
 
         allKnown = false;
-        int32_t wordIndex = DocumentIndexOf(window, editId, words, position);
-        SelectDocumentText(window, editId, wordIndex, length);
+        SelectDocumentSpan(edit, index, index + length);
         std::memcpy(run.currentWord, word.ch, WordWidth);
         run.currentWord[length] = 0;
         run.currentLength = length;
         std::strcpy(run.replacement, NoReplacement);
         if (!AskAboutWord(window, run))
             return;
-        ActOnChoice(window, editId, wordIndex, run, words, extent);
+        ActOnChoice(window, edit, index, run, words, extent);
         if (run.stopRun == 1)
             return;
     }

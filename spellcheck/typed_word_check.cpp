@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "spellcheck_hooks.h"
+#include "message_boxes.h"
 #include "texts.h"
 #include "word_dialog_ids.h"
 

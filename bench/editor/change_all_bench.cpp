@@ -16,19 +16,21 @@
 namespace {
 
 const char Misspelling[] = "teh";
-const char Correction[] = "the";
+const wchar_t Correction[] = L"the";
 
-typedef void (*ChangeAllFunction)(HWND window, int editId, const char* word, const char* replacement,
+typedef void (*ChangeAllFunction)(HWND window, int editId, const char* word, const wchar_t* replacement,
                                   int32_t mark);
 
-void ChangeAllInOnePass(HWND window, int editId, const char* word, const char* replacement, int32_t mark)
+void ChangeAllInOnePass(HWND window, int editId, const char* word, const wchar_t* replacement, int32_t mark)
 {
-    ChangeAllInDocument(window, editId, word, replacement, &mark, 1);
+    wchar_t documentWord[32];
+    MultiByteToWideChar(CP_ACP, 0, word, -1, documentWord, 32);
+    ChangeAllInDocument(GetDlgItem(window, editId), documentWord, word, replacement, &mark, 1);
 }
 
-void ChangeOneByOne(HWND window, int editId, const char* word, const char* replacement, int32_t mark)
+void ChangeOneByOne(HWND window, int editId, const char* word, const wchar_t* replacement, int32_t mark)
 {
-    ChangeAllOneByOne(window, editId, word, replacement, mark);
+    ChangeAllOneByOne(GetDlgItem(window, editId), word, replacement, mark);
 }
 
 // Changes every occurrence in a new document holding text; gives the document's text afterwards.
@@ -51,7 +53,7 @@ int main(int argc, char** argv)
 {
     BenchArguments arguments = ReadBenchArguments(argc, argv, 2000);
     std::string text = MakeText(arguments.bytes, arguments.count, Misspelling);
-    std::printf("document: %u bytes, \"%s\" %d times, changed to \"%s\"\n", static_cast<unsigned>(text.size()),
+    std::printf("document: %u bytes, \"%s\" %d times, changed to \"%ls\"\n", static_cast<unsigned>(text.size()),
                 Misspelling, Occurrences(text, Misspelling), Correction);
 
     HWND frame = StartEditorFrame();

@@ -125,7 +125,9 @@ int main(int argc, char** argv)
     RegisterWindowClasses(instance);
     LARGE_INTEGER start = Now();
     HWND frame = CreateFrameWindow(instance, SW_SHOWNORMAL);
-    OpenCommandLineFiles(frame, file);
+    wchar_t wideFile[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, file, -1, wideFile, MAX_PATH);
+    OpenCommandLineFiles(frame, wideFile);
     LARGE_INTEGER opened = Now();
     HWND document = reinterpret_cast<HWND>(SendMessageA(hMDIClient, WM_MDIGETACTIVE, 0, 0));
     HWND edit = GetDlgItem(document, DocumentEditId);
@@ -134,12 +136,14 @@ int main(int argc, char** argv)
 
     TimeCaretPosition(edit);
 
-    std::string copy = std::string(file) + ".saved";
+    std::wstring copy = std::wstring(wideFile) + L".saved";
+    DocumentFile target = {};
+    StartNewDocumentFile(target);
     LARGE_INTEGER saveStart = Now();
-    int saved = SaveTextFile(edit, copy.c_str());
+    int saved = SaveTextFile(edit, copy.c_str(), target);
     LARGE_INTEGER saveEnd = Now();
     std::printf("save: %.3f s (%s)\n", Seconds(saveStart, saveEnd), saved ? "written" : "FAILED");
-    DeleteFileA(copy.c_str());
+    DeleteFileW(copy.c_str());
     DestroyWindow(frame);
     return saved ? 0 : 1;
 }

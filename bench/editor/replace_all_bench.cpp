@@ -16,15 +16,17 @@ namespace {
 
 const char Wanted[] = "zebra";
 const char Replacement[] = "giraffe";
+wchar_t WideWanted[] = L"zebra";
+wchar_t WideReplacement[] = L"giraffe";
 
-FINDREPLACEA ReplaceAllRequest()
+FINDREPLACEW ReplaceAllRequest()
 {
-    FINDREPLACEA record;
+    FINDREPLACEW record;
     ZeroMemory(&record, sizeof(record));
     record.lStructSize = sizeof(record);
     record.Flags = FR_REPLACEALL;
-    record.lpstrFindWhat = const_cast<char*>(Wanted);
-    record.lpstrReplaceWith = const_cast<char*>(Replacement);
+    record.lpstrFindWhat = WideWanted;
+    record.lpstrReplaceWith = WideReplacement;
     return record;
 }
 
@@ -50,7 +52,7 @@ int main(int argc, char** argv)
     HWND document = NewDocument(text);
     LARGE_INTEGER setEnd = Now();
     std::printf("text set: %.3f s (a new document window given the whole text once)\n", Seconds(setStart, setEnd));
-    FINDREPLACEA request = ReplaceAllRequest();
+    FINDREPLACEW request = ReplaceAllRequest();
     searchPos = 0;
     LARGE_INTEGER start = Now();
     HandleFindRequest(document, reinterpret_cast<LPARAM>(&request));

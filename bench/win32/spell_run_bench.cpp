@@ -14,7 +14,7 @@
 #include "../bench_arguments.h"
 #include "list_files.h"
 #include "spell_run.h"
-#include "spellcheck_hooks.h"
+#include "message_boxes.h"
 #include "word_check.h"
 #include "word_field.h"
 #include "word_scanner.h"
@@ -23,7 +23,7 @@ namespace {
 
 const int EditId = 101;
 int DialogsAnswered = 0;
-std::string FinalCaption;
+std::wstring FinalCaption;
 
 // A hook on window creation (unlike a message hook, it costs nothing while the run reads the text):
 // each dialog gets an Ignore Once press queued, which it takes as soon as its modal loop runs.
@@ -41,7 +41,7 @@ LRESULT CALLBACK AnswerIgnoreOnce(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-int RecordFinalMessage(HWND, const char*, const char* caption, UINT)
+int RecordFinalMessage(HWND, const wchar_t*, const wchar_t* caption, UINT)
 {
     FinalCaption = caption;
     return IDOK;
@@ -149,7 +149,7 @@ int main(int argc, char** argv)
     UnhookWindowsHookEx(hook);
 
     double run = Seconds(t1, t2);
-    std::printf("%ld words, %ld lines, %d dialogs answered Ignore Once, final caption \"%s\"\n", words,
+    std::printf("%ld words, %ld lines, %d dialogs answered Ignore Once, final caption \"%ls\"\n", words,
                 static_cast<long>(SendMessageA(edit, EM_GETLINECOUNT, 0, 0)), DialogsAnswered, FinalCaption.c_str());
     std::printf("list load %.3f s; run %.3f s: %.3f ms per 1,000 words\n", Seconds(t0, t1), run,
                 run * 1000.0 / (static_cast<double>(words) / 1000.0));

@@ -19,7 +19,7 @@
 #include "lookup_state.h"
 #include "spell_dialog.h"
 #include "spell_run_state.h"
-#include "spellcheck_hooks.h"
+#include "message_boxes.h"
 #include "word_dialog_ids.h"
 
 namespace {
@@ -33,9 +33,9 @@ double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to)
     return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-int AnswerWithOk(HWND, const char* text, const char* caption, UINT)
+int AnswerWithOk(HWND, const wchar_t* text, const wchar_t* caption, UINT)
 {
-    std::fprintf(stderr, "message: %s (%s)\n", text, caption);
+    std::fprintf(stderr, "message: %ls (%ls)\n", text, caption);
     return IDOK;
 }
 

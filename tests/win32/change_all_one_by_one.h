@@ -1,8 +1,8 @@
 // Change All as it was made before it became one change of the text: every occurrence replaced on its
-// own, the document's lines read again after each. Kept as the reference for the one-pass Change All.
+// own, the document's text read again after each. Kept as the reference for the one-pass Change All.
 #pragma once
 #include <windows.h>
 #include <cstdint>
 
 // Same arguments as ChangeAllInDocument, with one mark; gives where the mark moved to.
-int32_t ChangeAllOneByOne(HWND window, int editId, const char* word, const char* replacement, int32_t mark);
+int32_t ChangeAllOneByOne(HWND edit, const char* word, const wchar_t* replacement, int32_t mark);

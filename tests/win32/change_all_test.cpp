@@ -6,6 +6,7 @@
 
 #include "change_all.h"
 #include "change_all_one_by_one.h"
+#include "message_log.h"
 #include "test_document.h"
 #include "word_scanner.h"
 
@@ -82,7 +83,7 @@ int32_t ChangeOneByOne(TestDocument& document, const std::string& text, const st
                        const std::string& replacement, int32_t mark)
 {
     Reset(document, text, mark);
-    return ChangeAllOneByOne(document.Window(), TestEditId, word.c_str(), replacement.c_str(), mark);
+    return ChangeAllOneByOne(GetDlgItem(document.Window(), TestEditId), word.c_str(), WideOf(replacement).c_str(), mark);
 }
 
 // The one change of the text gives what replacing one occurrence at a time gave, and one Undo takes
@@ -103,7 +104,8 @@ TEST(ChangeAll, ChangesTheTextAsOneOccurrenceAtATimeDidAndOneUndoTakesItBack)
         int32_t otherMark = ChangeOneByOne(oneByOne, text, word, replacement, marks[1]);
         int32_t runMark = ChangeOneByOne(oneByOne, text, word, replacement, marks[0]);
         Reset(onePass, text, marks[0]);
-        ChangeAllInDocument(onePass.Window(), TestEditId, word.c_str(), replacement.c_str(), marks, 2);
+        ChangeAllInDocument(GetDlgItem(onePass.Window(), TestEditId), WideOf(word).c_str(), word.c_str(),
+                            WideOf(replacement).c_str(), marks, 2);
         EditState expected = StateOf(oneByOne), got = StateOf(onePass);
         std::string context = "text \"" + text + "\", " + word + " -> " + replacement;
         ASSERT_EQ(got.text, expected.text) << context;

@@ -372,10 +372,10 @@ struct ProgramStart {
 };
 std::vector<ProgramStart> programStarts;
 
-HINSTANCE RecordProgramStart(HWND, const char* verb, const char* program, const char* parameters, const char*,
-                             int showCommand)
+HINSTANCE RecordProgramStart(HWND, const wchar_t* verb, const wchar_t* program, const wchar_t* parameters,
+                             const wchar_t*, int showCommand)
 {
-    programStarts.push_back({verb, program, parameters, showCommand});
+    programStarts.push_back({Utf8Of(verb), Utf8Of(program), Utf8Of(parameters), showCommand});
     return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));
 }
 
@@ -397,7 +397,7 @@ protected:
     }
     std::string LookupArgument(const char* text, int start, int end)
     {
-        SetWindowTextA(edit, text);
+        SetWindowTextW(edit, WideOf(text).c_str());
         SendMessageA(edit, EM_SETSEL, start, end);
         size_t before = programStarts.size();
         SendMessageA(frame, WM_COMMAND, IDM_TOOLS_DICTIONARY, 0);
@@ -424,7 +424,7 @@ TEST_F(DictionaryTest, StartsTheLookupToolWithTheSelectionInQuotes)
     EXPECT_EQ(LookupArgument(sixty.c_str(), 0, 60), "\"" + std::string(54, 'q') + "\"");
 }
 
-TEST_F(DictionaryTest, LinesLongerThanTheLineBufferAreReadOnlyAsFarAsItGoes)
+TEST_F(DictionaryTest, LongLinesAreReadWhole)
 {
     // An edit control wide enough that a 1,500-character line is not wrapped.
     SetWindowPos(edit, nullptr, 0, 0, 30000, 300, SWP_NOZORDER | SWP_NOMOVE);
@@ -435,8 +435,8 @@ TEST_F(DictionaryTest, LinesLongerThanTheLineBufferAreReadOnlyAsFarAsItGoes)
     ASSERT_EQ(SendMessageA(edit, EM_GETLINECOUNT, 0, 0), 1) << "the line must not wrap for this test";
 
     EXPECT_EQ(LookupArgument(line.c_str(), 998, 1010), "\"aabbbbbbbbbb\"");
-    EXPECT_EQ(LookupArgument(line.c_str(), 1020, 1030), "\"bbbb\"");
-    EXPECT_EQ(LookupArgument(line.c_str(), 1200, 1210), "\"\"");
+    EXPECT_EQ(LookupArgument(line.c_str(), 1020, 1030), "\"bbbbbbbbbb\"");
+    EXPECT_EQ(LookupArgument(line.c_str(), 1490, 1510), "\"bbbbbbbbbb\"");
 }
 
 } // namespace

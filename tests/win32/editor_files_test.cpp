@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "penmar_version.h"
 #include "resource_ids.h"
@@ -34,12 +35,16 @@ protected:
 
 TEST_F(FileTest, LineEndsAndBytesSurviveOpenAndSave)
 {
+    // Not UTF-8: the bytes are the ANSI code page's.
     const std::string bytes = "crlf\r\nbare lf\nlone cr\rtab\there \xE9\xFC end";
     std::string source = PathOf("source.txt");
     std::string copy = PathOf("copy.txt");
     WriteBytes(source, bytes);
     HWND document = Open(source);
-    EXPECT_EQ(WindowText(EditOf(document)), bytes);
+    EXPECT_EQ(WindowText(EditOf(document)), "crlf\r\nbare lf\nlone cr\rtab\there \xC3\xA9\xC3\xBC end");
+    PumpMessages();
+    EXPECT_EQ(StatusText(3), "Mixed");
+    EXPECT_EQ(StatusText(4), "ANSI");
     EXPECT_EQ(WindowText(document), source);
     EXPECT_EQ(StatusText(0), "Opened...");
     EXPECT_EQ(StatusText(1), source);
@@ -53,7 +58,10 @@ TEST_F(FileTest, LineEndsAndBytesSurviveOpenAndSave)
     EXPECT_EQ(seams.saveCalls[0].initialName, source);
     EXPECT_EQ(seams.saveCalls[0].flags,
               static_cast<DWORD>(OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT));
-    EXPECT_EQ(seams.saveCalls[0].filter, "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|");
+    EXPECT_EQ(seams.saveCalls[0].filter, "Text in UTF-8 (*.*)|*.*|Text in UTF-8 with BOM (*.*)|*.*|"
+                                         "Text in UTF-16 LE (*.*)|*.*|Text in UTF-16 BE (*.*)|*.*|"
+                                         "Text in ANSI (*.*)|*.*|");
+    EXPECT_EQ(seams.saveCalls[0].filterIndex, 5u);   // the file's own encoding
     EXPECT_EQ(seams.saveCalls[0].defaultExtension, "txt");
     EXPECT_TRUE(messages.Shown().empty());
 
@@ -319,6 +327,109 @@ TEST_F(FileTest, CancelledOpenLeavesAnEmptyUntitledDocument)
     EXPECT_EQ(CountDocumentWindows(), 1);
     EXPECT_EQ(WindowText(ActiveDocumentWindow()), "[Untitled]");
     EXPECT_EQ(StatusText(0), "Version " PENMAR_VERSION_TEXT);
+}
+
+// Every file of the corpus opens and, saved with no change, gives back its bytes; the status bar names
+// how the file keeps its text.
+TEST_F(FileTest, EveryEncodingAndKindOfLineEndsSavesAsItWasOpened)
+{
+    std::string everyByte;
+    for (int byte = 1; byte < 256; byte++)
+        everyByte += static_cast<char>(byte);
+    const std::string utf8 = "\xE2\x80\x9C" "Caf\xC3\xA9 au lait,\xE2\x80\x9D she said \xE2\x80\x94 \xCE\xB1\xCE\xB2 \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80";
+    struct CorpusFile {
+        const char* name;
+        std::string bytes;
+        const char* encoding;
+        const char* lineEnds;
+    };
+    const std::vector<CorpusFile> corpus = {
+        {"ansi.txt", everyByte, "ANSI", "Mixed"},
+        {"utf8.txt", utf8 + "\r\nline two\r\n", "UTF-8", "CRLF"},
+        {"utf8bom.txt", "\xEF\xBB\xBF" + utf8, "UTF-8 with BOM", "CRLF"},
+        {"utf16le.txt", std::string("\xFF\xFE" "a\0\xE9\0\r\0\n\0\x3B\xD8\x00\xDE", 14), "UTF-16 LE", "CRLF"},
+        {"utf16be.txt", std::string("\xFE\xFF\0a\0\xE9\0\n\0b", 10), "UTF-16 BE", "LF"},
+        {"empty.txt", "", "UTF-8", "CRLF"},
+        {"lf.txt", "one\ntwo\n\nthree", "UTF-8", "LF"},
+        {"cr.txt", "one\rtwo\r\rthree\r", "UTF-8", "CR"},
+        {"mixed.txt", "one\r\ntwo\nthree\rfour", "UTF-8", "Mixed"},
+        {"invalid.txt", "caf\xC3 \xA9\xFF\xFE", "ANSI", "CRLF"},
+    };
+    for (const CorpusFile& file : corpus) {
+        std::string path = PathOf(file.name);
+        WriteBytes(path, file.bytes);
+        HWND document = Open(path);
+        ASSERT_NE(document, nullptr) << file.name;
+        PumpMessages();
+        EXPECT_EQ(StatusText(4), file.encoding) << file.name;
+        EXPECT_EQ(StatusText(3), file.lineEnds) << file.name;
+        SendMessageA(frame, WM_COMMAND, IDM_FILE_SAVE, 0);
+        EXPECT_EQ(ReadBytes(path), file.bytes) << file.name;
+        SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
+    }
+    EXPECT_TRUE(messages.Shown().empty());
+}
+
+TEST_F(FileTest, UnicodeTextShowsItsCharactersAndLinesEndAsTheFileEndsThem)
+{
+    // Every character as it stands, outside the code page too.
+    const std::string text = "\xE2\x80\x9C" "Caf\xC3\xA9,\xE2\x80\x9D it\xE2\x80\x99s \xCE\xB1 \xE6\x97\xA5";
+    std::string path = PathOf("quotes.txt");
+    WriteBytes(path, text + "\nsecond\n");
+    HWND document = Open(path);
+    EXPECT_EQ(DocumentText(document), text + "\r\nsecond\r\n");
+    // Enter in an LF file adds its own line end.
+    SelectText(document, 0, 0);
+    TypeText(document, "first\r\n");
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_SAVE, 0);
+    EXPECT_EQ(ReadBytes(path), "first\n" + text + "\nsecond\n");
+
+    // A new document is saved in UTF-8 without a byte order mark; ANSI asks first about a character
+    // that the code page lacks, and No writes nothing.
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
+    HWND fresh = ActiveDocumentWindow();
+    TypeText(fresh, "\xCE\xB1 and \xC3\xA9");
+    std::string newPath = PathOf("new.txt");
+    SaveAs(newPath);
+    EXPECT_EQ(ReadBytes(newPath), "\xCE\xB1 and \xC3\xA9");
+    EXPECT_EQ(seams.saveCalls.back().filterIndex, 1u);
+    std::string ansiPath = PathOf("ansi.txt");
+    messages.AnswerNext({IDNO});
+    SaveAs(ansiPath + "|5");
+    EXPECT_FALSE(FileExists(ansiPath));
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_NE(messages.Shown()[0].text.find("U+03B1"), std::string::npos) << messages.Shown()[0].text;
+    messages.AnswerNext({IDYES});
+    SaveAs(ansiPath + "|5");
+    EXPECT_EQ(ReadBytes(ansiPath), "\xCE\xB1 and \xC3\xA9");
+    PumpMessages();
+    EXPECT_EQ(StatusText(4), "UTF-8");
+}
+
+// Names in any script open and save, from the dialog, the command line and the recent files.
+TEST_F(FileTest, FileNamesInAnyScriptOpenAndSave)
+{
+    std::string path = PathOf("\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC-\xE6\x97\xA5\xE6\x9C\xAC.txt");
+    WriteBytes(path, "text");
+    HWND document = Open(path);
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(WindowText(document), path);
+    TypeText(document, "more ");
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_SAVE, 0);
+    EXPECT_EQ(ReadBytes(path), "more text");
+    EXPECT_TRUE(messages.Shown().empty());
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
+
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_RECENT_FIRST, 0);
+    ASSERT_EQ(CountDocumentWindows(), 1);
+    EXPECT_EQ(DocumentText(ActiveDocumentWindow()), "more text");
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
+
+    DestroyFrame(frame);
+    QuitWasPosted();
+    StartEditor(("\"" + path + "\"").c_str());
+    ASSERT_EQ(CountDocumentWindows(), 1);
+    EXPECT_EQ(DocumentText(ActiveDocumentWindow()), "more text");
 }
 
 } // namespace

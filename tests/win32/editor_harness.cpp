@@ -17,29 +17,36 @@ SeamLog seams;
 
 namespace {
 
-FileDialogCall Describe(const OPENFILENAMEA* dialog)
+FileDialogCall Describe(const OPENFILENAMEW* dialog)
 {
-    FileDialogCall call{dialog->hwndOwner, dialog->lpstrFile ? dialog->lpstrFile : "", dialog->Flags, "",
-                        dialog->lpstrDefExt ? dialog->lpstrDefExt : "", dialog->nFilterIndex};
-    for (const char* part = dialog->lpstrFilter; part && *part; part += lstrlenA(part) + 1)
-        call.filter += std::string(part) + "|";
+    FileDialogCall call{dialog->hwndOwner, Utf8Of(dialog->lpstrFile), dialog->Flags, "", Utf8Of(dialog->lpstrDefExt),
+                        dialog->nFilterIndex};
+    for (const wchar_t* part = dialog->lpstrFilter; part && *part; part += lstrlenW(part) + 1)
+        call.filter += Utf8Of(part) + "|";
     return call;
 }
 
-BOOL Answer(OPENFILENAMEA* dialog, std::deque<std::string>& answers, std::vector<FileDialogCall>& calls)
+BOOL Answer(OPENFILENAMEW* dialog, std::deque<std::string>& answers, std::vector<FileDialogCall>& calls)
 {
-    EXPECT_EQ(dialog->lStructSize, static_cast<DWORD>(OPENFILENAME_SIZE_VERSION_400A));
+    EXPECT_EQ(dialog->lStructSize, static_cast<DWORD>(OPENFILENAME_SIZE_VERSION_400W));
     EXPECT_EQ(dialog->nMaxFile, 260u);
     calls.push_back(Describe(dialog));
     if (answers.empty())
         return FALSE;
-    lstrcpynA(dialog->lpstrFile, answers.front().c_str(), dialog->nMaxFile);
+    // An answer may end in "|N": the type (filter index) the user chose.
+    std::string answer = answers.front();
     answers.pop_front();
+    size_t bar = answer.rfind('|');
+    if (bar != std::string::npos) {
+        dialog->nFilterIndex = static_cast<DWORD>(std::stoul(answer.substr(bar + 1)));
+        answer.resize(bar);
+    }
+    lstrcpynW(dialog->lpstrFile, WideOf(answer).c_str(), static_cast<int>(dialog->nMaxFile));
     return TRUE;
 }
 
-BOOL AnswerOpen(OPENFILENAMEA* dialog) { return Answer(dialog, seams.openAnswers, seams.openCalls); }
-BOOL AnswerSave(OPENFILENAMEA* dialog) { return Answer(dialog, seams.saveAnswers, seams.saveCalls); }
+BOOL AnswerOpen(OPENFILENAMEW* dialog) { return Answer(dialog, seams.openAnswers, seams.openCalls); }
+BOOL AnswerSave(OPENFILENAMEW* dialog) { return Answer(dialog, seams.saveAnswers, seams.saveCalls); }
 
 bool classesRegistered = false;
 int folderCounter = 0;
@@ -98,7 +105,7 @@ bool RegisterClassesOnce()
 
 void ForgetRememberedSettings()
 {
-    RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKey);
+    RegDeleteKeyW(HKEY_CURRENT_USER, SettingsKey);
 }
 
 void EditorTest::SetUp()
@@ -121,7 +128,8 @@ HWND EditorTest::StartEditor(const char* argument)
     frame = CreateFrameWindow(instance, SW_SHOWNORMAL);
     EXPECT_NE(frame, nullptr);
     accelerators = LoadAcceleratorsA(instance, "Penmar");
-    OpenCommandLineFiles(frame, argument);
+    std::wstring arguments = WideOf(argument != nullptr ? argument : "");
+    OpenCommandLineFiles(frame, argument != nullptr ? arguments.c_str() : nullptr);
     PumpMessages();
     return frame;
 }
@@ -181,7 +189,7 @@ HWND CreateTestDocument(const char* text)
 {
     TestFrame();
     HWND document = CreateDocumentWindow(hMDIClient);
-    SetWindowTextA(EditOf(document), text);
+    SetWindowTextW(EditOf(document), WideOf(text).c_str());
     SelectText(document, 0, 0);
     PumpMessages();
     return document;
@@ -227,14 +235,14 @@ void RunFromMessagePump(void (*action)())
 void PumpMessages()
 {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
         if (message.message == WM_QUIT)
             return;
-        PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);
-        if (hFindDialog != nullptr && IsDialogMessageA(hFindDialog, &message))
+        PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);
+        if (hFindDialog != nullptr && IsDialogMessageW(hFindDialog, &message))
             continue;
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
 }
 
@@ -275,19 +283,19 @@ void SelectionOf(HWND document, int& start, int& end)
 
 std::string WindowText(HWND window)
 {
-    int length = GetWindowTextLengthA(window);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    int copied = GetWindowTextA(window, &text[0], length + 1);
+    int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    int copied = GetWindowTextW(window, &text[0], length + 1);
     text.resize(static_cast<size_t>(copied));
-    return text;
+    return Utf8Of(text.c_str());
 }
 
 std::string StatusText(int part)
 {
     HWND statusBar = GetDlgItem(hMainWindow, FrameStatusBarId);
-    char text[512] = "";
-    SendMessageA(statusBar, SB_GETTEXTA, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text));
-    return text;
+    wchar_t text[512] = L"";
+    SendMessageW(statusBar, SB_GETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text));
+    return Utf8Of(text);
 }
 
 bool IsModified(HWND document)
@@ -297,7 +305,7 @@ bool IsModified(HWND document)
 
 void TypeText(HWND document, const char* text)
 {
-    SendMessageA(EditOf(document), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+    SendMessageW(EditOf(document), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(WideOf(text).c_str()));
 }
 
 int CountDocumentWindows()
@@ -314,7 +322,7 @@ int CountDocumentWindows()
 
 void WriteBytes(const std::string& path, const std::string& bytes)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+    HANDLE file = CreateFileW(WideOf(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                               nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
     DWORD written = 0;
@@ -325,7 +333,7 @@ void WriteBytes(const std::string& path, const std::string& bytes)
 
 std::string ReadBytes(const std::string& path)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file = CreateFileW(WideOf(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return "<missing>";
     std::string bytes(GetFileSize(file, nullptr), '\0');
@@ -339,7 +347,7 @@ std::string ReadBytes(const std::string& path)
 
 bool FileExists(const std::string& path)
 {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(WideOf(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 void ClickToolbarButton(HWND frame, int command)
@@ -355,10 +363,9 @@ void ClickToolbarButton(HWND frame, int command)
 
 std::string SystemText(DWORD error)
 {
-    char text[512] = "";
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text,
-                   sizeof(text), nullptr);
-    std::string result = text;
+    wchar_t text[512] = L"";
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text, 512, nullptr);
+    std::string result = Utf8Of(text);
     while (!result.empty() && (result.back() == '\n' || result.back() == '\r'))
         result.pop_back();
     return result;

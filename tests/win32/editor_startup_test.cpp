@@ -14,9 +14,10 @@ namespace {
 
 std::string NameOf(const char* argument)
 {
-    char name[CommandLineNameSize];
-    EXPECT_TRUE(CommandLineName(argument, name)) << argument;
-    return name;
+    wchar_t name[CommandLineNameSize];
+    std::wstring wide = WideOf(argument != nullptr ? argument : "");
+    EXPECT_TRUE(CommandLineName(argument != nullptr ? wide.c_str() : nullptr, name)) << argument;
+    return Utf8Of(name);
 }
 
 TEST(CommandLineName, KeepsAWholeFileNameWithoutTrailingBlanksAndRefusesALongerOne)
@@ -29,9 +30,9 @@ TEST(CommandLineName, KeepsAWholeFileNameWithoutTrailingBlanksAndRefusesALongerO
     EXPECT_EQ(NameOf(longest.c_str()), longest);
     EXPECT_EQ(NameOf((longest + "    ").c_str()), longest);
 
-    char name[CommandLineNameSize];
-    EXPECT_FALSE(CommandLineName((longest + "y").c_str(), name));
-    EXPECT_STREQ(name, "");
+    wchar_t name[CommandLineNameSize];
+    EXPECT_FALSE(CommandLineName(WideOf(longest + "y").c_str(), name));
+    EXPECT_STREQ(name, L"");
 }
 
 using StartupTest = EditorTest;
@@ -65,10 +66,10 @@ TEST_F(StartupTest, WithoutArgumentTheFrameHasNoDocumentAndShowsItsVersion)
         EXPECT_TRUE(button.fsState & TBSTATE_ENABLED);
     }
     HWND statusBar = GetDlgItem(frame, FrameStatusBarId);
-    int edges[4] = {};
-    ASSERT_EQ(SendMessageA(statusBar, SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)), 3);
+    int edges[6] = {};
+    ASSERT_EQ(SendMessageA(statusBar, SB_GETPARTS, 6, reinterpret_cast<LPARAM>(edges)), 5);
     EXPECT_EQ(edges[0], 100);
-    EXPECT_EQ(edges[2], -1);
+    EXPECT_EQ(edges[4], -1);
 }
 
 TEST_F(StartupTest, LayoutPutsTheClientBetweenToolbarAndStatusBar)

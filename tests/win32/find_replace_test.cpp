@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <string>
+
 #include <windows.h>
 #include <dlgs.h>
 
@@ -28,8 +31,8 @@ protected:
     void SetUp() override
     {
         SharedFrameTest::SetUp();
-        findWhat[0] = '\0';
-        replaceWith[0] = '\0';
+        findWhat[0] = L'\0';
+        replaceWith[0] = L'\0';
         searchPos = 0;
     }
 
@@ -67,13 +70,23 @@ protected:
         EXPECT_EQ(last, end);
     }
 
-    static FINDREPLACEA Record(const char* find, const char* replacement, DWORD flags)
+    // The texts of the records live as long as the test program: the system's record only points at them.
+    static wchar_t* Kept(const char* text)
     {
-        FINDREPLACEA record = {};
+        static std::deque<std::wstring> kept;
+        if (text == nullptr)
+            return nullptr;
+        kept.push_back(WideOf(text));
+        return &kept.back()[0];
+    }
+
+    static FINDREPLACEW Record(const char* find, const char* replacement, DWORD flags)
+    {
+        FINDREPLACEW record = {};
         record.lStructSize = sizeof(record);
         record.Flags = flags;
-        record.lpstrFindWhat = const_cast<char*>(find);
-        record.lpstrReplaceWith = const_cast<char*>(replacement);
+        record.lpstrFindWhat = Kept(find);
+        record.lpstrReplaceWith = Kept(replacement);
         return record;
     }
 
@@ -103,7 +116,7 @@ TEST_F(FindReplaceTest, FindNextWalksForwardWithoutWrapping)
 
     PressInDialog(IDCANCEL);
     EXPECT_EQ(hFindDialog, nullptr);
-    EXPECT_STREQ(findWhat, "one");   // kept for the next dialog and F3
+    EXPECT_STREQ(findWhat, L"one");   // kept for the next dialog and F3
 }
 
 TEST_F(FindReplaceTest, MatchesExactBytesAnywhere)
@@ -138,7 +151,7 @@ TEST_F(FindReplaceTest, SearchPositionBeyondTheTextFindsNothing)
     // which the text no longer reaches.
     SendMessageA(hMainWindow, WM_COMMAND, 40018, 0);
     searchPos = 500;
-    FINDREPLACEA request = Record("one", "two", FR_FINDNEXT);
+    FINDREPLACEW request = Record("one", "two", FR_FINDNEXT);
     HandleFindRequest(document, reinterpret_cast<LPARAM>(&request));
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(messages.Shown()[0].text, "Find text not found!");
@@ -153,7 +166,7 @@ TEST_F(FindReplaceTest, FindNextKeyOpensTheDialogUntilSomethingWasSearched)
     PressInDialog(IDCANCEL);
     ASSERT_EQ(hFindDialog, nullptr);
 
-    std::strcpy(findWhat, "one");
+    lstrcpyW(findWhat, L"one");
     SelectText(document, 0, 0);
     SendMessageA(hMainWindow, WM_COMMAND, 40019, 0);
     EXPECT_EQ(hFindDialog, nullptr);
@@ -218,13 +231,13 @@ TEST_F(FindReplaceTest, ReplaceAllReplacesEveryMatchAfterTheCaret)
 TEST_F(FindReplaceTest, ReplaceAllEndsWhenTheReplacementHoldsTheSearchText)
 {
     HWND document = Document("a cat, a cat");
-    FINDREPLACEA request = Record("cat", "concat", FR_REPLACEALL);
+    FINDREPLACEW request = Record("cat", "concat", FR_REPLACEALL);
     searchPos = 0;
     HandleFindRequest(document, reinterpret_cast<LPARAM>(&request));
     EXPECT_EQ(DocumentText(document), "a concat, a concat");
 
     HWND doubled = Document("aXa");
-    FINDREPLACEA grow = Record("a", "aa", FR_REPLACEALL);
+    FINDREPLACEW grow = Record("a", "aa", FR_REPLACEALL);
     searchPos = 0;
     HandleFindRequest(doubled, reinterpret_cast<LPARAM>(&grow));
     EXPECT_EQ(DocumentText(doubled), "aaXaa");

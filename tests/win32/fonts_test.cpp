@@ -18,10 +18,10 @@ HFONT FontOf(HWND document)
 
 std::string FaceOf(HFONT font)
 {
-    LOGFONTA logical = {};
-    if (GetObjectA(font, sizeof(logical), &logical) == 0)
+    LOGFONTW logical = {};
+    if (GetObjectW(font, sizeof(logical), &logical) == 0)
         return "";
-    return logical.lfFaceName;
+    return Utf8Of(logical.lfFaceName);
 }
 
 bool IsLiveFont(HFONT font)
@@ -43,14 +43,14 @@ struct FontDialogScript {
 };
 FontDialogScript script;
 
-BOOL AnswerFontDialog(CHOOSEFONTA* record, DWORD* failure)
+BOOL AnswerFontDialog(CHOOSEFONTW* record, DWORD* failure)
 {
     if (script.calls < 2)
         script.owners[script.calls] = record->hwndOwner;
     ++script.calls;
     script.flagsSeen = record->Flags;
     script.colourOffered = record->rgbColors;
-    script.faceOffered = record->lpLogFont->lfFaceName;
+    script.faceOffered = Utf8Of(record->lpLogFont->lfFaceName);
     if (script.calls == 1 && script.firstFailure != 0) {
         *failure = script.firstFailure;
         return FALSE;
@@ -59,7 +59,7 @@ BOOL AnswerFontDialog(CHOOSEFONTA* record, DWORD* failure)
         *failure = 0;
         return FALSE;
     }
-    lstrcpynA(record->lpLogFont->lfFaceName, script.face, LF_FACESIZE);
+    lstrcpynW(record->lpLogFont->lfFaceName, WideOf(script.face).c_str(), LF_FACESIZE);
     record->rgbColors = script.colour;
     *failure = 0;
     return TRUE;

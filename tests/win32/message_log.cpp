@@ -1,12 +1,32 @@
 #include "message_log.h"
 
-#include "spellcheck_hooks.h"
+#include "message_boxes.h"
 
 namespace {
 
 MessageLog* ActiveLog = nullptr;
 
 } // namespace
+
+std::string Utf8Of(const wchar_t* text)
+{
+    if (text == nullptr)
+        return "";
+    int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string utf8(size > 0 ? size - 1 : 0, '\0');
+    if (size > 1)
+        WideCharToMultiByte(CP_UTF8, 0, text, -1, &utf8[0], size, nullptr, nullptr);
+    return utf8;
+}
+
+std::wstring WideOf(const std::string& utf8)
+{
+    int size = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
+    std::wstring wide(size > 0 ? size - 1 : 0, L'\0');
+    if (size > 1)
+        MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &wide[0], size);
+    return wide;
+}
 
 MessageLog::MessageLog()
 {
@@ -38,11 +58,11 @@ std::vector<std::string> MessageLog::Texts() const
     return texts;
 }
 
-int MessageLog::Record(HWND owner, const char* text, const char* caption, UINT style)
+int MessageLog::Record(HWND owner, const wchar_t* text, const wchar_t* caption, UINT style)
 {
     MessageLog& log = *ActiveLog;
-    std::string captionText = caption != nullptr ? caption : "";
-    log.shown_.push_back({owner, text != nullptr ? text : "", captionText, style});
+    std::string captionText = Utf8Of(caption);
+    log.shown_.push_back({owner, Utf8Of(text), captionText, style});
     for (auto& answers : log.captionAnswers_) {
         if (answers.first == captionText && !answers.second.empty()) {
             int given = answers.second.front();

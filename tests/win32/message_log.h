@@ -10,6 +10,10 @@
 
 #include "not_copyable.h"
 
+// Texts shown in wide characters, as the tests compare them: UTF-8.
+std::string Utf8Of(const wchar_t* text);
+std::wstring WideOf(const std::string& utf8);
+
 struct ShownMessage {
     HWND owner;
     std::string text;
@@ -34,7 +38,7 @@ public:
     void Clear() { shown_.clear(); }
 
 private:
-    static int Record(HWND owner, const char* text, const char* caption, UINT style);
+    static int Record(HWND owner, const wchar_t* text, const wchar_t* caption, UINT style);
 
     std::vector<ShownMessage> shown_;
     std::vector<std::pair<std::string, std::deque<int>>> captionAnswers_;

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 #include <string>
 
 #include "editor_harness.h"
@@ -22,7 +23,7 @@ struct PrintScript {
     bool collate = true;
     bool cancel = false;
     int calls = 0;
-    PRINTDLGA offered = {};
+    PRINTDLGW offered = {};
     PageGeometry geometry = {};
 };
 PrintScript script;
@@ -55,16 +56,17 @@ void PressCancelInPrintingBox()
         SendMessageA(GetDlgItem(hPrintDialog, IDCANCEL), BM_CLICK, 0, 0);
 }
 
-void ChoosePaper(const char* device, const char* port, DEVMODEA* mode, const char* paper)
+void ChoosePaper(const wchar_t* device, const wchar_t* port, DEVMODEW* mode, const char* paper)
 {
-    int count = DeviceCapabilitiesA(device, port, DC_PAPERNAMES, nullptr, nullptr);
+    int count = DeviceCapabilitiesW(device, port, DC_PAPERNAMES, nullptr, nullptr);
     ASSERT_GT(count, 0);
-    std::string names(static_cast<size_t>(count) * 64, '\0');
+    std::wstring names(static_cast<size_t>(count) * 64, L'\0');
     std::basic_string<WORD> ids(static_cast<size_t>(count), 0);
-    DeviceCapabilitiesA(device, port, DC_PAPERNAMES, &names[0], nullptr);
-    DeviceCapabilitiesA(device, port, DC_PAPERS, reinterpret_cast<char*>(&ids[0]), nullptr);
+    DeviceCapabilitiesW(device, port, DC_PAPERNAMES, &names[0], nullptr);
+    DeviceCapabilitiesW(device, port, DC_PAPERS, reinterpret_cast<wchar_t*>(&ids[0]), nullptr);
+    std::wstring wanted = WideOf(paper);
     for (int i = 0; i < count; ++i) {
-        if (std::strncmp(&names[static_cast<size_t>(i) * 64], paper, 64) == 0) {
+        if (std::wcsncmp(&names[static_cast<size_t>(i) * 64], wanted.c_str(), 64) == 0) {
             mode->dmPaperSize = static_cast<short>(ids[static_cast<size_t>(i)]);
             mode->dmFields |= DM_PAPERSIZE;
             return;
@@ -73,23 +75,23 @@ void ChoosePaper(const char* device, const char* port, DEVMODEA* mode, const cha
     FAIL() << "the printer offers no paper " << paper;
 }
 
-BOOL AnswerPrintDialog(PRINTDLGA* record)
+BOOL AnswerPrintDialog(PRINTDLGW* record)
 {
     ++script.calls;
     script.offered = *record;
     if (script.refuse)
         return FALSE;
-    PRINTDLGA defaults = {};
+    PRINTDLGW defaults = {};
     defaults.lStructSize = sizeof(defaults);
     defaults.Flags = PD_RETURNDEFAULT;
-    if (!PrintDlgA(&defaults))
+    if (!PrintDlgW(&defaults))
         return FALSE;
     auto* names = static_cast<DEVNAMES*>(GlobalLock(defaults.hDevNames));
-    auto* mode = static_cast<DEVMODEA*>(GlobalLock(defaults.hDevMode));
-    const char* base = reinterpret_cast<const char*>(names);
+    auto* mode = static_cast<DEVMODEW*>(GlobalLock(defaults.hDevMode));
+    const wchar_t* base = reinterpret_cast<const wchar_t*>(names);
     if (script.paper != nullptr)
         ChoosePaper(base + names->wDeviceOffset, base + names->wOutputOffset, mode, script.paper);
-    record->hDC = CreateDCA(base + names->wDriverOffset, base + names->wDeviceOffset,
+    record->hDC = CreateDCW(base + names->wDriverOffset, base + names->wDeviceOffset,
                             base + names->wOutputOffset, mode);
     GlobalUnlock(defaults.hDevMode);
     GlobalUnlock(defaults.hDevNames);

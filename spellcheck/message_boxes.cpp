@@ -1,4 +1,4 @@
-#include "spellcheck_hooks.h"
+#include "message_boxes.h"
 
 #include "listing_box.h"
 
@@ -11,7 +11,21 @@ static_assert(ListingBoxNoAnswer == IDNO, "listing box answer");
 
 namespace {
 
+const UINT Windows1252 = 1252;
+// The longest narrow text shown: a debug listing page or a message that names a file.
+const int LongestNarrowText = 4096;
+
 MessageBoxFunction TestMessageBox = nullptr;
+
+void Widen(const char* text, wchar_t* wide, int capacity)
+{
+    wide[0] = L'\0';
+    if (text == nullptr)
+        return;
+    int length = MultiByteToWideChar(Windows1252, 0, text, -1, wide, capacity);
+    if (length == 0)
+        wide[capacity - 1] = L'\0';   // cut at the capacity rather than shown empty
+}
 
 int ShowListingPage(void* owner, const char* text, const char* caption, unsigned style)
 {
@@ -20,11 +34,20 @@ int ShowListingPage(void* owner, const char* text, const char* caption, unsigned
 
 } // namespace
 
-int ShowMessageBox(HWND owner, const char* text, const char* caption, UINT style)
+int ShowMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT style)
 {
     if (TestMessageBox != nullptr)
         return TestMessageBox(owner, text, caption, style);
-    return MessageBoxA(owner, text, caption, style);
+    return MessageBoxW(owner, text, caption, style);
+}
+
+int ShowMessageBox(HWND owner, const char* text, const char* caption, UINT style)
+{
+    static wchar_t wideText[LongestNarrowText];
+    static wchar_t wideCaption[MAX_PATH];
+    Widen(text, wideText, LongestNarrowText);
+    Widen(caption, wideCaption, MAX_PATH);
+    return ShowMessageBox(owner, wideText, caption != nullptr ? wideCaption : nullptr, style);
 }
 
 void SetMessageBoxForTesting(MessageBoxFunction function)

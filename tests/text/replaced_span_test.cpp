@@ -14,19 +14,38 @@ struct Replaced {
     int lastStart;
 };
 
+// The texts here are ASCII: each byte is the character of the same value.
+std::wstring Wide(const std::string& text)
+{
+    return std::wstring(text.begin(), text.end());
+}
+
+std::string Narrow(const std::wstring& text)
+{
+    return std::string(text.begin(), text.end());
+}
+
+// The words as the spell check finds them, in the text as the word scanner reads it.
+int FindScannedWord(const wchar_t*, int length, int from, const Replacing& replacing)
+{
+    return FindWord(replacing.scannedText, length, from, replacing.scannedWanted);
+}
+
 Replaced ReplaceMatches(FindMatch findMatch, const std::string& text, int from, const char* wanted,
                         const char* replacement)
 {
-    Replacing replacing = {findMatch, wanted, replacement};
+    std::wstring wideText = Wide(text), wideWanted = Wide(wanted), wideReplacement = Wide(replacement);
+    Replacing replacing = {findMatch, wideWanted.c_str(), wideReplacement.c_str(), text.c_str(), wanted};
     int length = static_cast<int>(text.size());
-    ReplacedSpan span = FindReplacedSpan(text.c_str(), length, from, replacing);
+    ReplacedSpan span = FindReplacedSpan(wideText.c_str(), length, from, replacing);
     if (span.count == 0)
         return Replaced{text, 0, -1};
-    std::string middle(static_cast<size_t>(span.newLength) + 1, '#');
-    WriteReplacedSpan(text.c_str(), length, span, replacing, &middle[0]);
-    EXPECT_EQ(middle.back(), '\0');
+    std::wstring middle(static_cast<size_t>(span.newLength) + 1, L'#');
+    WriteReplacedSpan(wideText.c_str(), length, span, replacing, &middle[0]);
+    EXPECT_EQ(middle.back(), L'\0');
     middle.pop_back();
-    std::string result = text.substr(0, static_cast<size_t>(span.start)) + middle + text.substr(static_cast<size_t>(span.end));
+    std::string result = text.substr(0, static_cast<size_t>(span.start)) + Narrow(middle) +
+                         text.substr(static_cast<size_t>(span.end));
     return Replaced{result, span.count, span.lastStart};
 }
 
@@ -70,13 +89,13 @@ TEST(ReplacedSpanTest, FindsNothingWithoutAMatchAfterThePosition)
 // Change All: whole words as the spell check finds them, anywhere in the text.
 TEST(ReplacedSpanTest, WholeWordsOfTheSameSpellingAreReplacedAndNothingElse)
 {
-    Expect(ReplaceMatches(FindWord, "teh dog\r\nteh, Teh tehs xteh teh'\r\n'teh teh's", 0, "teh", "the"),
+    Expect(ReplaceMatches(FindScannedWord, "teh dog\r\nteh, Teh tehs xteh teh'\r\n'teh teh's", 0, "teh", "the"),
            "the dog\r\nthe, Teh tehs xteh the'\r\n'the teh's", 4, 35);
     // The part of a letter run beyond its 32nd letter is no word of its own.
     std::string run(32, 'a');
-    Expect(ReplaceMatches(FindWord, run + "aaa " + run, 0, run.c_str(), "b"), "b" + std::string(3, 'a') + " b", 2, 5);
-    Expect(ReplaceMatches(FindWord, "aaa aaaaaa", 0, "aaa", "aaa aaa"), "aaa aaa aaaaaa", 1, 0);
-    Expect(ReplaceMatches(FindWord, "tehs xteh", 0, "teh", "the"), "tehs xteh", 0, -1);
+    Expect(ReplaceMatches(FindScannedWord, run + "aaa " + run, 0, run.c_str(), "b"), "b" + std::string(3, 'a') + " b", 2, 5);
+    Expect(ReplaceMatches(FindScannedWord, "aaa aaaaaa", 0, "aaa", "aaa aaa"), "aaa aaa aaaaaa", 1, 0);
+    Expect(ReplaceMatches(FindScannedWord, "tehs xteh", 0, "teh", "the"), "tehs xteh", 0, -1);
     // A first match behind an apostrophe, which is a word character that never begins a word.
-    Expect(ReplaceMatches(FindWord, "x ''teh teh", 0, "teh", "the"), "x ''the the", 2, 8);
+    Expect(ReplaceMatches(FindScannedWord, "x ''teh teh", 0, "teh", "the"), "x ''the the", 2, 8);
 }

@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-// A kernel handle such as a file from CreateFileA. Null and INVALID_HANDLE_VALUE hold nothing.
+// A kernel handle such as a file from CreateFileW. Null and INVALID_HANDLE_VALUE hold nothing.
 class HandleHolder {
 public:
     explicit HandleHolder(HANDLE handle) : handle_(handle) {}
@@ -57,6 +57,45 @@ class GlobalMemoryHolder : public ReleasedHolder<HGLOBAL, FreeGlobalMemory> {
 public:
     explicit GlobalMemoryHolder(SIZE_T size) : ReleasedHolder(GlobalAlloc(GPTR, size)) {}
     char* Text() const { return static_cast<char*>(Get()); }
+};
+
+// A block of the process heap for a text, freed at scope end; null when none is held or no memory
+// could be had.
+template <typename Unit>
+class HeapText {
+public:
+    HeapText() : text_(nullptr) {}
+    explicit HeapText(SIZE_T units) : text_(nullptr) { Allocate(units); }
+    ~HeapText() { Free(); }
+    HeapText(const HeapText&) = delete;
+    HeapText& operator=(const HeapText&) = delete;
+
+    // Holds a new block in place of the one it held; false when no memory could be had.
+    bool Allocate(SIZE_T units)
+    {
+        Free();
+        text_ = static_cast<Unit*>(HeapAlloc(GetProcessHeap(), 0, units * sizeof(Unit)));
+        return text_ != nullptr;
+    }
+    // Holds the other's block in place of its own; the other holds none.
+    void TakeFrom(HeapText& other)
+    {
+        Free();
+        text_ = other.text_;
+        other.text_ = nullptr;
+    }
+    bool IsValid() const { return text_ != nullptr; }
+    Unit* Get() const { return text_; }
+
+private:
+    void Free()
+    {
+        if (text_ != nullptr)
+            HeapFree(GetProcessHeap(), 0, text_);
+        text_ = nullptr;
+    }
+
+    Unit* text_;
 };
 
 // A printer's device context, as the Print dialog hands it back; deleted at scope end.
