@@ -8,43 +8,6 @@
 #include "status_bar.h"
 #include "texts.h"
 
-namespace {
-
-// Every edit control has the same window procedure, which the watch calls on.
-WNDPROC editProcedure = nullptr;
-
-bool MayMoveCaret(UINT message, WPARAM wParam)
-{
-    switch (message) {
-    case WM_KEYDOWN:
-    case WM_CHAR:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_SETTEXT:
-    case WM_CUT:
-    case WM_PASTE:
-    case WM_CLEAR:
-    case WM_UNDO:
-    case EM_UNDO:
-    case EM_SETSEL:
-    case EM_REPLACESEL:
-        return true;
-    case WM_MOUSEMOVE:
-        return (wParam & MK_LBUTTON) != 0;   // selecting with the mouse
-    }
-    return false;
-}
-
-LRESULT CALLBACK CaretWatchProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    LRESULT result = CallWindowProcW(editProcedure, edit, message, wParam, lParam);
-    if (MayMoveCaret(message, wParam))
-        CaretMayHaveMoved();
-    return result;
-}
-
-} // namespace
-
 int CaretIndex(HWND edit)
 {
     DWORD start = 0, end = 0;
@@ -56,14 +19,6 @@ int CaretIndex(HWND edit)
     bool caretAtStart = static_cast<short>(LOWORD(startPoint)) == caret.x &&
                         static_cast<short>(HIWORD(startPoint)) == caret.y;
     return static_cast<int>(caretAtStart ? start : end);
-}
-
-void WatchCaret(HWND edit)
-{
-    WNDPROC original = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CaretWatchProc)));
-    if (original != CaretWatchProc)
-        editProcedure = original;
 }
 
 void CaretMayHaveMoved()

@@ -7,8 +7,6 @@
 // Posted to the frame: show the active document's caret position (or nothing without a document).
 const UINT ShowCaretPositionMessage = WM_APP + 1;
 
-// Lets the edit control of a new document window report the messages that move its caret.
-void WatchCaret(HWND edit);
 // Asks the frame for an update: the caret moved, or another document became active or none is left.
 void CaretMayHaveMoved();
 // The end of the edit control's selection where the caret stands (a selection made backwards has it

@@ -2,6 +2,7 @@
 
 #include "caret_position.h"
 #include "dictionary_launch.h"
+#include "document_edit.h"
 #include "documents.h"
 #include "editor_hooks.h"
 #include "file_commands.h"
@@ -17,18 +18,12 @@
 static void OnCreate(HWND document)
 {
     AttachDocumentFile(document);
-    HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
-                                    ES_NOHIDESEL,
-                                0, 0, 100, 100, document,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(DocumentEditId)),
-                                GetModuleHandleW(nullptr), nullptr);
+    HWND edit = CreateDocumentEdit(document);
     findMessageId = RegisterWindowMessageW(FINDMSGSTRINGW);
     if (!WindowCreated(edit, document, TEXT_EDIT_BOX_FAILED, TEXT_CAPTION_ERROR, MB_ICONERROR))
         return;
     SendMessageW(edit, EM_LIMITTEXT, 0, 0);
     SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(hEditorFont), 0);
-    WatchCaret(edit);
 }
 
 static void FitEditToClient(HWND document)

@@ -51,19 +51,22 @@ BOOL AnswerSave(OPENFILENAMEW* dialog) { return Answer(dialog, seams.saveAnswers
 bool classesRegistered = false;
 int folderCounter = 0;
 
+// Names in any script are removed too: a folder left behind would stand in the way of a later test
+// program given the same process number.
 void RemoveFolder(const std::string& folder)
 {
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &entry);
+    std::wstring wideFolder = WideOf(folder);
+    WIN32_FIND_DATAW entry;
+    HANDLE search = FindFirstFileW((wideFolder + L"*").c_str(), &entry);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            std::string path = folder + entry.cFileName;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileA(path.c_str());
-        } while (FindNextFileA(search, &entry));
+            std::wstring path = wideFolder + entry.cFileName;
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(path.c_str());
+        } while (FindNextFileW(search, &entry));
         FindClose(search);
     }
-    RemoveDirectoryA(folder.c_str());
+    RemoveDirectoryW(wideFolder.c_str());
 }
 
 const char* ActionWindowClass = "TestActionWindow";

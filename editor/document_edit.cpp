@@ -1,0 +1,62 @@
+#include "document_edit.h"
+
+#include "caret_position.h"
+#include "shell_state.h"
+
+namespace {
+
+// Every edit control has the same window procedure, which ours calls on.
+WNDPROC systemEditProc = nullptr;
+
+bool MayMoveCaret(UINT message, WPARAM wParam)
+{
+    switch (message) {
+    case WM_KEYDOWN:
+    case WM_CHAR:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_SETTEXT:
+    case WM_CUT:
+    case WM_PASTE:
+    case WM_CLEAR:
+    case WM_UNDO:
+    case EM_UNDO:
+    case EM_SETSEL:
+    case EM_REPLACESEL:
+        return true;
+    case WM_MOUSEMOVE:
+        return (wParam & MK_LBUTTON) != 0;   // selecting with the mouse
+    }
+    return false;
+}
+
+} // namespace
+
+HWND CreateDocumentEdit(HWND document)
+{
+    HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL,
+                                0, 0, 100, 100, document,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(DocumentEditId)),
+                                GetModuleHandleW(nullptr), nullptr);
+    if (edit == nullptr)
+        return nullptr;
+    WNDPROC original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DocumentEditProc)));
+    if (original != DocumentEditProc)
+        systemEditProc = original;
+    return edit;
+}
+
+LRESULT CallSystemEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallWindowProcW(systemEditProc, edit, message, wParam, lParam);
+}
+
+LRESULT CALLBACK DocumentEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = CallSystemEditProc(edit, message, wParam, lParam);
+    if (MayMoveCaret(message, wParam))
+        CaretMayHaveMoved();
+    return result;
+}
