@@ -427,9 +427,21 @@ TEST_F(FileTest, FileNamesInAnyScriptOpenAndSave)
 
     DestroyFrame(frame);
     QuitWasPosted();
-    StartEditor(("\"" + path + "\"").c_str());
+    // A name relative to the current folder is the file it named then, whatever folder is current later
+    // (a dialog may change it).
+    wchar_t before[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, before);
+    ASSERT_TRUE(SetCurrentDirectoryW(WideOf(folder).c_str()));
+    std::string name = path.substr(folder.size());
+    StartEditor(("\"" + name + "\"").c_str());
+    SetCurrentDirectoryW(before);
     ASSERT_EQ(CountDocumentWindows(), 1);
-    EXPECT_EQ(DocumentText(ActiveDocumentWindow()), "more text");
+    HWND reopened = ActiveDocumentWindow();
+    EXPECT_EQ(DocumentText(reopened), "more text");
+    EXPECT_EQ(WindowText(reopened), path);
+    TypeText(reopened, "still ");
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_SAVE, 0);
+    EXPECT_EQ(ReadBytes(path), "still more text");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // A plain window with a multi-line edit control, id 101, standing in for a document window: like the
-// editor's, it wraps long lines.
+// editor's, it wraps long lines and holds Unicode text (given and read as UTF-8).
 #pragma once
 #include <windows.h>
 
