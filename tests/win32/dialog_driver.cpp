@@ -1,5 +1,7 @@
 #include "dialog_driver.h"
 
+#include "dialog_watch.h"
+
 namespace {
 
 DialogDriver* ActiveDriver = nullptr;
@@ -12,28 +14,34 @@ const int CancelButtonId = 1009;
 DialogDriver::DialogDriver()
 {
     ActiveDriver = this;
-    hook_ = SetWindowsHookExA(WH_CALLWNDPROCRET, HookProc, nullptr, GetCurrentThreadId());
+    WatchDialogs();
+    SetDialogOpenedFunction(DialogOpened);
+    WatchSteps();
 }
 
 DialogDriver::~DialogDriver()
 {
-    UnhookWindowsHookEx(hook_);
+    SetDialogOpenedFunction(nullptr);
+    WatchQueuedSteps(1, 0);
     ActiveDriver = nullptr;
 }
 
 void DialogDriver::Then(DialogStep step)
 {
     steps_.push_back(std::move(step));
+    WatchSteps();
 }
 
-LRESULT CALLBACK DialogDriver::HookProc(int code, WPARAM wParam, LPARAM lParam)
+// Steps are numbered from 1 in the order they were queued.
+void DialogDriver::WatchSteps() const
 {
-    if (code == HC_ACTION && ActiveDriver != nullptr) {
-        const CWPRETSTRUCT* message = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-        if (message->message == WM_INITDIALOG)
-            ActiveDriver->OnDialogOpened(message->hwnd);
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
+    WatchQueuedSteps(static_cast<int>(next_) + 1, static_cast<int>(steps_.size()));
+}
+
+void DialogDriver::DialogOpened(HWND dialog)
+{
+    if (ActiveDriver != nullptr)
+        ActiveDriver->OnDialogOpened(dialog);
 }
 
 void DialogDriver::OnDialogOpened(HWND dialog)
@@ -41,11 +49,21 @@ void DialogDriver::OnDialogOpened(HWND dialog)
     opened_++;
     if (next_ >= steps_.size()) {
         unexpected_++;
+        WatchDialogStep(dialog, 0);
         Press(dialog, CancelButtonId);
         return;
     }
     DialogStep step = steps_[next_++];
+    int number = static_cast<int>(next_);
+    WatchDialogStep(dialog, number);
+    WatchSteps();
+    // A step may open a dialog of its own, whose step runs inside this one.
+    int outer = runningStep_;
+    runningStep_ = number;
+    WatchRunningStep(number);
     step(dialog);
+    runningStep_ = outer;
+    WatchRunningStep(outer);
 }
 
 std::string ControlText(HWND dialog, int id)

@@ -1,6 +1,7 @@
 // Drives the modal dialogs that the code under test opens on this thread: each scripted step runs
 // as soon as a dialog has handled WM_INITDIALOG, and may press its buttons, which closes it before
-// it is ever shown. Message boxes are answered by a MessageLog (message_log.h).
+// it is ever shown. Message boxes are answered by a MessageLog (message_log.h). A dialog that does not
+// appear for its step, or that its step leaves open, ends the test program (dialog_watch.h).
 #pragma once
 #include <windows.h>
 
@@ -25,14 +26,15 @@ public:
     bool AllStepsUsed() const { return next_ == steps_.size(); }
 
 private:
-    static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
+    static void DialogOpened(HWND dialog);
     void OnDialogOpened(HWND dialog);
+    void WatchSteps() const;
 
-    HHOOK hook_;
     std::vector<DialogStep> steps_;
     size_t next_ = 0;
     int opened_ = 0;
     int unexpected_ = 0;
+    int runningStep_ = 0;
 };
 
 // Dialog helpers for steps.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "dialog_watch.h"
 #include "documents.h"
 #include "editor_hooks.h"
 #include "editor_main.h"
@@ -113,6 +114,7 @@ void ForgetRememberedSettings()
 
 void EditorTest::SetUp()
 {
+    WatchDialogs();
     ForgetRememberedSettings();
     seams = SeamLog();
     SetFileDialogsForTesting(AnswerOpen, AnswerSave);
@@ -183,6 +185,7 @@ HWND TestFrame()
 {
     if (hMainWindow != nullptr)
         return hMainWindow;
+    WatchDialogs();
     ForgetRememberedSettings();
     RegisterClassesOnce();
     return CreateFrameWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL);

@@ -1,6 +1,6 @@
 // Test support for the editor: the real frame and document windows, message boxes recorded by a
 // MessageLog, file dialogs answered through their seam, a temporary folder for files, and a way to act
-// from inside a message pump.
+// from inside a message pump. A modal dialog that nothing closes ends the test program (dialog_watch.h).
 #pragma once
 #include <windows.h>
 #include <gtest/gtest.h>
