@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 #include "replaced_span.h"
@@ -98,4 +99,35 @@ TEST(ReplacedSpanTest, WholeWordsOfTheSameSpellingAreReplacedAndNothingElse)
     Expect(ReplaceMatches(FindScannedWord, "tehs xteh", 0, "teh", "the"), "tehs xteh", 0, -1);
     // A first match behind an apostrophe, which is a word character that never begins a word.
     Expect(ReplaceMatches(FindScannedWord, "x ''teh teh", 0, "teh", "the"), "x ''the the", 2, 8);
+}
+
+namespace {
+
+// One match, at the very start, whatever the text: stands in for a text too long to hold in a test.
+int MatchAtTheStart(const wchar_t*, int, int from, const Replacing&)
+{
+    return from == 0 ? 0 : -1;
+}
+
+} // namespace
+
+// A change whose text would have more characters than a position can address (INT_MAX) is refused,
+// however its growth is made up: the caller would size the new text's buffer from a wrapped number.
+TEST(ReplacedSpanTest, NoChangeGrowsTheTextBeyondTheLastAddressablePosition)
+{
+    // 50,000 matches, each replaced by 50,001 characters: 2.5 billion characters.
+    std::wstring many(50000, L'x');
+    std::wstring longer(50001, L'y');
+    Replacing everyX = {FindSubstring, L"x", longer.c_str(), nullptr, nullptr};
+    EXPECT_EQ(FindReplacedSpan(many.c_str(), static_cast<int>(many.size()), 0, everyX).count, 0);
+
+    // One match in a text of INT_MAX - 1,000 characters: 1,000 characters more fit, 1,001 do not.
+    const int length = INT_MAX - 1000;
+    std::wstring fits(1001, L'y'), tooLong(1002, L'y');
+    Replacing growingBy1000 = {MatchAtTheStart, L"x", fits.c_str(), nullptr, nullptr};
+    ReplacedSpan span = FindReplacedSpan(L"x", length, 0, growingBy1000);
+    EXPECT_EQ(span.count, 1);
+    EXPECT_EQ(span.newLength, 1001);
+    Replacing growingBy1001 = {MatchAtTheStart, L"x", tooLong.c_str(), nullptr, nullptr};
+    EXPECT_EQ(FindReplacedSpan(L"x", length, 0, growingBy1001).count, 0);
 }
