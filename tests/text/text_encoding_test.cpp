@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -125,9 +127,9 @@ TEST(TextEncodingTest, DetectsBomsAndOnlyStrictUtf8)
     for (const Detection& c : cases)
         EXPECT_EQ(DetectEncoding(Data(c.bytes), c.bytes.size()), c.expected) << c.what;
 
-    // Plain ASCII is scanned in chunks: one non-ASCII character anywhere in a run is still seen.
-    for (size_t at = 0; at < 20; at++) {
-        string ascii(24, 'x');
+    // Plain ASCII is passed over in blocks: one non-ASCII character anywhere in a run is still seen.
+    for (size_t at = 0; at < 34; at++) {
+        string ascii(40, 'x');
         string ansi = ascii.substr(0, at) + "\xE9" + ascii.substr(at);
         string utf8 = ascii.substr(0, at) + "\xC3\xA9" + ascii.substr(at);
         string cut = ascii.substr(0, at) + "\xC3";
@@ -161,8 +163,8 @@ TEST(TextEncodingTest, DecodesAndEncodesBackTheSameBytes)
         {"UTF-16 BE", string("\xFE\xFF\0A\0\xE9\xD8\x3D\xDE\x00", 10), EncodingUtf16Be, u"A\u00E9\U0001F600"},
         {"UTF-16 BE, unpaired surrogate", string("\xFE\xFF\xD8\x00\0x", 6), EncodingUtf16Be, u"\xD800x"},
     };
-    // Characters of two, three and four bytes at every place of an ASCII chunk, after the run and as its end.
-    for (size_t at = 0; at < 10; at++) {
+    // Characters of two, three and four bytes at every place of a block of plain ASCII, after it and as its end.
+    for (size_t at = 0; at < 18; at++) {
         string ascii(at, 'a');
         std::u16string text(at, u'a');
         files.push_back({"ASCII run, then wider", ascii + "\xC3\xA9" + ascii + "\xE2\x82\xAC" + ascii + "\xF0\x9F\x98\x80" + ascii,
@@ -210,6 +212,8 @@ TEST(TextEncodingTest, ReportsInexactDecodingAndKeepsUnpairedSurrogates)
     EXPECT_EQ(Encode(u"\U0001F600", EncodingUtf8), "\xF0\x9F\x98\x80");
     EXPECT_EQ(Encode(u"\u00E9\u20AC", EncodingUtf16Be), string("\xFE\xFF\x00\xE9\x20\xAC", 6));
     EXPECT_EQ(EncodedSize(unpaired.data(), unpaired.size(), EncodingAnsi), 0u);
+    // A size past the largest is given as the largest, which no allocation grants (the text is not read).
+    EXPECT_EQ(EncodedSize(unpaired.data(), SIZE_MAX / 2, EncodingUtf16Le), SIZE_MAX);
 }
 
 TEST(TextEncodingTest, TellsTheKindOfLineEnds)
@@ -252,8 +256,17 @@ TEST(TextEncodingTest, ExpandsLfAndCrLinesAndCollapsesThemBack)
         {u"one\r\ntwo\r\n", LineEndsCrLf, u"one\r\ntwo\r\n"},
         {u"one\r\ntwo\nthree\r\r\n", LineEndsMixed, u"one\r\ntwo\nthree\r\r\n"},
     };
-    for (const ExpandCase& c : cases) {
-        SCOPED_TRACE("case " + std::to_string(&c - cases));
+    std::vector<ExpandCase> all(std::begin(cases), std::end(cases));
+    // Text without line ends is passed over in blocks: ends at every place of a block are still seen.
+    for (size_t at = 0; at < 18; at++) {
+        std::u16string a(at, u'a'), b(17 - at, u'b');
+        all.push_back({a + u"\n" + b + u"\n\n" + a, LineEndsLf, a + u"\r\n" + b + u"\r\n\r\n" + a});
+        all.push_back({a + u"\r" + b + u"\r\r" + a, LineEndsCr, a + u"\r\n" + b + u"\r\n\r\n" + a});
+        all.push_back({a + u"\r\n" + b + u"\n" + a, LineEndsMixed, a + u"\r\n" + b + u"\n" + a});
+        all.push_back({a + u"\n" + b + u"\r" + a, LineEndsMixed, a + u"\n" + b + u"\r" + a});
+    }
+    for (const ExpandCase& c : all) {
+        SCOPED_TRACE("case " + std::to_string(&c - all.data()));
         ASSERT_EQ(DetectLineEnds(c.text.data(), c.text.size()), c.ends);
         std::u16string expanded = Expand(c.text, c.ends);
         EXPECT_EQ(expanded, c.expanded);
