@@ -122,6 +122,7 @@ TEST(TextEncodingTest, DetectsBomsAndOnlyStrictUtf8)
         {"three bytes cut at the end", "ab\xE2\x82", EncodingAnsi},
         {"four bytes cut at the end", "ab\xF0\x9F\x98", EncodingAnsi},
         {"three bytes cut before ASCII", "\xE2\x82 and more text", EncodingAnsi},
+        {"four bytes cut before ASCII", "\xF0\x9F\x98x", EncodingAnsi},
         {"a continuation too many", "\xC3\xA9\xA9", EncodingAnsi},
     };
     for (const Detection& c : cases)
@@ -133,9 +134,17 @@ TEST(TextEncodingTest, DetectsBomsAndOnlyStrictUtf8)
         string ansi = ascii.substr(0, at) + "\xE9" + ascii.substr(at);
         string utf8 = ascii.substr(0, at) + "\xC3\xA9" + ascii.substr(at);
         string cut = ascii.substr(0, at) + "\xC3";
+        string stray = ascii.substr(0, at) + "\x80" + ascii.substr(at);
         EXPECT_EQ(DetectEncoding(Data(ansi), ansi.size()), EncodingAnsi) << "1252 byte at " << at;
         EXPECT_EQ(DetectEncoding(Data(utf8), utf8.size()), EncodingUtf8) << "UTF-8 at " << at;
         EXPECT_EQ(DetectEncoding(Data(cut), cut.size()), EncodingAnsi) << "cut UTF-8 at " << at;
+        EXPECT_EQ(DetectEncoding(Data(stray), stray.size()), EncodingAnsi) << "continuation byte at " << at;
+    }
+    // Only the bytes given are read: a sequence cut by the end of the file is not one, whatever follows.
+    for (string whole : {"x\xC3\xA9", "x\xE2\x82\xAC", "x\xF0\x9F\x98\x80"}) {
+        for (size_t size = 2; size < whole.size(); size++)
+            EXPECT_EQ(DetectEncoding(Data(whole), size), EncodingAnsi) << whole.size() - size << " bytes cut off";
+        EXPECT_EQ(DetectEncoding(Data(whole), whole.size()), EncodingUtf8);
     }
 }
 
@@ -188,6 +197,11 @@ TEST(TextEncodingTest, ReportsInexactDecodingAndKeepsUnpairedSurrogates)
     Decoded windows1252 = Decode("a\xE9z", EncodingUtf8);
     EXPECT_FALSE(windows1252.exact);
     EXPECT_EQ(windows1252.text, u"a\uFFFDz");
+    for (size_t at = 0; at < 18; at++) {
+        Decoded stray = Decode(string(at, 'x') + "\x80" + string(20, 'x'), EncodingUtf8);
+        EXPECT_FALSE(stray.exact) << "in a block of plain ASCII at " << at;
+        EXPECT_EQ(stray.text, std::u16string(at, u'x') + u"\uFFFD" + std::u16string(20, u'x'));
+    }
     Decoded overlong = Decode(string("\xC0\x80", 2), EncodingUtf8);
     EXPECT_FALSE(overlong.exact);
     EXPECT_EQ(overlong.text, u"\uFFFD\uFFFD");
@@ -238,6 +252,9 @@ TEST(TextEncodingTest, TellsTheKindOfLineEnds)
         std::u16string text = c.text;
         EXPECT_EQ(DetectLineEnds(text.data(), text.size()), c.expected) << "case " << &c - cases;
     }
+    // Only the units given are read: a CR at the end is a bare CR whatever follows it in memory.
+    const std::u16string crLf = u"one\r\n";
+    EXPECT_EQ(DetectLineEnds(crLf.data(), crLf.size() - 1), LineEndsCr);
 }
 
 TEST(TextEncodingTest, ExpandsLfAndCrLinesAndCollapsesThemBack)
@@ -276,4 +293,8 @@ TEST(TextEncodingTest, ExpandsLfAndCrLinesAndCollapsesThemBack)
     // that came in with pasted text is saved as it is.
     EXPECT_EQ(Collapse(u"one\r\ntwo\nthree\r\n\r", LineEndsCr), u"one\rtwo\nthree\r\r");
     EXPECT_EQ(Collapse(u"one\r\ntwo\rthree\r\n\n", LineEndsLf), u"one\ntwo\rthree\n\n");
+    const std::u16string crLf = u"one\r\n";
+    std::u16string expanded(ExpandedLength(crLf.data(), crLf.size() - 1, LineEndsCr), u'#');
+    ExpandLineEnds(crLf.data(), crLf.size() - 1, LineEndsCr, &expanded[0]);
+    EXPECT_EQ(expanded, u"one\r\n") << "only the units given are read";
 }
