@@ -2,6 +2,42 @@
 
 #include <cstring>
 
+#include "windows_1252.h"
+
+namespace {
+
+// Each byte in upper and in lower case, looked up rather than worked out: the indexes lower every
+// entry they hold.
+struct CaseTables {
+    unsigned char upper[256];
+    unsigned char lower[256];
+};
+
+CaseTables MakeCaseTables()
+{
+    CaseTables tables;
+    for (int b = 0; b < 256; b++) {
+        tables.upper[b] = UpperCaseOf1252(static_cast<unsigned char>(b));
+        tables.lower[b] = LowerCaseOf1252(static_cast<unsigned char>(b));
+    }
+    return tables;
+}
+
+// Made at the first use, so that a check during another file's start-up finds them made.
+const CaseTables& Cases()
+{
+    static const CaseTables tables = MakeCaseTables();
+    return tables;
+}
+
+void MapBytes(const unsigned char* table, char* text, int n)
+{
+    for (int i = 0; i < n; i++)
+        text[i] = static_cast<char>(table[static_cast<unsigned char>(text[i])]);
+}
+
+} // namespace
+
 void CopyToField(char* field, int width, const char* text, int textLength)
 {
     int n = textLength < width ? textLength : width;
@@ -38,15 +74,10 @@ int16_t TrimmedLength(const WordField& word)
 
 void ChangeCase(int mode, char* text, int n)
 {
-    if (mode == UpperCaseMode) {
-        for (int i = 0; i < n; i++)
-            if (text[i] >= 'a' && text[i] <= 'z')
-                text[i] = static_cast<char>(text[i] - 'a' + 'A');
-    } else if (mode == LowerCaseMode) {
-        for (int i = 0; i < n; i++)
-            if (text[i] >= 'A' && text[i] <= 'Z')
-                text[i] = static_cast<char>(text[i] - 'A' + 'a');
-    }
+    if (mode == UpperCaseMode)
+        MapBytes(Cases().upper, text, n);
+    else if (mode == LowerCaseMode)
+        MapBytes(Cases().lower, text, n);
 }
 
 uint32_t HashWord(const WordField& word)

@@ -20,9 +20,11 @@ int CompareWords(const WordField& a, const WordField& b);
 int16_t TrimmedLength(const char* text, int width);
 int16_t TrimmedLength(const WordField& word);
 
-// ChangeCase's modes; any other mode changes nothing.
-const int UpperCaseMode = 1;   // 'a'..'z' to upper case
-const int LowerCaseMode = 5;   // 'A'..'Z' to lower case
+// ChangeCase's modes; any other mode changes nothing. Both change the letters of Windows-1252 that have
+// another case ('a'..'z' and 'A'..'Z', and the accented letters: é and É, š and Š, ÿ and Ÿ); every
+// other byte stays.
+const int UpperCaseMode = 1;
+const int LowerCaseMode = 5;
 
 void ChangeCase(int mode, char* text, int n);
 

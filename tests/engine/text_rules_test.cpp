@@ -36,15 +36,18 @@ TEST(TextRules, TrimmedLengthCountsOnlyBlanksAsPadding)
     EXPECT_EQ(TrimmedLength(Word("a b\r ")), 4);
 }
 
-TEST(TextRules, ChangeCaseTouchesAsciiLettersOnly)
+// The letters of Windows-1252 that have another case change; digits, punctuation, the signs × and ÷,
+// and ß (no upper case of its own) stay.
+TEST(TextRules, ChangeCaseTouchesTheLettersOfWindows1252Only)
 {
-    char text[] = "abZ9\xe9\xc9'{";
-    ChangeCase(UpperCaseMode, text, 8);
-    EXPECT_STREQ(text, "ABZ9\xe9\xc9'{");
-    ChangeCase(LowerCaseMode, text, 8);
-    EXPECT_STREQ(text, "abz9\xe9\xc9'{");
-    ChangeCase(2, text, 8);   // any other mode
-    EXPECT_STREQ(text, "abz9\xe9\xc9'{");
+    char text[] = "abZ9\xe9\xc9'{\xd7\xf7\xdf\x9a\x8c\xff\x9f\xde\xfe\x81";
+    const int n = static_cast<int>(sizeof text - 1);
+    ChangeCase(UpperCaseMode, text, n);
+    EXPECT_STREQ(text, "ABZ9\xc9\xc9'{\xd7\xf7\xdf\x8a\x8c\x9f\x9f\xde\xde\x81");
+    ChangeCase(LowerCaseMode, text, n);
+    EXPECT_STREQ(text, "abz9\xe9\xe9'{\xd7\xf7\xdf\x9a\x9c\xff\xff\xfe\xfe\x81");
+    ChangeCase(2, text, n);   // any other mode
+    EXPECT_STREQ(text, "abz9\xe9\xe9'{\xd7\xf7\xdf\x9a\x9c\xff\xff\xfe\xfe\x81");
 }
 
 TEST(TextRules, LetterSlots)
