@@ -14,11 +14,18 @@ SpellTableStore SpellTables;
 
 namespace {
 
-// First character of the last main-list line whose initial differed from the one before.
-// A blank when the program starts; kept from one load to the next.
+// First character of the last main-list line whose initial differed from the one before; a blank at
+// the start of each load. Kept from one load to the next, a line without a letter slot that failed
+// one load would pass the next.
 char RememberedInitial = ' ';
 
+// The first control character: in a list of words only a damaged file holds one (a file with carriage
+// returns alone for line ends reads as one line).
+const unsigned char FirstPrintable = 0x20;
+
 const int PrefixLineWidth = 80;
+const char PrefixCommentMark = '#';
+const char MisspellingGroupMark = '$';   // a correction, followed by its misspellings
 
 // The list whose failure ended the last load that failed.
 char FailedList[ListPathWidth];
@@ -34,9 +41,20 @@ void NoteReadError(const char* path, int16_t error)
     std::memcpy(FailedList, path, ListPathWidth);
 }
 
-// Records where each initial's run of main list lines begins; false for a line without a letter slot.
-bool NoteInitial(const WordField& line, int32_t position)
+bool HoldsControlCharacter(const WordField& line)
 {
+    bool found = false;
+    for (char c : line.ch)
+        found |= static_cast<unsigned char>(c) < FirstPrintable;
+    return found;
+}
+
+// Records where each initial's run of main list lines begins; false for a line without a letter slot
+// or with a control character.
+bool NoteMainLine(const WordField& line, int32_t position)
+{
+    if (HoldsControlCharacter(line))
+        return false;
     if (line.ch[0] == RememberedInitial)
         return true;
     RememberedInitial = line.ch[0];
@@ -47,8 +65,10 @@ bool NoteInitial(const WordField& line, int32_t position)
     return true;
 }
 
-// Hands the file's lines, each as its first width characters, to onLine until it answers false.
-// Status: 0 at the end of the file, the error number of a failed open or read, or what onLine set.
+// Hands the file's lines, each as its first width characters, to onLine until it answers false; a line
+// that holds a character outside Windows-1252 (LineOutside1252) is no line of a list, and onLine is
+// told so. Status: 0 at the end of the file, the error number of a failed open or read, or what
+// onLine set.
 template <typename OnLine>
 void ReadLines(const char* path, int width, int16_t& status, OnLine onLine)
 {
@@ -66,20 +86,30 @@ void ReadLines(const char* path, int width, int16_t& status, OnLine onLine)
                 NoteReadError(path, readStatus);
             break;
         }
-        if (!onLine(line))
+        if (!onLine(line, LineOutside1252()))
             break;
     }
     CloseListFile(file);
 }
 
+// How a word table takes the lines that hold a character outside Windows-1252: each is left out, and
+// in the table of misspellings a correction that is left out takes its misspellings with it.
+enum LeftOutLines { EachLineAlone, WithItsGroup };
+
 // Reads the file's lines, in order, into entries 1.. of a word table, handing each to noteLine when
 // one is given. Status: 0 at the end of the file, 1 when a line was left over for want of room or
 // noteLine refused one (that line is kept), or the error number of a failed open or read.
 void LoadWordTable(const char* path, WordField* table, int32_t capacity, int32_t& count, int16_t& status,
-                   bool (*noteLine)(const WordField& line, int32_t position) = nullptr)
+                   bool (*noteLine)(const WordField& line, int32_t position) = nullptr,
+                   LeftOutLines leftOut = EachLineAlone)
 {
     count = 0;
-    ReadLines(path, WordWidth, status, [&](const char* line) {
+    bool groupLeftOut = false;
+    ReadLines(path, WordWidth, status, [&](const char* line, bool outside1252) {
+        if (leftOut == WithItsGroup && line[0] == MisspellingGroupMark)
+            groupLeftOut = outside1252;
+        if (outside1252 || groupLeftOut)
+            return true;
         if (count >= capacity) {
             status = StatusFailure;
             return false;
@@ -126,7 +156,11 @@ void LoadSpellTables(int16_t& status)
 
     char path[ListPathWidth];
     SpellListPath(path);
-    LoadWordTable(path, SpellTables.MainWords, MainCapacity, SpellTables.MainCount, status, NoteInitial);
+    RememberedInitial = ' ';
+    LoadWordTable(path, SpellTables.MainWords, MainCapacity, SpellTables.MainCount, status, NoteMainLine);
+    // A list that yields no word (an empty file, blank lines) would call every word misspelled.
+    if (status == StatusSuccess && RememberedInitial == ' ')
+        status = StatusFailure;
     if (status != StatusSuccess)
         std::memcpy(FailedList, path, ListPathWidth);   // the main list's own failure is named first
     else if (ReadError != 0)
@@ -154,7 +188,8 @@ void LoadMisspellings(int16_t& status)
 {
     char path[ListPathWidth];
     MisspellListPath(path);
-    LoadWordTable(path, SpellTables.MisspellLines, MisspellCapacity, SpellTables.MisspellCount, status);
+    LoadWordTable(path, SpellTables.MisspellLines, MisspellCapacity, SpellTables.MisspellCount, status, nullptr,
+                  WithItsGroup);
     IndexMisspellings();
 }
 
@@ -163,8 +198,8 @@ void LoadPrefixTable(int16_t& status)
     SpellTables.PrefixCount = 0;
     char path[ListPathWidth];
     PrefixListPath(path);
-    ReadLines(path, PrefixLineWidth, status, [&](const char* line) {
-        if (line[0] == '#')
+    ReadLines(path, PrefixLineWidth, status, [&](const char* line, bool outside1252) {
+        if (line[0] == PrefixCommentMark || outside1252)
             return true;
         if (SpellTables.PrefixCount >= PrefixCapacity) {
             status = StatusFailure;

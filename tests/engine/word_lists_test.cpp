@@ -110,6 +110,49 @@ TEST(MainList, LinesWithoutALetterSlotFailTheLoad)
     EXPECT_EQ(SpellTables.MainCount, 3);
 }
 
+// A line that failed one load fails the next as well: the initial remembered from the failed load
+// once let it pass.
+TEST(MainList, ALineWithoutALetterSlotFailsEveryLoad)
+{
+    ListFolder folder;
+    folder.WriteLines("Spell.txt", {"\xe9t\xe9", "apple"});
+    EXPECT_EQ(Load(), 1);
+    EXPECT_EQ(Load(), 1);
+    EXPECT_EQ(Load(), 1);
+}
+
+// The byte order mark of a UTF-8 list is no part of its first word.
+TEST(MainList, AUtf8ListLoadsInWindows1252WithoutItsByteOrderMark)
+{
+    ListFolder folder;
+    folder.WriteFile("Spell.txt", "\xef\xbb\xbf" "apple\ncaf\xc3\xa9\ncaf\xc3\xa9s\n\xce\xbb\xcf\x8c\xce\xb3\xce\xbf\xcf\x82\nzoo\n");
+    EXPECT_EQ(Load(), 0);
+    EXPECT_EQ(Load(), 0);
+    ASSERT_EQ(SpellTables.MainCount, 4);   // the Greek word is left out
+    EXPECT_EQ(Text(SpellTables.MainWords[1]), "apple");
+    EXPECT_EQ(Text(SpellTables.MainWords[2]), "caf\xe9");
+    EXPECT_EQ(SpellTables.LetterStart[LetterSlot('a')], 1);
+    EXPECT_EQ(SpellTables.LetterStart[LetterSlot('z')], 4);
+}
+
+// A main list that yields no word, or whose lines hold control characters (a file with carriage
+// returns alone for line ends reads as one line), fails the load as a damaged one does.
+TEST(MainList, AListWithoutWordsOrWithControlCharactersFailsTheLoad)
+{
+    ListFolder folder;
+    const std::string damaged[] = {"", "\n\n\n", "  \n", " apple\n", "apple\rbanana\rcherry\r",
+                                   "apple\nbanana\tnoun\n", std::string("apple\nb\0\0\n", 10)};
+    for (const std::string& bytes : damaged) {
+        folder.WriteFile("Spell.txt", bytes);
+        EXPECT_EQ(Load(), 1) << bytes;
+        char failed[ListPathWidth];
+        FailedListPath(failed);
+        EXPECT_EQ(std::string(failed, 23), "C:\\ZOLT\\SPELL\\Spell.txt") << bytes;
+    }
+    folder.WriteFile("Spell.txt", "apple\r\nbanana\r\n");
+    EXPECT_EQ(Load(), 0);
+}
+
 TEST(MainList, AnEmptyFirstLineAtTheFirstLoadIsABlankWord)
 {
     ListFolder folder;
@@ -207,6 +250,36 @@ TEST(LocalList, ReloadReadsTheFileAgainAndIgnoresLinesBeyondTheCapacity)
     ReloadLocalWords(status);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(SpellTables.LocalCount, 0);
+}
+
+// Words of a UTF-8 local list are kept in Windows-1252, and those it cannot hold are left out and not
+// counted.
+TEST(LocalList, Utf8WordsOutsideWindows1252AreLeftOut)
+{
+    ListFolder folder;
+    folder.WriteFile("Local.txt", "\xef\xbb\xbf" "caf\xc3\xa9\r\n\xce\xbb\xcf\x8c\xce\xb3\xce\xbf\xcf\x82\r\nisn\xe2\x80\x99t\r\n");
+    int16_t status = -99;
+    ReloadLocalWords(status);
+    EXPECT_EQ(status, 0);
+    ASSERT_EQ(SpellTables.LocalCount, 2);
+    EXPECT_EQ(Text(SpellTables.LocalWords[1]), "caf\xe9");
+    EXPECT_EQ(Text(SpellTables.LocalWords[2]), "isn't");
+}
+
+// A correction that a UTF-8 table of misspellings cannot give in Windows-1252 is left out with its
+// misspellings, which would otherwise fall to the correction above it.
+TEST(Misspellings, ACorrectionLeftOutTakesItsMisspellingsWithIt)
+{
+    ListFolder folder;
+    folder.WriteLines("Misspell.txt", {"$receive", "recieve", "$\xce\xbb\xce\xbf", "lamda", "$caf\xc3\xa9", "caffe",
+                                       "cof\xce\xbb", "kafe"});
+    int16_t status = -99;
+    LoadMisspellings(status);
+    EXPECT_EQ(status, 0);
+    std::vector<std::string> lines;
+    for (int32_t i = 1; i <= SpellTables.MisspellCount; i++)
+        lines.push_back(Text(SpellTables.MisspellLines[i]));
+    EXPECT_EQ(lines, (std::vector<std::string>{"$receive", "recieve", "$caf\xe9", "caffe", "kafe"}));
 }
 
 TEST(Misspellings, LinesBeyondTheCapacityAreDropped)
