@@ -2,21 +2,26 @@
 
 #include <cstring>
 
+#include "scan_text.h"
+#include "windows_1252.h"
+
 namespace {
 
-bool IsLetter(unsigned char c)
+// A word begins with a letter of Windows-1252 or a letter outside it (which makes it a word to pass
+// over); an apostrophe never begins one.
+bool BeginsWord(unsigned char c)
 {
-    return IsUpperLetter(static_cast<char>(c)) || IsLowerLetter(static_cast<char>(c));
+    return Is1252Letter(c) || c == static_cast<unsigned char>(ForeignLetter);
 }
 
 bool IsWordChar(unsigned char c)
 {
-    return IsLetter(c) || c == '\'';
+    return BeginsWord(c) || c == '\'';
 }
 
 bool IsTypedWordChar(unsigned char c)
 {
-    return IsLetter(c) || c == '*' || c == '?' || c == '\'' || c == '-';
+    return BeginsWord(c) || c == '*' || c == '?' || c == '\'' || c == '-';
 }
 
 } // namespace
@@ -40,12 +45,21 @@ void NextWord(const char* line, const int32_t& n, const int32_t& start,
         while (p < n && IsWordChar(text[p]))
             p++;
     }
-    // Search for a letter; an apostrophe never begins a word.
-    while (p < n && !IsLetter(text[p]))
-        p++;
-    if (p >= n)
-        return;
-    p++;   // the letter's 1-based position
+    for (;;) {
+        while (p < n && !BeginsWord(text[p]))
+            p++;
+        if (p >= n)
+            return;
+        // A word with a letter outside Windows-1252 is passed over whole: neither checked nor split.
+        int32_t end = p;
+        bool foreign = false;
+        for (; end < n && IsWordChar(text[end]); end++)
+            foreign |= text[end] == static_cast<unsigned char>(ForeignLetter);
+        if (!foreign)
+            break;
+        p = end;
+    }
+    p++;   // the first letter's 1-based position
     int32_t l = 0;
     for (int32_t i = p; i <= n && l < WordWidth && IsWordChar(text[i - 1]); i++)
         word.ch[l++] = static_cast<char>(text[i - 1]);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "list_folder.h"
+#include "scan_text.h"
 #include "word_scanner.h"
 
 namespace {
@@ -78,14 +79,43 @@ TEST(NextWord, LettersOnlyBeginWords)
     EXPECT_EQ(y.word, "Y");
     EXPECT_EQ(Next("well-known", 0).word, "well");
     EXPECT_EQ(Next("well-known", 5).word, "known");
-    EXPECT_EQ(Next("caf\xe9s", 0).word, "caf");
-    EXPECT_EQ(Next("caf\xe9s", 4).word, "s");
     for (const char* line : {"", "12 34, -- !?", "''"}) {
         Found none = Next(line, 0);
         EXPECT_EQ(none.position, 0) << line;
         EXPECT_EQ(none.length, 0) << line;
         EXPECT_EQ(none.word, "") << line;
     }
+}
+
+// The accented letters of Windows-1252 are letters, and may begin a word; × and ÷ are not letters.
+TEST(NextWord, AccentedLettersOfWindows1252AreLetters)
+{
+    EXPECT_EQ(Next("caf\xe9s", 0).word, "caf\xe9s");
+    EXPECT_EQ(Next("caf\xe9s", 4).position, 0);
+    EXPECT_EQ(Next("12 \xc9lan", 0).word, "\xc9lan");
+    EXPECT_EQ(Next("(\x8cuvre \x9a\x9c\x9e\x9f\x8a\x8e\xd8\xf8\xff\xc0\xd6\xf6)", 0).word, "\x8cuvre");
+    EXPECT_EQ(Next("(\x8cuvre \x9a\x9c\x9e\x9f\x8a\x8e\xd8\xf8\xff\xc0\xd6\xf6)", 7).length, 12);
+    Found times = Next("a\xd7" "b", 0);
+    EXPECT_EQ(times.word, "a");
+    EXPECT_EQ(Next("a\xd7" "b", times.position + times.length).position, 3);
+    EXPECT_EQ(Next("\xf7\xd7\xa0\xbf\xb5\xaa", 0).position, 0);   // signs, no-break space, ¿, µ, ª
+}
+
+// A word with a letter outside Windows-1252 is passed over whole, wherever that letter stands, and
+// even beyond the 32 characters kept.
+TEST(NextWord, WordsWithForeignLettersArePassedOver)
+{
+    const std::string f(1, ForeignLetter);
+    Found next = Next("ab" + f + "cd " + f + "x it's y" + f + " na\xefve", 0);
+    EXPECT_EQ(next.word, "it's");
+    EXPECT_EQ(next.position, 10);
+    Found last = Next("ab" + f + "cd " + f + "x it's y" + f + " na\xefve", next.position + next.length);
+    EXPECT_EQ(last.word, "na\xefve");
+    EXPECT_EQ(last.position, 18);
+    EXPECT_EQ(Next(std::string(40, 'k') + f + " next", 0).word, "next");
+    EXPECT_EQ(Next("don'" + f + " so", 0).word, "so");
+    EXPECT_EQ(Next(f + f, 0).position, 0);
+    EXPECT_EQ(FindWord(("x" + f + " x").c_str(), 4, 0, "x"), 3);
 }
 
 TEST(NextWord, OverlongWordsGiveTheirFirst32LettersOnce)
@@ -122,6 +152,8 @@ TEST(CleanTypedWord, KeepsTheFirstRunOfWordCharacters)
         {"  (teh)", "teh"},          {"re-enter now", "re-enter"}, {"12abc", "abc"},
         {"c?t*", "c?t*"},            {"well.", "well"},            {"123", ""},
         {"", ""},                    {"o'clock-ish!x", "o'clock-ish"},
+        {"  (caf\xe9)", "caf\xe9"},  {"\xc9lan, \xe9migr\xe9", "\xc9lan"}, {"a\xd7" "b", "a"},
+        {"\xbfna\xefve?", "na\xefve?"}, {"ab\x81" "cd e", "ab\x81" "cd"},
         {std::string(31, 'a'), std::string(31, 'a')},
     };
     for (const auto& c : typedAndCleaned)
