@@ -34,13 +34,14 @@ std::vector<std::pair<int32_t, std::string>> Words(const std::string& scan)
 TEST(ScanText, OneByteForEachCodeUnit)
 {
     const std::wstring text = L"\u201cCaf\u00e9 au lait,\u201d she said. It\u2019s a clich\u00e9 \u2014 "
-                              L"\u00d7\u0153\u20ac\u3000\uff0c\u2026\u0080\u00a0\u0100\u03bb\u6771\ufeff";
+                              L"\u00d7\u0153\u20ac\u3000\uff0c\u2026\u0080\u00a0\u0100\u03bb\u6771\ufeff"
+                              L"re\u2011enter\u200bnow";
     const std::string scan = ScanText(text);
     EXPECT_EQ(scan, "\x93" "Caf\xe9 au lait,\x94 she said. It's a clich\xe9 \x97 "
-                    "\xd7\x9c\x80  \x85 \xa0\x81\x81\x81 ");
+                    "\xd7\x9c\x80  \x85 \xa0\x81\x81\x81 re enter now");
     const std::vector<std::pair<int32_t, std::string>> expected = {
         {2, "Caf\xe9"}, {7, "au"}, {10, "lait"}, {17, "she"}, {21, "said"}, {27, "It's"}, {32, "a"},
-        {34, "clich\xe9"}, {44, "\x9c"}};
+        {34, "clich\xe9"}, {44, "\x9c"}, {55, "re"}, {58, "enter"}, {64, "now"}};
     EXPECT_EQ(Words(scan), expected);
 }
 
