@@ -107,6 +107,33 @@ TEST_F(SpellRun, ChangePutsThePickedSuggestionInTheDocument)
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{Complete});
 }
 
+// Text as it is written today: typographic quotes and apostrophes, accented words, other scripts.
+TEST_F(SpellRun, UnicodeTextIsCheckedWordByWordAndAChangeKeepsTheDocumentsApostrophe)
+{
+    folder.WriteLines("Spell.txt", {"Caf\xE9", "au", "doesn't", "isn't", "it", "lait", "said", "she", "the"});
+    folder.WriteLines("Misspell.txt", {"$doesn't", "dosen't"});
+    // Known words only: curly quotes, an em dash, accents, Greek and Japanese words are no unknown words.
+    TestDocument known("\xE2\x80\x9C" "Caf\xC3\xA9 au lait,\xE2\x80\x9D she said \xE2\x80\x94 it isn\xE2\x80\x99t "
+                       "\xCE\xB1\xCE\xBB\xCF\x86\xCE\xB1 \xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E");
+    SpellCheckRun(known.Window(), TestEditId);
+    EXPECT_EQ(driver.Opened(), 0);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].caption, "No mistakes found");
+
+    // The correction takes the document's own apostrophe.
+    TestDocument misspelt("she dosen\xE2\x80\x99t, it dosen't");
+    driver.Then([&](HWND d) {
+        ClickEntry(d, IDC_SUGGESTION_LIST, 0);
+        Press(d, IDC_CHANGE);
+    });
+    driver.Then([&](HWND d) {
+        ClickEntry(d, IDC_SUGGESTION_LIST, 0);
+        Press(d, IDC_CHANGE);
+    });
+    SpellCheckRun(misspelt.Window(), TestEditId);
+    EXPECT_EQ(misspelt.Text(), "she doesn\xE2\x80\x99t, it doesn't");
+}
+
 TEST_F(SpellRun, ChangeWithNothingPickedWarnsAndEnterAndEscapeDoNothing)
 {
     TestDocument document("teh cat");
