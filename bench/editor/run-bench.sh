@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Open and save times of the editor under Wine, for text files of 1 MB and 10 MB (and the status bar's
 # caret position in them), and the time of
-# Replace All with 2,277 replacements in a 1 MB document next to the same replacements one by one, and
-# of Change All of 2,000 occurrences in 1 MB next to the one-by-one way it replaced.
+# Replace All with 2,277 replacements in a 1 MB document next to the same replacements one by one, of
+# Change All of 2,000 occurrences in 1 MB next to the one-by-one way it replaced, and of Unicode text
+# (text_bench: opening 10 MB of UTF-8 beside ANSI, typing in 1 MB beside a short document).
 # Usage: bench/editor/run-bench.sh   (builds what is missing, prints the figures)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -10,7 +11,7 @@ root=$(pwd)
 source scripts/windows-setup.sh run
 choose_windows_bits
 bits=$PENMAR_BITS tested=win$PENMAR_BITS
-build_windows "$bits" Penmar editor_bench replace_all_bench change_all_bench
+build_windows "$bits" Penmar editor_bench replace_all_bench change_all_bench text_bench
 start_wine_session "$root/build/$tested" "$bits"
 
 folder="$WINEPREFIX/drive_c/bench"
@@ -37,3 +38,5 @@ echo "== Replace All in a 1 MB document ($bits-bit build under Wine)"
 "$PENMAR_WINE" "build/$tested/bin/replace_all_bench.exe" 1048576 2277 --one-by-one 2>/dev/null || true
 echo "== Change All in a 1 MB document ($bits-bit build under Wine)"
 "$PENMAR_WINE" "build/$tested/bin/change_all_bench.exe" 1048576 2000 --one-by-one 2>/dev/null || true
+echo "== Unicode text: 10 MB UTF-8 beside ANSI, typing in 1 MB beside a short document and the bare control ($bits-bit build under Wine)"
+"$PENMAR_WINE" "build/$tested/bin/text_bench.exe" 'C:\bench' 2>/dev/null || true
