@@ -12,6 +12,8 @@
 #include "fonts.h"
 #include "frame_placement.h"
 #include "menu_enabling.h"
+#include "page_setup.h"
+#include "print_preview.h"
 #include "printing.h"
 #include "recent_files.h"
 #include "resource_ids.h"
@@ -112,18 +114,6 @@ static void LayOutChildren(HWND frame)
                  client.bottom - toolbarHeight - statusHeight, SWP_NOZORDER);
 }
 
-static void PrintCommand(HWND frame)
-{
-    HWND document = ActiveDocument();
-    if (document == nullptr)
-        return;
-    // The printed file's name is the document's title: its path, or "[Untitled]".
-    wchar_t name[MAX_PATH] = L"";
-    GetWindowTextW(document, name, MAX_PATH);
-    if (!PrintDocument(hAppInstance, frame, document, name))
-        ShowMessage(frame, WIDE(TEXT_UNABLE_TO_PRINT), name);
-}
-
 static void NewCommand()
 {
     CreateDocumentWindow(hMDIClient);
@@ -176,7 +166,9 @@ static LRESULT OnCommand(HWND frame, WPARAM wParam, LPARAM lParam)
     case IDM_FILE_EXIT: QueryExit(frame); break;
     case IDM_FILE_NEW: NewCommand(); break;
     case IDM_FILE_OPEN: OpenCommand(); break;
-    case IDM_FILE_PRINT: PrintCommand(frame); break;
+    case IDM_FILE_PRINT: PrintActiveDocument(frame); break;
+    case IDM_FILE_PAGESETUP: PageSetupCommand(frame); break;
+    case IDM_FILE_PRINTPREVIEW: PrintPreviewCommand(frame); break;
     case IDM_WINDOW_CASCADE: SendMessageW(hMDIClient, WM_MDICASCADE, 0, 0); break;
     case IDM_WINDOW_TILE: SendMessageW(hMDIClient, WM_MDITILE, 0, 0); break;
     case IDM_FILE_CLOSE: CloseActiveDocument(); break;

@@ -31,6 +31,7 @@ static void SetDocumentMenus(UINT state)
     EnableMenuItem(menu, IDM_FILE_SAVEAS, MF_BYCOMMAND | state);
     EnableMenuItem(menu, IDM_FILE_CLOSE, MF_BYCOMMAND | state);
     EnableMenuItem(menu, IDM_FILE_PRINT, MF_BYCOMMAND | state);
+    EnableMenuItem(menu, IDM_FILE_PRINTPREVIEW, MF_BYCOMMAND | state);
     EnableMenuItem(menu, IDM_TOOLS_SPELLING, MF_BYCOMMAND | state);
     DrawMenuBar(hMainWindow);
 }
@@ -50,6 +51,7 @@ void GrayClosingDocumentMenus()
     HMENU menu = GetMenu(hMainWindow);
     EnableMenuItem(menu, IDM_FILE_CLOSE, MF_BYCOMMAND | MF_GRAYED);
     EnableMenuItem(menu, IDM_FILE_PRINT, MF_BYCOMMAND | MF_GRAYED);
+    EnableMenuItem(menu, IDM_FILE_PRINTPREVIEW, MF_BYCOMMAND | MF_GRAYED);
     SetPopup(menu, IDM_TOOLS_SPELLING, MF_GRAYED);
     EnableMenuItem(menu, IDM_TOOLS_SPELLING, MF_BYCOMMAND | MF_GRAYED);
     DrawMenuBar(hMainWindow);

@@ -2,12 +2,13 @@
 
 #include <commdlg.h>
 
-#include "document_text.h"
 #include "editor_hooks.h"
 #include "handle_holders.h"
+#include "page_setup.h"
 #include "print_box_ids.h"
-#include "print_pages.h"
+#include "print_layout.h"
 #include "shell_state.h"
+#include "show_message.h"
 #include "texts.h"
 
 int userAbort = 0;
@@ -15,48 +16,44 @@ HWND hPrintDialog = nullptr;
 
 namespace {
 
+// Pages counted between two looks at the message queue, so that Cancel works on long documents.
+const int PagesBetweenPumps = 16;
+
 PRINTDLGW printRecord;
 DOCINFOW printJob;
 wchar_t printJobName[MAX_PATH];
 
-// What the page loop needs to put printed lines on the printer.
-struct PrinterPage {
-    HDC printer;
-    int width;             // of the printable area, in printer units
-    int averageChars;      // characters of average width across it, when measuring fails
+// What the page loop needs to put pages on the printer.
+struct PrinterJob {
+    const PrintLayout* print;
+    HWND box;
 };
 
-// A page step fails when the printer gives a value below 0.
-bool StartPrinterPage(void* context)
+bool StartPrinterPage(void* context, int page, int)
 {
-    return StartPage(static_cast<PrinterPage*>(context)->printer) >= 0;
+    auto* job = static_cast<PrinterJob*>(context);
+    wchar_t sending[64];
+    wsprintfW(sending, WIDE(TEXT_PAGE_NUMBER), page + 1, job->print->pageCount);
+    if (job->box != nullptr && IsWindow(job->box))
+        SetDlgItemTextW(job->box, PRINT_BOX_PAGE_ID, sending);
+    return StartPage(job->print->printer) > 0;
+}
+
+void PrintPrinterPage(void* context, int page)
+{
+    auto* job = static_cast<PrinterJob*>(context);
+    DrawPrintedPage(*job->print, job->print->printer, page);
 }
 
 bool EndPrinterPage(void* context)
 {
-    return EndPage(static_cast<PrinterPage*>(context)->printer) >= 0;
+    return EndPage(static_cast<PrinterJob*>(context)->print->printer) > 0;
 }
 
-bool UserCancelled(void*)
+bool UserCancelled(void* context)
 {
+    PrintAbortProc(static_cast<PrinterJob*>(context)->print->printer, 0);
     return userAbort != 0;
-}
-
-int FittingChars(void* context, const char* text, int length)
-{
-    auto* page = static_cast<PrinterPage*>(context);
-    // No character is narrower than one printer unit: more than the width in units never fits.
-    int measured = length < page->width + 1 ? length : page->width + 1;
-    int fit = 0;
-    SIZE size;
-    if (!GetTextExtentExPointA(page->printer, text, measured, page->width, &fit, nullptr, &size))
-        return length < page->averageChars ? length : page->averageChars;
-    return fit;
-}
-
-void PrintText(void* context, const char* text, int length, int y)
-{
-    TextOutA(static_cast<PrinterPage*>(context)->printer, 0, y, text, length);
 }
 
 void FillPrintRecord(HWND frame)
@@ -66,78 +63,56 @@ void FillPrintRecord(HWND frame)
     printRecord.hwndOwner = frame;
     printRecord.Flags = PD_RETURNDC | PD_COLLATE | PD_NOSELECTION;
     printRecord.nCopies = 1;
-}
-
-// The dialog hands back device settings it allocated; nothing keeps them between prints.
-void ReleasePrinterSettings()
-{
-    if (printRecord.hDevMode != nullptr)
-        GlobalFree(printRecord.hDevMode);
-    if (printRecord.hDevNames != nullptr)
-        GlobalFree(printRecord.hDevNames);
-    printRecord.hDevMode = nullptr;
-    printRecord.hDevNames = nullptr;
+    OfferPrinterSettings(printRecord.hDevMode, printRecord.hDevNames);
 }
 
 // The job is named after the document, as the spooler lists it and a PDF printer names its file.
-bool StartPrintJob(HDC printer, const wchar_t* name)
+bool StartPrintJob(HDC printer, HWND document)
 {
     ZeroMemory(&printJob, sizeof(printJob));
-    lstrcpynW(printJobName, name, MAX_PATH);
+    GetWindowTextW(document, printJobName, MAX_PATH);
     printJob.cbSize = sizeof(printJob);
     printJob.lpszDocName = printJobName;
     return StartDocW(printer, &printJob) > 0;
 }
 
-// The document's text in the ANSI code page, as the printer's own font prints it.
-struct PrintedText {
-    HeapText<char> text;
-    int length = 0;
-};
-
-bool CopyPrintedText(HWND edit, PrintedText& printed)
+// Counts the pages, with the queue looked at now and then; false when there was no memory for them
+// or the user cancelled.
+bool CountAllPages(PrintLayout& print)
 {
-    DocumentTextCopy text(edit);
-    if (!text.IsValid())
-        return false;
-    int size = text.Length() == 0 ? 0
-                                  : WideCharToMultiByte(CP_ACP, 0, text.Text(), text.Length(), nullptr, 0, nullptr, nullptr);
-    if (!printed.text.Allocate(static_cast<SIZE_T>(size) + 1))
-        return false;
-    if (size > 0)
-        WideCharToMultiByte(CP_ACP, 0, text.Text(), text.Length(), printed.text.Get(), size, nullptr, nullptr);
-    printed.text.Get()[size] = '\0';
-    printed.length = size;
+    bool noMemory = false;
+    while (!CountPages(print, PagesBetweenPumps, noMemory)) {
+        if (noMemory)
+            return false;
+        if (!PrintAbortProc(print.printer, 0))
+            return false;
+    }
     return true;
 }
 
-// Sends every page to the printer with the printing box up; false when not all was printed.
-bool SendPages(HINSTANCE instance, HWND frame, HWND edit, HDC printer, const wchar_t* name)
+// Sends every page to the printer with the printing box up; false when not all was printed. A
+// cancelled or failed job is abandoned whole: the spooler keeps no part of it.
+bool SendPages(HINSTANCE instance, HWND frame, HWND document, PrintLayout& print)
 {
-    PrintedText text;
-    if (!CopyPrintedText(edit, text))
-        return false;
-    TEXTMETRICA metrics;
-    ZeroMemory(&metrics, sizeof(metrics));
-    GetTextMetricsA(printer, &metrics);
-    PageGeometry pages = MeasurePages(metrics.tmHeight, metrics.tmExternalLeading, GetDeviceCaps(printer, VERTRES));
-    int width = GetDeviceCaps(printer, HORZRES);
-    PrinterPage page = {printer, width, width / (metrics.tmAveCharWidth > 0 ? metrics.tmAveCharWidth : 1)};
-
     EnableWindow(frame, FALSE);
     userAbort = 0;
     hPrintDialog = CreateDialogParamW(instance, WIDE(TEXT_PRINT_BOX_NAME), frame, PrintAbortDialogProc, 0);
-    SetDlgItemTextW(hPrintDialog, PRINT_BOX_NAME_ID, name);
-    SetAbortProc(printer, PrintAbortProc);
+    PrinterJob job = {&print, hPrintDialog};
+    wchar_t title[MAX_PATH] = L"";
+    GetWindowTextW(document, title, MAX_PATH);
+    SetDlgItemTextW(hPrintDialog, PRINT_BOX_NAME_ID, title);
+    SetAbortProc(print.printer, PrintAbortProc);
 
-    bool printed = StartPrintJob(printer, name);
+    bool printed = CountAllPages(print) && StartPrintJob(print.printer, document);
     if (printed) {
-        PageSink sink = {&page, StartPrinterPage, FittingChars, PrintText, EndPrinterPage, UserCancelled};
+        PageSink sink = {&job, StartPrinterPage, PrintPrinterPage, EndPrinterPage, UserCancelled};
         bool collate = (printRecord.Flags & PD_COLLATE) != 0;
-        printed = PrintPages(pages, text.text.Get(), text.length, printRecord.nCopies, collate, sink);
+        printed = PrintPages(print.pageCount, printRecord.nCopies, collate, sink);
+        if (printed && !userAbort)
+            EndDoc(print.printer);
+        else
+            AbortDoc(print.printer);
     }
-    if (printed)
-        EndDoc(printer);
     // After a Cancel the box's procedure has enabled the frame and destroyed the box already.
     if (!userAbort) {
         EnableWindow(frame, TRUE);
@@ -149,17 +124,39 @@ bool SendPages(HINSTANCE instance, HWND frame, HWND edit, HDC printer, const wch
 
 } // namespace
 
-bool PrintDocument(HINSTANCE instance, HWND frame, HWND document, const wchar_t* name)
+bool PrintDocument(HINSTANCE instance, HWND frame, HWND document)
 {
     FillPrintRecord(frame);
-    if (!ShowPrintDialog(&printRecord))
+    BOOL chosen = ShowPrintDialog(&printRecord);
+    // The printer and paper chosen stay for the print preview and the next print.
+    KeepPrinterSettings(printRecord.hDevMode, printRecord.hDevNames);
+    printRecord.hDevMode = printRecord.hDevNames = nullptr;
+    if (!chosen)
         return true;
     PrinterDCHolder printer(printRecord.hDC);
     printRecord.hDC = nullptr;
-    bool printed = printer.IsValid() && SendPages(instance, frame, GetDlgItem(document, DocumentEditId),
-                                                  printer.Get(), name);
-    ReleasePrinterSettings();
+    PrintLayout print;
+    if (!printer.IsValid() || !OpenPrintLayout(print, printer.Get(), document, CurrentPageChoices()))
+        return false;
+    bool printed = SendPages(instance, frame, document, print);
+    ClosePrintLayout(print);
     return printed;
+}
+
+void PrintDocumentWindow(HWND frame, HWND document)
+{
+    // The printed file's name is the document's title: its path, or "[Untitled]".
+    wchar_t name[MAX_PATH] = L"";
+    GetWindowTextW(document, name, MAX_PATH);
+    if (!PrintDocument(hAppInstance, frame, document))
+        ShowMessage(frame, WIDE(TEXT_UNABLE_TO_PRINT), name);
+}
+
+void PrintActiveDocument(HWND frame)
+{
+    HWND document = ActiveDocument();
+    if (document != nullptr)
+        PrintDocumentWindow(frame, document);
 }
 
 INT_PTR CALLBACK PrintAbortDialogProc(HWND box, UINT message, WPARAM, LPARAM)

@@ -2,3 +2,4 @@
 #pragma once
 
 #define PRINT_BOX_NAME_ID 2000
+#define PRINT_BOX_PAGE_ID 2001

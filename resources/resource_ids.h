@@ -36,6 +36,9 @@
 // The recent files in the File menu, numbered 1 to 4, and the separator below them.
 #define IDM_FILE_RECENT_FIRST 40050
 #define IDM_FILE_RECENT_SEPARATOR 40059
+// Page setup and the print preview.
+#define IDM_FILE_PAGESETUP 40070
+#define IDM_FILE_PRINTPREVIEW 40071
 
 // The line number box of the Go To Line dialog.
 #define IDC_GOTO_LINE_NUMBER 3001

@@ -35,6 +35,8 @@
 #define TEXT_MENU_SAVEAS "&Save As...\tCtrl+Shift+S"
 #define TEXT_MENU_CLOSE "&Close"
 #define TEXT_MENU_PRINT "&Print\tCtrl+P"
+#define TEXT_MENU_PAGESETUP "Page Set&up..."
+#define TEXT_MENU_PRINTPREVIEW "Print Pre&view"
 #define TEXT_MENU_EXIT "E&xit"
 // A recent file in the File menu: its number, then its name.
 #define TEXT_MENU_RECENT_FILE "&%d %ls"
@@ -139,6 +141,27 @@
 #define TEXT_PRINT_BOX_SENDING "Sending"
 #define TEXT_PRINT_BOX_SPOOLER "to print spooler."
 #define TEXT_PRINT_BOX_CANCEL "Cancel"
+
+// ---- Printed pages, page setup and print preview -------------------------------------------
+// The footer of each printed page, and the page being sent in the printing box.
+#define TEXT_PAGE_NUMBER "Page %d of %d"
+#define TEXT_PAGE_SETUP_HEADER "&Header: the file name at the top of each page"
+#define TEXT_PAGE_SETUP_FOOTER "&Footer: the page number at the bottom"
+#define TEXT_PREVIEW_TITLE "Print Preview - %ls"
+#define TEXT_PREVIEW_PRINT "&Print..."
+#define TEXT_PREVIEW_PREVIOUS "Pre&vious Page"
+#define TEXT_PREVIEW_NEXT "&Next Page"
+#define TEXT_PREVIEW_TWO_PAGES "&Two Pages"
+#define TEXT_PREVIEW_ONE_PAGE "&One Page"
+#define TEXT_PREVIEW_ZOOM_IN "Zoom &In"
+#define TEXT_PREVIEW_ZOOM_OUT "Zoom O&ut"
+#define TEXT_PREVIEW_CLOSE "&Close"
+// The pages shown: one page, or the two side by side.
+#define TEXT_PREVIEW_PAGE "Page %d of %d"
+#define TEXT_PREVIEW_PAGES "Pages %d and %d of %d"
+#define TEXT_NO_PRINTER \
+    "There is no printer to lay the pages out for. Add a printer in the system's settings, then try again."
+#define TEXT_PREVIEW_FAILED "Not enough memory to lay out the pages."
 
 
 // ---- Spell dialog and spell-check run ------------------------------------------------------

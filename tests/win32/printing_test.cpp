@@ -3,28 +3,35 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstring>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 #include "editor_harness.h"
 #include "editor_hooks.h"
-#include "print_pages.h"
+#include "page_setup.h"
+#include "print_layout.h"
+#include "print_preview.h"
 #include "printing.h"
+#include "resource_ids.h"
 #include "shell_state.h"
 
 namespace {
 
-// How the Print dialog is answered: the default printer, with a paper size, copies and collation.
+// How the Print dialog is answered: the printer and paper it was offered (or a paper by name), with
+// copies and collation.
 struct PrintScript {
     bool refuse = false;
-    const char* paper = "16x20";   // 4800 by 6000 at 300 dpi: 60 lines of the default font
+    const char* paper = nullptr;
     int copies = 1;
     bool collate = true;
     bool cancel = false;
     int calls = 0;
     PRINTDLGW offered = {};
-    PageGeometry geometry = {};
+    bool offeredPaper = false;       // the offered settings named a paper
+    std::vector<int> lineOfPage;     // the document line each page begins with, as the layout has it
+    int tabDots = 0;                 // the layout's tab stop and the printer's dots an inch
+    int dotsPerInch = 0;
 };
 PrintScript script;
 
@@ -32,39 +39,74 @@ PrintScript script;
 struct BoxSeen {
     bool shown = false;
     std::string name;
+    std::string page;
     bool frameEnabled = true;
 };
 BoxSeen box;
 
 std::string runTag;
 
-void LookAtPrintingBox()
+std::string DialogItemText(HWND dialog, int id)
+{
+    char text[300] = "";
+    GetDlgItemTextA(dialog, id, text, sizeof(text));
+    return text;
+}
+
+void LookAtPrintingBox();
+
+void CALLBACK LookAgain(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    LookAtPrintingBox();
+}
+
+// Looks again a moment later (a message posted now would keep the pump that runs it busy for good)
+// until the box names the page being sent.
+void RecordPrintingBox()
 {
     box.shown = hPrintDialog != nullptr && IsWindowVisible(hPrintDialog);
     if (!box.shown)
         return;
-    char name[300] = "";
-    GetDlgItemTextA(hPrintDialog, 2000, name, sizeof(name));
-    box.name = name;
+    box.name = DialogItemText(hPrintDialog, 2000);
+    box.page = DialogItemText(hPrintDialog, 2001);
     box.frameEnabled = IsWindowEnabled(hMainWindow) != FALSE;
 }
 
+void LookAtPrintingBox()
+{
+    RecordPrintingBox();
+    if (box.shown && box.page.empty())
+        SetTimer(nullptr, 0, 1, LookAgain);
+}
+
+void PressCancelInPrintingBox();
+
+void CALLBACK PressCancelAgain(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    PressCancelInPrintingBox();
+}
+
+// Cancels once the first page is on its way.
 void PressCancelInPrintingBox()
 {
-    LookAtPrintingBox();
-    if (hPrintDialog != nullptr)
+    RecordPrintingBox();
+    if (box.shown && box.page.empty())
+        SetTimer(nullptr, 0, 1, PressCancelAgain);
+    else if (hPrintDialog != nullptr)
         SendMessageA(GetDlgItem(hPrintDialog, IDCANCEL), BM_CLICK, 0, 0);
 }
 
-void ChoosePaper(const wchar_t* device, const wchar_t* port, DEVMODEW* mode, const char* paper)
+void ChoosePaper(const wchar_t* device, DEVMODEW* mode, const char* paper)
 {
-    int count = DeviceCapabilitiesW(device, port, DC_PAPERNAMES, nullptr, nullptr);
+    int count = DeviceCapabilitiesW(device, nullptr, DC_PAPERNAMES, nullptr, nullptr);
     ASSERT_GT(count, 0);
     std::wstring names(static_cast<size_t>(count) * 64, L'\0');
     std::basic_string<WORD> ids(static_cast<size_t>(count), 0);
-    DeviceCapabilitiesW(device, port, DC_PAPERNAMES, &names[0], nullptr);
-    DeviceCapabilitiesW(device, port, DC_PAPERS, reinterpret_cast<wchar_t*>(&ids[0]), nullptr);
-    std::wstring wanted = WideOf(paper);
+    DeviceCapabilitiesW(device, nullptr, DC_PAPERNAMES, &names[0], nullptr);
+    DeviceCapabilitiesW(device, nullptr, DC_PAPERS, reinterpret_cast<wchar_t*>(&ids[0]), nullptr);
+    std::wstring wanted(paper, paper + std::char_traits<char>::length(paper));
     for (int i = 0; i < count; ++i) {
         if (std::wcsncmp(&names[static_cast<size_t>(i) * 64], wanted.c_str(), 64) == 0) {
             mode->dmPaperSize = static_cast<short>(ids[static_cast<size_t>(i)]);
@@ -75,36 +117,81 @@ void ChoosePaper(const wchar_t* device, const wchar_t* port, DEVMODEW* mode, con
     FAIL() << "the printer offers no paper " << paper;
 }
 
+// The document line (counted from 0) that holds character `position`.
+int LineAt(const wchar_t* text, int position)
+{
+    int line = 0;
+    for (int i = 0; i < position; ++i)
+        if (text[i] == L'\n')
+            ++line;
+    return line;
+}
+
+// Lays the active document out for the printer as printing does and keeps where its pages begin.
+void PredictPages(HDC printer)
+{
+    PrintLayout print;
+    ASSERT_TRUE(OpenPrintLayout(print, printer, ActiveDocument(), CurrentPageChoices()));
+    bool noMemory = false;
+    EXPECT_TRUE(CountPages(print, 1000000, noMemory));
+    script.lineOfPage.clear();
+    for (int page = 0; page < print.pageCount; ++page)
+        script.lineOfPage.push_back(LineAt(print.text, print.pageStarts[page]));
+    script.tabDots = print.layout.tabWidth;
+    script.dotsPerInch = print.paper.dotsPerInchX;
+    ClosePrintLayout(print);
+}
+
 BOOL AnswerPrintDialog(PRINTDLGW* record)
 {
     ++script.calls;
     script.offered = *record;
+    auto* mode = static_cast<DEVMODEW*>(GlobalLock(record->hDevMode));
+    script.offeredPaper = mode != nullptr && (mode->dmFields & DM_PAPERSIZE) != 0;
+    GlobalUnlock(record->hDevMode);
     if (script.refuse)
         return FALSE;
-    PRINTDLGW defaults = {};
-    defaults.lStructSize = sizeof(defaults);
-    defaults.Flags = PD_RETURNDEFAULT;
-    if (!PrintDlgW(&defaults))
+    auto* names = static_cast<DEVNAMES*>(GlobalLock(record->hDevNames));
+    mode = static_cast<DEVMODEW*>(GlobalLock(record->hDevMode));
+    EXPECT_NE(names, nullptr);
+    EXPECT_NE(mode, nullptr);
+    if (names == nullptr || mode == nullptr)
         return FALSE;
-    auto* names = static_cast<DEVNAMES*>(GlobalLock(defaults.hDevNames));
-    auto* mode = static_cast<DEVMODEW*>(GlobalLock(defaults.hDevMode));
     const wchar_t* base = reinterpret_cast<const wchar_t*>(names);
     if (script.paper != nullptr)
-        ChoosePaper(base + names->wDeviceOffset, base + names->wOutputOffset, mode, script.paper);
-    record->hDC = CreateDCW(base + names->wDriverOffset, base + names->wDeviceOffset,
-                            base + names->wOutputOffset, mode);
-    GlobalUnlock(defaults.hDevMode);
-    GlobalUnlock(defaults.hDevNames);
-    record->hDevMode = defaults.hDevMode;     // PrintDocument releases them
-    record->hDevNames = defaults.hDevNames;
+        ChoosePaper(base + names->wDeviceOffset, mode, script.paper);
+    record->hDC = CreateDCW(base + names->wDriverOffset, base + names->wDeviceOffset, nullptr, mode);
+    GlobalUnlock(record->hDevMode);
+    GlobalUnlock(record->hDevNames);
     record->nCopies = static_cast<WORD>(script.copies);
     record->Flags = script.collate ? (record->Flags | PD_COLLATE) : (record->Flags & ~PD_COLLATE);
-
-    TEXTMETRICA metrics = {};
-    GetTextMetricsA(record->hDC, &metrics);
-    script.geometry = MeasurePages(metrics.tmHeight, metrics.tmExternalLeading, GetDeviceCaps(record->hDC, VERTRES));
+    PredictPages(record->hDC);
     RunFromMessagePump(script.cancel ? PressCancelInPrintingBox : LookAtPrintingBox);
     return record->hDC != nullptr;
+}
+
+// How the page setup dialog is answered: margins in thousandths of an inch and the two switches.
+struct PageSetupScript {
+    RECT margins = {1000, 1000, 1000, 1000};
+    bool header = true;
+    bool footer = true;
+    int calls = 0;
+    PAGESETUPDLGW offered = {};
+    PageMarkSwitches offeredSwitches = {};
+};
+PageSetupScript pageSetup;
+
+BOOL AnswerPageSetup(PAGESETUPDLGW* record)
+{
+    ++pageSetup.calls;
+    pageSetup.offered = *record;
+    auto* switches = reinterpret_cast<PageMarkSwitches*>(record->lCustData);
+    pageSetup.offeredSwitches = *switches;
+    switches->header = pageSetup.header;
+    switches->footer = pageSetup.footer;
+    record->Flags = (record->Flags & ~static_cast<DWORD>(PSD_INHUNDREDTHSOFMILLIMETERS)) | PSD_INTHOUSANDTHSOFINCHES;
+    record->rtMargin = pageSetup.margins;
+    return TRUE;
 }
 
 std::string Lines(const std::string& job, int count)
@@ -118,17 +205,16 @@ std::string Lines(const std::string& job, int count)
     return text;
 }
 
-// The first and last document line of every page in printing order, as the page arithmetic
-// predicts it for the printer's own metrics.
+// The first and last document line of every page in printing order, as the layout predicted them.
 std::string PredictedPages(int lines, int copies, bool collate)
 {
-    PageGeometry pages = script.geometry;
-    int count = (lines + pages.linesPerPage - 1) / pages.linesPerPage;
+    std::vector<int> first = script.lineOfPage;
+    int count = static_cast<int>(first.size());
     std::string ranges;
     auto addPage = [&](int page) {
-        int first = page * pages.linesPerPage;
-        int last = first + pages.linesPerPage - 1 < lines - 1 ? first + pages.linesPerPage - 1 : lines - 1;
-        ranges += (ranges.empty() ? "" : ",") + std::to_string(first) + "-" + std::to_string(last);
+        int last = page + 1 < count ? first[static_cast<size_t>(page) + 1] - 1 : lines - 1;
+        ranges += (ranges.empty() ? "" : ",") + std::to_string(first[static_cast<size_t>(page)]) + "-" +
+                  std::to_string(last);
     };
     for (int run = 0; run < (collate ? copies : 1); ++run)
         for (int page = 0; page < count; ++page)
@@ -142,7 +228,10 @@ protected:
     void SetUp() override
     {
         SharedFrameTest::SetUp();
+        ForgetRememberedSettings();
+        ForgetPrinterSettings();
         script = PrintScript();
+        pageSetup = PageSetupScript();
         box = BoxSeen();
         if (runTag.empty())
             runTag = "pm" + std::to_string(GetCurrentProcessId()) + "t" + std::to_string(GetTickCount() % 100000);
@@ -150,12 +239,20 @@ protected:
 
     // Prints a document titled Job(job) through File > Print; the print job takes the document's
     // title as its name, which ties the PDF to this job.
-    void Print(const std::string& job, const std::string& text)
+    HWND Print(const std::string& job, const std::string& text)
     {
         HWND document = Document(text.c_str());
         SetWindowTextA(document, Job(job.c_str()).c_str());
-        SendMessageA(hMainWindow, WM_COMMAND, 40006, 0);
+        SendMessageA(hMainWindow, WM_COMMAND, IDM_FILE_PRINT, 0);
         PumpMessages();
+        return document;
+    }
+
+    // File > Page Setup..., answered with the page setup script.
+    void SetUpPages()
+    {
+        SeamStandIn<PageSetupDialogFunction> dialog{SetPageSetupDialogForTesting, AnswerPageSetup};
+        SendMessageA(hMainWindow, WM_COMMAND, IDM_FILE_PAGESETUP, 0);
     }
 
     std::string Job(const char* name) const
@@ -163,9 +260,9 @@ protected:
         return runTag + "-" + name;
     }
 
-    static void ExpectPdf(const std::string& job, const std::string& pages)
+    static void Announce(const char* kind, const std::string& job, const std::string& rest)
     {
-        std::printf("PDF-EXPECT %s %s\n", job.c_str(), pages.c_str());
+        std::printf("%s %s %s\n", kind, job.c_str(), rest.c_str());
         std::fflush(stdout);
     }
 
@@ -175,6 +272,7 @@ protected:
         EXPECT_TRUE(messages.Shown().empty());
         EXPECT_TRUE(box.shown);
         EXPECT_EQ(box.name, job);
+        EXPECT_EQ(box.page.rfind("Page 1 of ", 0), 0u) << box.page;
         EXPECT_FALSE(box.frameEnabled);
         EXPECT_EQ(hPrintDialog, nullptr);
         EXPECT_TRUE(IsWindowEnabled(hMainWindow));
@@ -187,14 +285,14 @@ protected:
         script.collate = collate;
         Print(job, Lines(Job(job), 130));
         ExpectPrintedCleanly(Job(job));
-        ExpectPdf(Job(job), PredictedPages(130, 2, collate));
+        Announce("PDF-EXPECT", Job(job), PredictedPages(130, 2, collate));
     }
 
     MessageLog messages;
     SeamStandIn<PrintDialogFunction> printDialog{SetPrintDialogForTesting, AnswerPrintDialog};
 };
 
-TEST_F(PrintingTest, ThePrintDialogIsOfferedForTheFrame)
+TEST_F(PrintingTest, ThePrintDialogIsOfferedForTheFrameWithThePrinterAndPaperOfThePageSetup)
 {
     script.refuse = true;
     Print("refused", Lines(Job("refused"), 3));
@@ -202,21 +300,39 @@ TEST_F(PrintingTest, ThePrintDialogIsOfferedForTheFrame)
     EXPECT_EQ(script.offered.hwndOwner, hMainWindow);
     EXPECT_EQ(script.offered.Flags, static_cast<DWORD>(PD_RETURNDC | PD_COLLATE | PD_NOSELECTION));
     EXPECT_EQ(script.offered.nCopies, 1);
-    EXPECT_EQ(script.offered.hDevMode, nullptr);
-    EXPECT_EQ(script.offered.hDevNames, nullptr);
+    EXPECT_NE(script.offered.hDevNames, nullptr);
+    EXPECT_TRUE(script.offeredPaper);
     // A cancelled Print dialog prints nothing and says nothing.
     EXPECT_TRUE(messages.Shown().empty());
     EXPECT_TRUE(IsWindowEnabled(hMainWindow));
-    std::printf("PDF-NONE %s\n", Job("refused").c_str());
+    Announce("PDF-NONE", Job("refused"), "");
 }
 
-TEST_F(PrintingTest, OneHundredThirtyLinesOnSixtyLinePages)
+TEST_F(PrintingTest, ALetterPrintsInsideTheMarginsInTheDocumentsFontWithItsPageNumbers)
+{
+    // The editor's font is 12-point; the letter has a sentence wider than the column, a 60-character
+    // line of digits and a tab.
+    std::string job = Job("letter");
+    std::string letter = "Dear reader,\r\n\r\n"
+                         "This sentence is longer than any column of twelve-point type is wide, so it wraps at the margin "
+                         "before a word, as it must do so.\r\n"
+                         "012345678901234567890123456789012345678901234567890123456789\r\n"
+                         "Name:\tPenmar\r\n\r\nYours truly,\r\nthe printer\r\n";
+    Print("letter", letter);
+    ExpectPrintedCleanly(job);
+    ASSERT_EQ(script.lineOfPage.size(), 1u);
+    // The tab stop in points, as the checker reads the PDF.
+    char tab[32];
+    std::snprintf(tab, sizeof(tab), "%.2f", 72.0 * script.tabDots / script.dotsPerInch);
+    Announce("PDF-LETTER", job, tab);
+}
+
+TEST_F(PrintingTest, OneHundredThirtyLinesPageByPageAsTheLayoutHasThem)
 {
     Print("single", Lines(Job("single"), 130));
     ExpectPrintedCleanly(Job("single"));
-    EXPECT_EQ(script.geometry.linesPerPage, 60);
-    EXPECT_EQ(PredictedPages(130, 1, true), "0-59,60-119,120-129");
-    ExpectPdf(Job("single"), PredictedPages(130, 1, true));
+    EXPECT_GE(script.lineOfPage.size(), 3u);
+    Announce("PDF-EXPECT", Job("single"), PredictedPages(130, 1, true));
 }
 
 TEST_F(PrintingTest, CollatedCopiesAreCompleteRuns)
@@ -233,14 +349,16 @@ TEST_F(PrintingTest, AnEmptyDocumentPrintsOneEmptyPage)
 {
     Print("empty", "");
     ExpectPrintedCleanly(Job("empty"));
-    ExpectPdf(Job("empty"), "empty");
+    Announce("PDF-EXPECT", Job("empty"), "empty");
 }
 
-TEST_F(PrintingTest, CancelInThePrintingBoxEndsPrintingWithAMessage)
+TEST_F(PrintingTest, CancelInThePrintingBoxEndsPrintingWithAMessageAndLeavesNoJob)
 {
+    // Cancelled while the pages are sent: the spooler keeps none of them.
     script.cancel = true;
     Print("cancelled", Lines(Job("cancelled"), 130));
     EXPECT_TRUE(box.shown);
+    EXPECT_EQ(box.page.rfind("Page ", 0), 0u) << box.page;
     EXPECT_EQ(userAbort, 1);
     EXPECT_EQ(hPrintDialog, nullptr);
     EXPECT_TRUE(IsWindowEnabled(hMainWindow));
@@ -248,23 +366,48 @@ TEST_F(PrintingTest, CancelInThePrintingBoxEndsPrintingWithAMessage)
     EXPECT_EQ(messages.Shown()[0].text, "Unable to print file " + Job("cancelled"));
     EXPECT_EQ(messages.Shown()[0].caption, "Penmar");
     EXPECT_EQ(messages.Shown()[0].owner, hMainWindow);
-    std::printf("PDF-NONE %s\n", Job("cancelled").c_str());
+    Announce("PDF-NONE", Job("cancelled"), "");
 }
 
-TEST_F(PrintingTest, ThePrinterDefaultPaperGivesItsOwnPageBreaks)
+TEST_F(PrintingTest, PageSetupMarginsAndSwitchesAreUsedAndRemembered)
 {
-    script.paper = nullptr;
-    Print("default", Lines(Job("default"), 130));
-    ExpectPrintedCleanly(Job("default"));
-    EXPECT_GT(script.geometry.linesPerPage, 0);
-    ExpectPdf(Job("default"), PredictedPages(130, 1, true));
+    // Two inches on the left, no header, no footer; on the paper of 16 by 20 inches.
+    pageSetup.margins = RECT{2000, 1000, 1000, 1000};
+    pageSetup.header = false;
+    pageSetup.footer = false;
+    SetUpPages();
+    ASSERT_EQ(pageSetup.calls, 1);
+    EXPECT_EQ(pageSetup.offered.hwndOwner, hMainWindow);
+    EXPECT_NE(pageSetup.offered.Flags & PSD_MARGINS, 0u);
+    EXPECT_TRUE(pageSetup.offeredSwitches.header);
+    EXPECT_TRUE(pageSetup.offeredSwitches.footer);
+
+    PageChoices choices = CurrentPageChoices();
+    EXPECT_EQ(choices.margins.left, 2000);
+    EXPECT_FALSE(choices.margins.metric);
+    EXPECT_FALSE(choices.header);
+    EXPECT_FALSE(choices.footer);
+
+    // Offered again as they were chosen.
+    SetUpPages();
+    EXPECT_EQ(pageSetup.offered.rtMargin.left, MarginsIn(choices.margins, pageSetup.offered.Flags &
+                                                                               PSD_INHUNDREDTHSOFMILLIMETERS)
+                                                   .left);
+    EXPECT_FALSE(pageSetup.offeredSwitches.header);
+
+    script.paper = "16x20";
+    Print("setup", Lines(Job("setup"), 30));
+    ExpectPrintedCleanly(Job("setup"));
+    Announce("PDF-SETUP", Job("setup"), "144");
 }
 
-TEST_F(PrintingTest, LinesWiderThanThePageGoOnInTheNextPrintedLines)
+TEST_F(PrintingTest, LinesWiderThanTheColumnGoOnInTheNextPrintedLines)
 {
-    // On the printer's default paper: a 313-character line of words, and a word of 150
-    // characters that must be cut.
-    script.paper = nullptr;
+    // Without header and footer: a 313-character line of words, and a word of 150 characters that
+    // must be cut.
+    pageSetup.header = false;
+    pageSetup.footer = false;
+    SetUpPages();
     std::string text = Lines(Job("wide"), 130);
     std::string words = Job("wide") + " line 005";
     const char* const vocabulary[] = {"every", "character", "reaches", "the", "paper", "continued", "below"};
@@ -285,7 +428,73 @@ TEST_F(PrintingTest, LinesWiderThanThePageGoOnInTheNextPrintedLines)
     for (char c : text)
         if (c != ' ' && c != '\r' && c != '\n')
             printable += c;
-    std::printf("PDF-TEXT %s %d %s\n", Job("wide").c_str(), script.geometry.linesPerPage, printable.c_str());
+    Announce("PDF-TEXT", Job("wide"), std::to_string(script.lineOfPage.size()) + " " + printable);
+}
+
+TEST_F(PrintingTest, ThePreviewShowsThePagesThatPrint)
+{
+    HWND document = Document(Lines(Job("preview"), 130).c_str());
+    SetWindowTextA(document, Job("preview").c_str());
+    SendMessageA(hMainWindow, WM_COMMAND, IDM_FILE_PRINTPREVIEW, 0);
+    PumpMessages();
+    HWND window = PrintPreviewWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_FALSE(IsWindowEnabled(hMainWindow));
+    PreviewView view;
+    ASSERT_TRUE(ViewOfPrintPreview(view));
+    EXPECT_EQ(view.firstPage, 0);
+    EXPECT_EQ(view.pagesShown, 1);
+    ASSERT_GE(view.pageCount, 3);
+    EXPECT_EQ(DialogItemText(window, PreviewPageTextId), "Page 1 of " + std::to_string(view.pageCount));
+    // The page is as high as the window leaves room for, and as wide as the paper's proportions say.
+    RECT page = view.firstPageOnScreen;
+    EXPECT_GT(page.bottom - page.top, 300);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, PreviewPreviousId)));
+
+    SendMessageA(window, WM_COMMAND, PreviewNextId, 0);
+    ASSERT_TRUE(ViewOfPrintPreview(view));
+    EXPECT_EQ(view.firstPage, 1);
+    SendMessageA(window, WM_COMMAND, PreviewPagesId, 0);
+    ASSERT_TRUE(ViewOfPrintPreview(view));
+    EXPECT_EQ(view.pagesShown, 2);
+    EXPECT_EQ(DialogItemText(window, PreviewPageTextId),
+              "Pages 2 and 3 of " + std::to_string(view.pageCount));
+    SendMessageA(window, WM_KEYDOWN, VK_END, 0);
+    ASSERT_TRUE(ViewOfPrintPreview(view));
+    EXPECT_EQ(view.firstPage + view.pagesShown, view.pageCount);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, PreviewNextId)));
+    SendMessageA(window, WM_COMMAND, PreviewZoomInId, 0);
+    ASSERT_TRUE(ViewOfPrintPreview(view));
+    EXPECT_EQ(view.zoomPercent, 150);
+    UpdateWindow(window);
+
+    // Print... closes the preview and prints the same pages: as many as the preview counted.
+    int previewPages = view.pageCount;
+    SendMessageA(window, WM_COMMAND, PreviewPrintId, 0);
+    PumpMessages();
+    EXPECT_EQ(PrintPreviewWindow(), nullptr);
+    ExpectPrintedCleanly(Job("preview"));
+    EXPECT_EQ(static_cast<int>(script.lineOfPage.size()), previewPages);
+    Announce("PDF-EXPECT", Job("preview"), PredictedPages(130, 1, true));
+}
+
+TEST_F(PrintingTest, ThePreviewClosesWithEscapeAndGivesTheFrameBack)
+{
+    Document("A short note.");
+    SendMessageA(hMainWindow, WM_COMMAND, IDM_FILE_PRINTPREVIEW, 0);
+    HWND window = PrintPreviewWindow();
+    ASSERT_NE(window, nullptr);
+    PreviewView view;
+    ASSERT_TRUE(ViewOfPrintPreview(view));
+    EXPECT_EQ(view.pageCount, 1);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, PreviewNextId)));
+    SendMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+    PumpMessages();
+    EXPECT_EQ(PrintPreviewWindow(), nullptr);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(IsWindowEnabled(hMainWindow));
+    EXPECT_EQ(script.calls, 0);
 }
 
 } // namespace
