@@ -125,6 +125,7 @@ void UpdateControls(HWND window, PreviewState& state)
     int shown = PagesShown(state);
     EnableWindow(GetDlgItem(window, PreviewPreviousId), state.firstPage > 0);
     EnableWindow(GetDlgItem(window, PreviewNextId), state.firstPage + shown < state.print.pageCount);
+    EnableWindow(GetDlgItem(window, PreviewPagesId), state.print.pageCount > 1);
     EnableWindow(GetDlgItem(window, PreviewZoomInId), state.zoom + 1 < ZoomCount);
     EnableWindow(GetDlgItem(window, PreviewZoomOutId), state.zoom > 0);
     SetDlgItemTextW(window, PreviewPagesId, state.twoPages ? WIDE(TEXT_PREVIEW_ONE_PAGE) : WIDE(TEXT_PREVIEW_TWO_PAGES));
@@ -164,6 +165,8 @@ void OnPaint(HWND window)
     HDC dc = BeginPaint(window, &paint);
     PreviewState* state = StateOf(window);
     RECT area = PageArea(window);
+    RECT bar = {0, 0, area.right, area.top};
+    FillRect(dc, &bar, GetSysColorBrush(COLOR_BTNFACE));
     FillRect(dc, &area, GetSysColorBrush(COLOR_APPWORKSPACE));
     if (state != nullptr) {
         for (int i = 0; i < PagesShown(*state); ++i)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots of the real windows under Xvfb: docs/editor.png, docs/spell-dialog.png
-# and docs/lexmar.png. Run ./test.sh (or build the Windows programs) first.
+# Takes the README's screenshots of the real windows under Xvfb: docs/editor.png, docs/spell-dialog.png,
+# docs/lexmar.png and docs/print-preview.png. Run ./test.sh (or build the Windows programs) first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -41,3 +41,8 @@ restart_wine_session
 
 "$PENMAR_WINE" 'C:\ZOLT\lexmar.exe' recieve &
 shoot lexmar.png 4 600x460+250+90
+restart_wine_session
+
+"$PENMAR_WINE" 'C:\ZOLT\Penmar.exe' 'C:\ZOLT\letter.txt' &
+"$PENMAR_WINE" "$probe" --command myWindowClass Penmar 40071   # File > Print Preview
+shoot print-preview.png 4

@@ -14,6 +14,7 @@
 #include "print_preview.h"
 #include "printing.h"
 #include "resource_ids.h"
+#include "settings_store.h"
 #include "shell_state.h"
 
 namespace {
@@ -311,13 +312,13 @@ TEST_F(PrintingTest, ThePrintDialogIsOfferedForTheFrameWithThePrinterAndPaperOfT
 TEST_F(PrintingTest, ALetterPrintsInsideTheMarginsInTheDocumentsFontWithItsPageNumbers)
 {
     // The editor's font is 12-point; the letter has a sentence wider than the column, a 60-character
-    // line of digits and a tab.
+    // line of digits, a tab and accented letters (Windows-1252 here, as the document shows them).
     std::string job = Job("letter");
     std::string letter = "Dear reader,\r\n\r\n"
                          "This sentence is longer than any column of twelve-point type is wide, so it wraps at the margin "
                          "before a word, as it must do so.\r\n"
                          "012345678901234567890123456789012345678901234567890123456789\r\n"
-                         "Name:\tPenmar\r\n\r\nYours truly,\r\nthe printer\r\n";
+                         "Name:\tPenmar\r\nCaf\xe9 au lait, na\xefve\r\n\r\nYours truly,\r\nthe printer\r\n";
     Print("letter", letter);
     ExpectPrintedCleanly(job);
     ASSERT_EQ(script.lineOfPage.size(), 1u);
@@ -399,6 +400,63 @@ TEST_F(PrintingTest, PageSetupMarginsAndSwitchesAreUsedAndRemembered)
     Print("setup", Lines(Job("setup"), 30));
     ExpectPrintedCleanly(Job("setup"));
     Announce("PDF-SETUP", Job("setup"), "144");
+}
+
+namespace {
+
+// What the system's page setup dialog showed of the editor's switches.
+struct RealPageSetup {
+    bool found = false;
+    bool headerChecked = false;
+    bool footerChecked = false;
+    std::string headerText;
+};
+RealPageSetup realSetup;
+
+BOOL CALLBACK FindPageSetup(HWND window, LPARAM found)
+{
+    if (IsWindowVisible(window) && GetDlgItem(window, PageSetupHeaderId) != nullptr) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Switches the header off in the open dialog and presses OK.
+void SwitchHeaderOffInPageSetup()
+{
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindPageSetup, reinterpret_cast<LPARAM>(&dialog));
+    if (dialog == nullptr)
+        return;
+    realSetup.found = true;
+    realSetup.headerChecked = IsDlgButtonChecked(dialog, PageSetupHeaderId) == BST_CHECKED;
+    realSetup.footerChecked = IsDlgButtonChecked(dialog, PageSetupFooterId) == BST_CHECKED;
+    realSetup.headerText = DialogItemText(dialog, PageSetupHeaderId);
+    SendMessageA(GetDlgItem(dialog, PageSetupHeaderId), BM_CLICK, 0, 0);
+    SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+}
+
+} // namespace
+
+TEST_F(PrintingTest, TheSystemsPageSetupDialogCarriesTheHeaderAndFooterSwitches)
+{
+    realSetup = RealPageSetup();
+    RunFromMessagePump(SwitchHeaderOffInPageSetup);
+    SendMessageA(hMainWindow, WM_COMMAND, IDM_FILE_PAGESETUP, 0);
+    ASSERT_TRUE(realSetup.found);
+    EXPECT_TRUE(realSetup.headerChecked);
+    EXPECT_TRUE(realSetup.footerChecked);
+    EXPECT_EQ(realSetup.headerText, "&Header: the file name at the top of each page");
+    PageChoices choices = CurrentPageChoices();
+    EXPECT_FALSE(choices.header);
+    EXPECT_TRUE(choices.footer);
+    // Margins the user left alone stay one inch, in whichever unit the dialog used.
+    EXPECT_EQ(MarginsIn(choices.margins, false).left, 1000);
+
+    // A damaged value is no choice: one-inch margins again.
+    WriteSettingBytes("PageMargins", "abc", 3);
+    EXPECT_EQ(MarginsIn(CurrentPageChoices().margins, false).top, 1000);
 }
 
 TEST_F(PrintingTest, LinesWiderThanTheColumnGoOnInTheNextPrintedLines)
