@@ -26,7 +26,7 @@ void OfferPrinterSettings(HGLOBAL& devMode, HGLOBAL& devNames);
 void KeepPrinterSettings(HGLOBAL devMode, HGLOBAL devNames);
 // A device context of that printer, for laying out pages; null when there is no printer.
 HDC CreateLayoutPrinter();
-// Releases the printer settings kept: at exit, and by tests that start afresh.
+// Releases the printer settings kept, for tests that start afresh; the program keeps them to its end.
 void ForgetPrinterSettings();
 
 // ---- Page setup dialog: PageSetupDlgW. Its custom data points at the header and footer switches.

@@ -110,20 +110,27 @@ void KeepFileName(PrintLayout& print, HWND document)
     lstrcpynW(print.fileName, name, MAX_PATH);
 }
 
-// The printer's widths of the text in its font (selected while the layout is used).
+// The printer's widths of the text in its font (selected while the layout is used), measured a
+// buffer's length at a time.
 int FitOnPrinter(void* context, const wchar_t* text, int length, int width, int* fitWidth)
 {
     HDC printer = static_cast<const PrintLayout*>(context)->printer;
     static int extents[MeasureBufferChars];
-    int measured = length < MeasureBufferChars ? length : MeasureBufferChars;
-    int fit = 0;
-    SIZE size;
-    if (measured == 0 || !GetTextExtentExPointW(printer, text, measured, width, &fit, extents, &size)) {
-        *fitWidth = 0;
-        return 0;
+    int fitting = 0;
+    *fitWidth = 0;
+    while (fitting < length) {
+        int measured = length - fitting < MeasureBufferChars ? length - fitting : MeasureBufferChars;
+        int fit = 0;
+        SIZE size;
+        if (!GetTextExtentExPointW(printer, text + fitting, measured, width - *fitWidth, &fit, extents, &size))
+            break;
+        if (fit > 0)
+            *fitWidth += extents[fit - 1];
+        fitting += fit;
+        if (fit < measured)
+            break;
     }
-    *fitWidth = fit > 0 ? extents[fit - 1] : 0;
-    return fit;
+    return fitting;
 }
 
 TextMeasure MeasureOf(const PrintLayout& print)
