@@ -104,8 +104,9 @@ check_letter() {
   awk -v tab="$tab" '$7 == "Name:" { name = $3 } $7 == "Penmar" { penmar = $3 }
                      END { gap = penmar - name - tab; exit !(name > 0 && gap > -1 && gap < 1) }' <<< "$words" ||
     fail "$job: the text after the tab is not at the tab stop ($tab pt)"
-  # Accented letters print as themselves.
-  [[ "$(page_words "$words" 1)" == *"Penmar Café au lait, naïve Yours"* ]] || fail "$job: the accented letters did not print as such"
+  # The document's Unicode text prints as it is: accented letters, an em dash, Greek.
+  [[ "$(page_words "$words" 1)" == *"Penmar Café au lait, naïve — λόγος Yours"* ]] ||
+    fail "$job: the letters beyond ASCII did not print as such"
   # The header names the file above the text; the footer says "Page 1 of N" below it.
   local first; first=$(page_words "$words" 1)
   [[ "$first" == "$job Dear reader,"* ]] || fail "$job: page 1 does not begin with its header: $first"

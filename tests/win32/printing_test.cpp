@@ -312,13 +312,13 @@ TEST_F(PrintingTest, ThePrintDialogIsOfferedForTheFrameWithThePrinterAndPaperOfT
 TEST_F(PrintingTest, ALetterPrintsInsideTheMarginsInTheDocumentsFontWithItsPageNumbers)
 {
     // The editor's font is 12-point; the letter has a sentence wider than the column, a 60-character
-    // line of digits, a tab and accented letters (Windows-1252 here, as the document shows them).
+    // line of digits, a tab, and letters beyond ASCII: accented ones, an em dash and Greek.
     std::string job = Job("letter");
     std::string letter = "Dear reader,\r\n\r\n"
                          "This sentence is longer than any column of twelve-point type is wide, so it wraps at the margin "
                          "before a word, as it must do so.\r\n"
                          "012345678901234567890123456789012345678901234567890123456789\r\n"
-                         "Name:\tPenmar\r\nCaf\xe9 au lait, na\xefve\r\n\r\nYours truly,\r\nthe printer\r\n";
+                         "Name:\tPenmar\r\nCaf\xc3\xa9 au lait, na\xc3\xafve \xe2\x80\x94 \xce\xbb\xcf\x8c\xce\xb3\xce\xbf\xcf\x82\r\n\r\nYours truly,\r\nthe printer\r\n";
     Print("letter", letter);
     ExpectPrintedCleanly(job);
     ASSERT_EQ(script.lineOfPage.size(), 1u);
@@ -455,7 +455,7 @@ TEST_F(PrintingTest, TheSystemsPageSetupDialogCarriesTheHeaderAndFooterSwitches)
     EXPECT_EQ(MarginsIn(choices.margins, false).left, 1000);
 
     // A damaged value is no choice: one-inch margins again.
-    WriteSettingBytes("PageMargins", "abc", 3);
+    WriteSettingBytes(L"PageMargins", "abc", 3);
     EXPECT_EQ(MarginsIn(CurrentPageChoices().margins, false).top, 1000);
 }
 
