@@ -1,5 +1,8 @@
 #include "print_preview.h"
 
+#include <cwchar>
+#include <cwctype>
+
 #include "editor_hooks.h"
 #include "page_setup.h"
 #include "print_layout.h"
@@ -302,6 +305,21 @@ void OnKey(HWND window, WPARAM key)
     }
 }
 
+// Alt and a button's underlined letter press that button, as in a dialog; false for no such button.
+bool PressButtonOf(HWND window, wchar_t letter)
+{
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t text[64] = L"";
+        GetWindowTextW(child, text, 64);
+        const wchar_t* mark = wcschr(text, L'&');
+        if (mark != nullptr && towupper(mark[1]) == towupper(letter) && IsWindowEnabled(child)) {
+            OnCommand(window, GetDlgCtrlID(child));
+            return true;
+        }
+    }
+    return false;
+}
+
 void OnDestroy(HWND window)
 {
     PreviewState* state = StateOf(window);
@@ -337,6 +355,10 @@ LRESULT CALLBACK PrintPreviewProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_KEYDOWN:
         OnKey(window, wParam);
         return 0;
+    case WM_SYSCHAR:
+        if (PressButtonOf(window, static_cast<wchar_t>(wParam)))
+            return 0;
+        break;
     case WM_HSCROLL:
         Scroll(window, SB_HORZ, LOWORD(wParam));
         return 0;

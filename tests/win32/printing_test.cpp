@@ -513,6 +513,13 @@ TEST_F(PrintingTest, ThePreviewShowsThePagesThatPrint)
     SendMessageA(window, WM_COMMAND, PreviewNextId, 0);
     ASSERT_TRUE(ViewOfPrintPreview(view));
     EXPECT_EQ(view.firstPage, 1);
+    // Alt and the underlined letter press a button, as in a dialog: Pre&vious Page.
+    SendMessageW(window, WM_SYSCHAR, L'v', 0);
+    ASSERT_TRUE(ViewOfPrintPreview(view));
+    EXPECT_EQ(view.firstPage, 0);
+    SendMessageW(window, WM_SYSCHAR, L'N', 0);
+    ASSERT_TRUE(ViewOfPrintPreview(view));
+    EXPECT_EQ(view.firstPage, 1);
     SendMessageA(window, WM_COMMAND, PreviewPagesId, 0);
     ASSERT_TRUE(ViewOfPrintPreview(view));
     EXPECT_EQ(view.pagesShown, 2);
