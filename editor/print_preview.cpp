@@ -39,6 +39,7 @@ struct PreviewState {
 };
 PreviewState preview;
 HWND hPreviewWindow = nullptr;
+const wchar_t PagesClassName[] = L"PenmarPreviewPages";
 
 PreviewState* StateOf(HWND window)
 {
@@ -50,18 +51,23 @@ int PagesShown(const PreviewState& state)
     return state.twoPages && state.firstPage + 1 < state.print.pageCount ? 2 : 1;
 }
 
-RECT PageArea(HWND window)
+// The window that shows the pages, below the buttons.
+HWND PagesWindow(HWND window)
+{
+    return GetDlgItem(window, PreviewPagesWindowId);
+}
+
+RECT PageArea(HWND pages)
 {
     RECT area;
-    GetClientRect(window, &area);
-    area.top = BarHeight < area.bottom ? BarHeight : area.bottom;
+    GetClientRect(pages, &area);
     return area;
 }
 
 // One page's size on the screen at the current zoom.
-SIZE PageSize(HWND window, const PreviewState& state)
+SIZE PageSize(HWND pages, const PreviewState& state)
 {
-    RECT area = PageArea(window);
+    RECT area = PageArea(pages);
     int columns = state.twoPages ? 2 : 1;
     const PaperMetrics& paper = state.print.paper;
     int height = (area.bottom - area.top) - 2 * PageGap;
@@ -77,20 +83,20 @@ SIZE PageSize(HWND window, const PreviewState& state)
 }
 
 // Everything the pages take, gaps included.
-SIZE ContentSize(HWND window, const PreviewState& state)
+SIZE ContentSize(HWND pages, const PreviewState& state)
 {
-    SIZE page = PageSize(window, state);
+    SIZE page = PageSize(pages, state);
     int columns = state.twoPages ? 2 : 1;
     SIZE content = {columns * page.cx + (columns + 1) * PageGap, page.cy + 2 * PageGap};
     return content;
 }
 
 // Where page `index` (0 or 1 of those shown) lies in the client area.
-RECT PagePlace(HWND window, const PreviewState& state, int index)
+RECT PagePlace(HWND pages, const PreviewState& state, int index)
 {
-    RECT area = PageArea(window);
-    SIZE page = PageSize(window, state);
-    SIZE content = ContentSize(window, state);
+    RECT area = PageArea(pages);
+    SIZE page = PageSize(pages, state);
+    SIZE content = ContentSize(pages, state);
     int areaWidth = area.right - area.left;
     int areaHeight = area.bottom - area.top;
     int left = content.cx < areaWidth ? (areaWidth - content.cx) / 2 : -state.scrollX;
@@ -103,10 +109,10 @@ RECT PagePlace(HWND window, const PreviewState& state, int index)
     return place;
 }
 
-void UpdateScrollBars(HWND window, PreviewState& state)
+void UpdateScrollBars(HWND pages, PreviewState& state)
 {
-    RECT area = PageArea(window);
-    SIZE content = ContentSize(window, state);
+    RECT area = PageArea(pages);
+    SIZE content = ContentSize(pages, state);
     int areaWidth = area.right - area.left;
     int areaHeight = area.bottom - area.top;
     int largestX = content.cx - areaWidth > 0 ? content.cx - areaWidth : 0;
@@ -115,11 +121,11 @@ void UpdateScrollBars(HWND window, PreviewState& state)
     state.scrollY = state.scrollY < largestY ? state.scrollY : largestY;
     SCROLLINFO info = {sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS, 0, content.cx - 1,
                        static_cast<UINT>(areaWidth), state.scrollX, 0};
-    SetScrollInfo(window, SB_HORZ, &info, TRUE);
+    SetScrollInfo(pages, SB_HORZ, &info, TRUE);
     info.nMax = content.cy - 1;
     info.nPage = static_cast<UINT>(areaHeight);
     info.nPos = state.scrollY;
-    SetScrollInfo(window, SB_VERT, &info, TRUE);
+    SetScrollInfo(pages, SB_VERT, &info, TRUE);
 }
 
 // The buttons that can act are enabled; the text names the pages shown.
@@ -138,8 +144,8 @@ void UpdateControls(HWND window, PreviewState& state)
     else
         wsprintfW(pages, WIDE(TEXT_PREVIEW_PAGE), state.firstPage + 1, state.print.pageCount);
     SetDlgItemTextW(window, PreviewPageTextId, pages);
-    UpdateScrollBars(window, state);
-    InvalidateRect(window, nullptr, TRUE);
+    UpdateScrollBars(PagesWindow(window), state);
+    InvalidateRect(PagesWindow(window), nullptr, TRUE);
 }
 
 void DrawPage(HDC dc, const PreviewState& state, int page, const RECT& place)
@@ -162,20 +168,18 @@ void DrawPage(HDC dc, const PreviewState& state, int page, const RECT& place)
     RestoreDC(dc, saved);
 }
 
-void OnPaint(HWND window)
+void PaintPages(HWND pages)
 {
     PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    PreviewState* state = StateOf(window);
-    RECT area = PageArea(window);
-    RECT bar = {0, 0, area.right, area.top};
-    FillRect(dc, &bar, GetSysColorBrush(COLOR_BTNFACE));
+    HDC dc = BeginPaint(pages, &paint);
+    PreviewState* state = StateOf(pages);
+    RECT area = PageArea(pages);
     FillRect(dc, &area, GetSysColorBrush(COLOR_APPWORKSPACE));
     if (state != nullptr) {
         for (int i = 0; i < PagesShown(*state); ++i)
-            DrawPage(dc, *state, state->firstPage + i, PagePlace(window, *state, i));
+            DrawPage(dc, *state, state->firstPage + i, PagePlace(pages, *state, i));
     }
-    EndPaint(window, &paint);
+    EndPaint(pages, &paint);
 }
 
 HWND AddButton(HWND window, int id, const wchar_t* text, int& x)
@@ -205,6 +209,20 @@ void OnCreate(HWND window, const CREATESTRUCTW* create)
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(PreviewPageTextId)),
                                  GetModuleHandleW(nullptr), nullptr);
     SendMessageW(pages, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+    CreateWindowExW(WS_EX_CLIENTEDGE, PagesClassName, L"", WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, 0,
+                    BarHeight, 0, 0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(PreviewPagesWindowId)),
+                    GetModuleHandleW(nullptr), create->lpCreateParams);
+}
+
+// The pages fill the window below the buttons.
+void OnSize(HWND window)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    int height = client.bottom - BarHeight;
+    MoveWindow(PagesWindow(window), 0, BarHeight, client.right, height > 0 ? height : 0, TRUE);
+    if (StateOf(window) != nullptr)
+        UpdateControls(window, *StateOf(window));
 }
 
 // Closes the preview; the frame is enabled first, so that it becomes the active window again.
@@ -258,16 +276,16 @@ void OnCommand(HWND window, int command)
     case PreviewCloseId: ClosePreview(window); return;
     }
     // The keys go on working after a button was clicked.
-    SetFocus(window);
+    SetFocus(PagesWindow(window));
 }
 
-void Scroll(HWND window, int bar, int request)
+void Scroll(HWND pages, int bar, int request)
 {
-    PreviewState* state = StateOf(window);
+    PreviewState* state = StateOf(pages);
     if (state == nullptr)
         return;
     SCROLLINFO info = {sizeof(info), SIF_ALL, 0, 0, 0, 0, 0};
-    GetScrollInfo(window, bar, &info);
+    GetScrollInfo(pages, bar, &info);
     int position = info.nPos;
     switch (request) {
     case SB_LINEUP: position -= ScrollLine; break;
@@ -279,8 +297,8 @@ void Scroll(HWND window, int bar, int request)
     default: return;
     }
     (bar == SB_HORZ ? state->scrollX : state->scrollY) = position < 0 ? 0 : position;
-    UpdateScrollBars(window, *state);
-    InvalidateRect(window, nullptr, TRUE);
+    UpdateScrollBars(pages, *state);
+    InvalidateRect(pages, nullptr, TRUE);
 }
 
 void OnKey(HWND window, WPARAM key)
@@ -297,10 +315,10 @@ void OnKey(HWND window, WPARAM key)
     case VK_OEM_PLUS: OnCommand(window, PreviewZoomInId); break;
     case VK_SUBTRACT:
     case VK_OEM_MINUS: OnCommand(window, PreviewZoomOutId); break;
-    case VK_UP: Scroll(window, SB_VERT, SB_LINEUP); break;
-    case VK_DOWN: Scroll(window, SB_VERT, SB_LINEDOWN); break;
-    case VK_LEFT: Scroll(window, SB_HORZ, SB_LINEUP); break;
-    case VK_RIGHT: Scroll(window, SB_HORZ, SB_LINEDOWN); break;
+    case VK_UP: Scroll(PagesWindow(window), SB_VERT, SB_LINEUP); break;
+    case VK_DOWN: Scroll(PagesWindow(window), SB_VERT, SB_LINEDOWN); break;
+    case VK_LEFT: Scroll(PagesWindow(window), SB_HORZ, SB_LINEUP); break;
+    case VK_RIGHT: Scroll(PagesWindow(window), SB_HORZ, SB_LINEDOWN); break;
     case VK_ESCAPE: ClosePreview(window); break;
     }
 }
@@ -341,14 +359,11 @@ LRESULT CALLBACK PrintPreviewProc(HWND window, UINT message, WPARAM wParam, LPAR
         OnCreate(window, reinterpret_cast<const CREATESTRUCTW*>(lParam));
         return 0;
     case WM_SIZE:
-        if (StateOf(window) != nullptr)
-            UpdateControls(window, *StateOf(window));
+        OnSize(window);
         return 0;
-    case WM_PAINT:
-        OnPaint(window);
+    case WM_SETFOCUS:
+        SetFocus(PagesWindow(window));
         return 0;
-    case WM_ERASEBKGND:
-        return 1;   // the painting fills every part itself
     case WM_COMMAND:
         OnCommand(window, LOWORD(wParam));
         return 0;
@@ -359,15 +374,6 @@ LRESULT CALLBACK PrintPreviewProc(HWND window, UINT message, WPARAM wParam, LPAR
         if (PressButtonOf(window, static_cast<wchar_t>(wParam)))
             return 0;
         break;
-    case WM_HSCROLL:
-        Scroll(window, SB_HORZ, LOWORD(wParam));
-        return 0;
-    case WM_VSCROLL:
-        Scroll(window, SB_VERT, LOWORD(wParam));
-        return 0;
-    case WM_MOUSEWHEEL:
-        Scroll(window, SB_VERT, GET_WHEEL_DELTA_WPARAM(wParam) > 0 ? SB_LINEUP : SB_LINEDOWN);
-        return 0;
     case WM_CLOSE:
         ClosePreview(window);
         return 0;
@@ -378,23 +384,64 @@ LRESULT CALLBACK PrintPreviewProc(HWND window, UINT message, WPARAM wParam, LPAR
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-bool RegisterPreviewClass()
+// The pages' window: paints and scrolls them; its keys are the preview's.
+LRESULT CALLBACK PreviewPagesProc(HWND pages, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        SetWindowLongPtrW(pages, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams));
+        return 0;
+    case WM_SIZE:
+        if (StateOf(pages) != nullptr)
+            UpdateScrollBars(pages, *StateOf(pages));
+        return 0;
+    case WM_PAINT:
+        PaintPages(pages);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;   // the painting fills every part itself
+    case WM_HSCROLL:
+        Scroll(pages, SB_HORZ, LOWORD(wParam));
+        return 0;
+    case WM_VSCROLL:
+        Scroll(pages, SB_VERT, LOWORD(wParam));
+        return 0;
+    case WM_MOUSEWHEEL:
+        Scroll(pages, SB_VERT, GET_WHEEL_DELTA_WPARAM(wParam) > 0 ? SB_LINEUP : SB_LINEDOWN);
+        return 0;
+    case WM_KEYDOWN:
+    case WM_SYSCHAR:
+        return SendMessageW(GetParent(pages), message, wParam, lParam);
+    }
+    return DefWindowProcW(pages, message, wParam, lParam);
+}
+
+bool RegisterOneClass(const wchar_t* name, WNDPROC procedure, int background)
 {
     WNDCLASSEXW existing;
     ZeroMemory(&existing, sizeof(existing));
     existing.cbSize = sizeof(existing);
-    if (GetClassInfoExW(GetModuleHandleW(nullptr), PRINT_PREVIEW_CLASS_NAME, &existing))
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &existing))
         return true;
     WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = PrintPreviewProc;
+    windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.lpszClassName = PRINT_PREVIEW_CLASS_NAME;
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background + 1));
+    windowClass.lpszClassName = name;
     return RegisterClassExW(&windowClass) != 0;
 }
+
+bool RegisterPreviewClasses()
+{
+    return RegisterOneClass(PRINT_PREVIEW_CLASS_NAME, PrintPreviewProc, COLOR_BTNFACE) &&
+           RegisterOneClass(PagesClassName, PreviewPagesProc, COLOR_APPWORKSPACE);
+}
+
 
 // Lays the document out for the page setup's printer; false (after saying why) when it cannot.
 bool LayOutPreview(HWND frame, HWND document)
@@ -425,7 +472,7 @@ bool LayOutPreview(HWND frame, HWND document)
 void PrintPreviewCommand(HWND frame)
 {
     HWND document = ActiveDocument();
-    if (document == nullptr || hPreviewWindow != nullptr || !RegisterPreviewClass() ||
+    if (document == nullptr || hPreviewWindow != nullptr || !RegisterPreviewClasses() ||
         !LayOutPreview(frame, document))
         return;
     wchar_t name[MAX_PATH] = L"";
@@ -436,7 +483,7 @@ void PrintPreviewCommand(HWND frame)
     RECT place;
     GetWindowRect(frame, &place);
     hPreviewWindow = CreateWindowExW(0, PRINT_PREVIEW_CLASS_NAME, title,
-                                     WS_OVERLAPPEDWINDOW | WS_HSCROLL | WS_VSCROLL | WS_CLIPCHILDREN, place.left,
+                                     WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, place.left,
                                      place.top, place.right - place.left, place.bottom - place.top, frame, nullptr,
                                      GetModuleHandleW(nullptr), &preview);
     if (hPreviewWindow == nullptr) {
@@ -449,7 +496,7 @@ void PrintPreviewCommand(HWND frame)
     UpdateControls(hPreviewWindow, preview);
     ShowWindow(hPreviewWindow, SW_SHOWNORMAL);
     UpdateWindow(hPreviewWindow);
-    SetFocus(hPreviewWindow);
+    SetFocus(PagesWindow(hPreviewWindow));
 }
 
 HWND PrintPreviewWindow()
@@ -466,6 +513,6 @@ bool ViewOfPrintPreview(PreviewView& view)
     view.pagesShown = PagesShown(*state);
     view.pageCount = state->print.pageCount;
     view.zoomPercent = ZoomPercents[state->zoom];
-    view.firstPageOnScreen = PagePlace(hPreviewWindow, *state, 0);
+    view.firstPageOnScreen = PagePlace(PagesWindow(hPreviewWindow), *state, 0);
     return true;
 }

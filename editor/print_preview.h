@@ -16,6 +16,7 @@ const int PreviewZoomInId = 3105;
 const int PreviewZoomOutId = 3106;
 const int PreviewCloseId = 3107;
 const int PreviewPageTextId = 3108;
+const int PreviewPagesWindowId = 3109;   // the window the pages are shown in
 
 void PrintPreviewCommand(HWND frame);
 
@@ -28,6 +29,6 @@ struct PreviewView {
     int pagesShown;   // 1 or 2
     int pageCount;
     int zoomPercent;  // of the size at which the pages shown fit the window
-    RECT firstPageOnScreen;   // in the window's client coordinates
+    RECT firstPageOnScreen;   // in the client coordinates of the pages' window
 };
 bool ViewOfPrintPreview(PreviewView& view);
