@@ -4,6 +4,8 @@
 //   input<TAB>Refused<TAB>message                         (an empty text, one longer than 31 characters,
 //                                                          or a word list that cannot be loaded)
 // One engine serves the whole run, so "debugon" and "debugoff" carry over from word to word.
+// A line of valid UTF-8 is the text of the Word box as the dialogs read it (their scan text); any other
+// line is taken byte for byte. The entries are written in UTF-8.
 //   lookup_words --dict DIR      (DIR holds Spell.txt, Local.txt, Misspell.txt and Prefix.txt)
 #include <cstdio>
 #include <cstring>
@@ -23,7 +25,9 @@
 #endif
 
 #include "list_files.h"
+#include "scan_text.h"
 #include "typed_text_check.h"
+#include "windows_1252.h"
 
 namespace fs = std::filesystem;
 
@@ -74,24 +78,81 @@ bool MakeListRoot(const fs::path& dict, ListRoot& made)
     return true;
 }
 
+// The UTF-16 code units of a line of valid UTF-8; false for any other line.
+bool Utf16OfUtf8(const std::string& line, std::wstring& units)
+{
+    units.clear();
+    for (size_t at = 0; at < line.size();) {
+        unsigned char lead = static_cast<unsigned char>(line[at++]);
+        int more = lead < 0x80 ? 0 : lead >= 0xC2 && lead <= 0xDF ? 1 : lead >= 0xE0 && lead <= 0xEF ? 2
+                                   : lead >= 0xF0 && lead <= 0xF4 ? 3 : -1;
+        if (more < 0 || at + static_cast<size_t>(more) > line.size())
+            return false;
+        uint32_t c = more == 0 ? lead : lead & (0x3Fu >> more);
+        for (int i = 0; i < more; i++) {
+            unsigned char next = static_cast<unsigned char>(line[at++]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            c = (c << 6) | (next & 0x3Fu);
+        }
+        const uint32_t least[] = {0, 0x80, 0x800, 0x10000};
+        if (c < least[more] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            return false;
+        if (c > 0xFFFF) {
+            units += static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10));
+            units += static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            units += static_cast<wchar_t>(c);
+        }
+    }
+    return true;
+}
+
+std::string Utf8Of1252(const char* text)
+{
+    std::string utf8;
+    for (; *text != 0; text++) {
+        uint32_t c = UnicodeOf1252(static_cast<unsigned char>(*text));
+        if (c == 0)
+            c = 0xFFFD;
+        if (c < 0x80) {
+            utf8 += static_cast<char>(c);
+        } else if (c < 0x800) {
+            utf8 += static_cast<char>(0xC0 | (c >> 6));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            utf8 += static_cast<char>(0xE0 | (c >> 12));
+            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return utf8;
+}
+
 // The dialogs' Spell Check for one typed text.
 std::string LookUp(const std::string& input)
 {
+    std::string typed = input;
+    std::wstring units;
+    if (Utf16OfUtf8(input, units)) {
+        typed.assign(units.size(), ' ');
+        ScanTextFromUtf16(units.data(), static_cast<int32_t>(units.size()), &typed[0]);
+    }
     // The Word box is read one character beyond the longest word, so that a longer text is refused.
-    std::string box = input.substr(0, TypedTextSize);
+    std::string box = typed.substr(0, TypedTextSize);
     char typedText[TypedTextSize];
     WordField typedField, suggestField;
     TypedWordEntries entries;
     char refusal[RefusalSize];
     TypedTextVerdict verdict = CheckTypedText(box.c_str(), typedText, typedField, suggestField, entries, refusal);
     if (verdict == TypedTextRefused || verdict == WordListsMissing)
-        return std::string("Refused\t") + refusal;
+        return std::string("Refused\t") + Utf8Of1252(refusal);
 
     std::string answer = verdict == TypedWordKnown ? "OK\t" : "Incorrect\t";
     for (int16_t i = 0; i < entries.count; i++) {
         if (i > 0)
             answer += '|';
-        answer += entries.text[i];
+        answer += Utf8Of1252(entries.text[i]);
     }
     return answer;
 }

@@ -56,10 +56,17 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+# SCOWL's files in UTF-8 (Debian ships them so; older releases were ISO-8859-1).
+utf8_of() {
+  if iconv -f UTF-8 -t UTF-8 "$1" >/dev/null 2>&1; then cat "$1"; else iconv -f ISO-8859-1 -t UTF-8 "$1"; fi
+}
+
 # The main list: SCOWL's parts for American or British English (words, capitalised words, proper names,
 # contractions, abbreviations) of every size up to the chosen one, as Debian's wamerican and wbritish
-# packages build them, and the programs' own names; ASCII words that begin with a letter, at most 32
-# characters (the kept width), sorted and unique, within the list's 262,144 lines.
+# packages build them, and the programs' own names; in Windows-1252 (the engine's character set), the
+# words of letters (the accented ones included) and apostrophes that begin with a letter from A to Z
+# (the main list's letter slots take no other initial), at most 32 characters (the kept width), sorted
+# in byte order and unique, within the list's 262,144 lines.
 levels=()
 for level in 10 20 35 40 50 55 60 70 80 95; do
   [ "$level" -le "$size" ] && levels+=("$level")
@@ -68,11 +75,13 @@ for level in "${levels[@]}"; do
   for part in words upper proper-names contractions abbreviations; do
     for spelling in english "$variant"; do
       file=$scowl/$spelling-$part.$level
-      [ -f "$file" ] && iconv -f ISO-8859-1 -t UTF-8 "$file" | sed "s/\$/\t$level/"
+      [ -f "$file" ] && utf8_of "$file" | sed "s/\$/\t$level/"
     done
   done
 done > "$work/levels.tsv"
-{ printf '%s\n' "${own_words[@]}"; cut -f1 "$work/levels.tsv"; } | grep -E "^[A-Za-z][A-Za-z']{0,31}\$" | sort -u | head -n 262144 > "$out/Spell.txt"
+letters=$'A-Za-z\x8a\x8c\x8e\x9a\x9c\x9e\x9f\xc0-\xd6\xd8-\xf6\xf8-\xff'
+{ printf '%s\n' "${own_words[@]}"; cut -f1 "$work/levels.tsv"; } | iconv -f UTF-8 -t WINDOWS-1252 |
+  grep -E "^[A-Za-z][$letters']{0,31}\$" | sort -u | head -n 262144 > "$out/Spell.txt"
 
 # Prefix rewrites for wrong initial letters (at most 64 rows). A row "from to" turns a word beginning
 # with "from" into one beginning with "to"; its variant is scanned before the word itself.

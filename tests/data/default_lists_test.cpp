@@ -8,6 +8,7 @@
 
 #include "list_folder.h"
 #include "spell_tables.h"
+#include "windows_1252.h"
 #include "word_check.h"
 #include "word_lists.h"
 
@@ -60,17 +61,24 @@ TEST_F(DefaultLists, MainListLoadsWholeStrictlySortedAndIndexed)
     EXPECT_EQ(SpellTables.MainCount, static_cast<int32_t>(lines.size()));
     for (int32_t i = 1; i < SpellTables.MainCount; i++)
         ASSERT_LT(CompareWords(SpellTables.MainWords[i], SpellTables.MainWords[i + 1]), 0) << "entry " << i;
+    // Words of letters (accented ones in Windows-1252 among them) and apostrophes, every one with an
+    // initial from A to Z, as the letter slots require.
+    int accented = 0;
     for (const std::string& line : lines) {
         ASSERT_LE(line.size(), 32u) << line;
+        ASSERT_TRUE(IsUpperLetter(line[0]) || IsLowerLetter(line[0])) << line;
         for (char c : line)
-            ASSERT_TRUE(c == '\'' || IsUpperLetter(c) || IsLowerLetter(c)) << line;
+            ASSERT_TRUE(c == '\'' || Is1252Letter(static_cast<unsigned char>(c))) << line;
+        accented += line.find_first_of("\xe0\xe7\xe8\xe9\xea\xf1\xf6\xfc") != std::string::npos;
     }
+    EXPECT_GT(accented, 100);
     for (int s = 1; s <= LetterSlotCount; s++) {
         const WordField& first = SpellTables.MainWords[SpellTables.LetterStart[s]];
         EXPECT_EQ(LetterSlot(static_cast<unsigned char>(first.ch[0])), s) << "slot " << s;
     }
     EXPECT_EQ(SpellTables.LocalCount, 0);
-    for (const char* word : {"The", "receive", "Receive", "RECEIVE", "don't", "America", "zebra", "Zulu"})
+    for (const char* word : {"The", "receive", "Receive", "RECEIVE", "don't", "America", "zebra", "Zulu", "caf\xe9",
+                             "Caf\xe9", "CAF\xc9", "clich\xe9s", "fianc\xe9" "e", "entr\xe9" "e", "d\xe9" "butante"})
         EXPECT_EQ(Check(word), 0) << word;
 }
 

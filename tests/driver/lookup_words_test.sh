@@ -27,6 +27,16 @@ if [ "$actual" != "$expected" ]; then
   exit 1
 fi
 
+# A line of UTF-8 is checked as the dialogs check the Word box (U+2019 the apostrophe), against words
+# kept in Windows-1252, and the entries come out in UTF-8; other bytes are taken as they are.
+printf 'caf\xe9\ncaf\xe9s\nisn'"'"'t\n' > "$dict/Spell.txt"
+actual=$(printf 'caf\xc3\xa9\ncafes\nisn\xe2\x80\x99t\ncaf\xe9\n' | "$driver" --dict "$dict")
+expected=$(printf 'caf\xc3\xa9\tOK\tcaf\xc3\xa9\ncafes\tIncorrect\tcaf\xc3\xa9s|caf\xc3\xa9\nisn\xe2\x80\x99t\tOK\tisn'"'"'t\ncaf\xe9\tOK\tcaf\xc3\xa9')
+if [ "$actual" != "$expected" ]; then
+  diff <(printf '%s\n' "$expected") <(printf '%s\n' "$actual") || true
+  exit 1
+fi
+
 # A main list that cannot be loaded gives no verdict but the message that names it.
 printf 'and\n1st\n' > "$dict/Spell.txt"
 actual=$(printf 'hello\n' | "$driver" --dict "$dict")
