@@ -9,9 +9,9 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     InstallListingMessageBox();
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    char startWord[StartWordWidth + 1];
-    StartWordFromCommandLine(GetCommandLineA(), startWord);
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    wchar_t startWord[StartWordWidth + 1];
+    StartWordFromCommandLine(GetCommandLineW(), startWord);
     RunLookupTool(instance, startWord);
     return 0;
 }

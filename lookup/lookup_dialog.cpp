@@ -1,7 +1,5 @@
 #include "lookup_dialog.h"
 
-#include <cstring>
-
 #include "list_pick.h"
 #include "lookup_state.h"
 #include "message_boxes.h"
@@ -27,11 +25,11 @@ void OnOpening(HWND dialog)
 {
     LookupRecord& lookup = LookupOf(dialog);
     if (lookup.hasStartWord != 1) {
-        SetDlgItemTextA(dialog, IDC_WORD_BOX, "");
+        SetDlgItemTextW(dialog, IDC_WORD_BOX, L"");
         return;
     }
     lookup.hasStartWord = 0;
-    SetDlgItemTextA(dialog, IDC_WORD_BOX, lookup.startWord);
+    SetDlgItemTextW(dialog, IDC_WORD_BOX, lookup.startWord);
     PressWordDialogButton(dialog, IDC_LOOKUP_CHECK);
 }
 
@@ -47,18 +45,18 @@ void OnRemove(HWND dialog)
         return;
     }
     int* indexes = static_cast<int*>(static_cast<void*>(block));
-    LRESULT got = SendDlgItemMessageA(dialog, IDC_SUGGESTION_LIST, LB_GETSELITEMS, static_cast<WPARAM>(count),
+    LRESULT got = SendDlgItemMessageW(dialog, IDC_SUGGESTION_LIST, LB_GETSELITEMS, static_cast<WPARAM>(count),
                                       reinterpret_cast<LPARAM>(indexes));
     for (LRESULT i = got - 1; i >= 0; i--)
-        SendDlgItemMessageA(dialog, IDC_SUGGESTION_LIST, LB_DELETESTRING, static_cast<WPARAM>(indexes[i]), 0);
+        SendDlgItemMessageW(dialog, IDC_SUGGESTION_LIST, LB_DELETESTRING, static_cast<WPARAM>(indexes[i]), 0);
     GlobalFree(block);
 }
 
 void OnClear(HWND dialog)
 {
-    SetDlgItemTextA(dialog, IDC_WORD_STATUS, "");
-    SetDlgItemTextA(dialog, IDC_LOOKUP_SELECTED_WORD, "");
-    SendDlgItemMessageA(dialog, IDC_SUGGESTION_LIST, LB_RESETCONTENT, 0, 0);
+    SetDlgItemTextW(dialog, IDC_WORD_STATUS, L"");
+    SetDlgItemTextW(dialog, IDC_LOOKUP_SELECTED_WORD, L"");
+    SendDlgItemMessageW(dialog, IDC_SUGGESTION_LIST, LB_RESETCONTENT, 0, 0);
 }
 
 void OnCommand(HWND dialog, int id, int notification)
@@ -77,14 +75,13 @@ void OnCommand(HWND dialog, int id, int notification)
 
 } // namespace
 
-INT_PTR RunLookupTool(HINSTANCE instance, const char* startWord)
+INT_PTR RunLookupTool(HINSTANCE instance, const wchar_t* startWord)
 {
     if (startWord[0] != 0) {
         LookupState.hasStartWord = 1;
-        std::strncpy(LookupState.startWord, startWord, StartWordWidth);
-        LookupState.startWord[StartWordWidth] = 0;
+        lstrcpynW(LookupState.startWord, startWord, StartWordWidth + 1);
     }
-    return DialogBoxParamA(instance, MAKEINTRESOURCEA(WORD_DIALOG_ID), nullptr, LookupDialogProc,
+    return DialogBoxParamW(instance, MAKEINTRESOURCEW(WORD_DIALOG_ID), nullptr, LookupDialogProc,
                            reinterpret_cast<LPARAM>(&LookupState));
 }
 

@@ -2,8 +2,8 @@
 #pragma once
 #include <windows.h>
 
-// Runs the dialog, with startWord (possibly empty) already checked; gives DialogBoxParamA's result.
-INT_PTR RunLookupTool(HINSTANCE instance, const char* startWord);
+// Runs the dialog, with startWord (possibly empty) already checked; gives DialogBoxParamW's result.
+INT_PTR RunLookupTool(HINSTANCE instance, const wchar_t* startWord);
 
 // The dialog procedure; its creation parameter is the LookupRecord it works on.
 INT_PTR CALLBACK LookupDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

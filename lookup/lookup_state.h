@@ -13,7 +13,7 @@ struct LookupRecord {
     char typedText[TypedTextSize];         // Word box text as last checked, cleaned
     WordField typedField;
     WordField suggestField;
-    char startWord[StartWordWidth + 1];    // the command line's word, checked as the dialog opens
+    wchar_t startWord[StartWordWidth + 1]; // the command line's word, checked as the dialog opens
     char pickedText[TypedTextSize];        // the list entry picked last
 };
 

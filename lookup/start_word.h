@@ -3,7 +3,7 @@
 
 #include "lookup_state.h"
 
-// Reads the first argument after the program name into startWord (room for StartWordWidth + 1 bytes):
+// Reads the first argument after the program name into startWord (room for StartWordWidth + 1 characters):
 // arguments are separated by blanks or tabs outside double quotes, and quotes are dropped. At most
 // StartWordWidth characters count; trailing blanks are removed. No argument gives an empty string.
-void StartWordFromCommandLine(const char* commandLine, char* startWord);
+void StartWordFromCommandLine(const wchar_t* commandLine, wchar_t* startWord);

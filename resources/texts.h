@@ -204,6 +204,8 @@
 #define TEXT_CAPTION_WORD_ADDED "Word Added OK"
 #define TEXT_CAPTION_WORD_NOT_ADDED "Unable to Add this word"
 #define TEXT_LOCAL_WORD_RECORD "%s\r\n"
+// Word Add when the local word list already holds as many words as it can (%d: how many; %s: the word).
+#define TEXT_LOCAL_LIST_FULL "The Local Dictionary is full: it holds %d words, and %s was not added."
 #define TEXT_SPELL_DIALOG_FAILED "Unable to open the spelling dialog."
 // Any check when the word lists cannot be loaded (%s: the list's path).
 #define TEXT_WORD_LIST_NOT_LOADED "Could not load the word list %s"

@@ -5,6 +5,7 @@
 #include "list_pick.h"
 #include "spell_run_state.h"
 #include "message_boxes.h"
+#include "scan_text.h"
 #include "texts.h"
 #include "typed_word_check.h"
 #include "word_check.h"
@@ -43,7 +44,9 @@ void OnOpening(HWND dialog)
     run.typedText[0] = 0;
     ToWordField(run.typedText, run.typedField);
 
-    SetDlgItemTextA(dialog, IDC_WORD_BOX, run.currentWord);
+    wchar_t word[WordWidth + 1];
+    WideFromWordText(run.currentWord, word, WordWidth + 1);
+    SetDlgItemTextW(dialog, IDC_WORD_BOX, word);
     PressWordDialogButton(dialog, IDC_SPELL_CHECK);
     std::strcpy(run.wordToAdd, run.typedText);
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "message_boxes.h"
+#include "scan_text.h"
 #include "texts.h"
 #include "word_dialog_ids.h"
 
@@ -17,15 +18,18 @@ void ShowListFailure(HWND owner, const char* message)
 void ShowEntries(HWND dialog, const TypedWordEntries& entries)
 {
     HWND list = GetDlgItem(dialog, IDC_SUGGESTION_LIST);
-    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
     WPARAM textBytes = 0;
     for (int16_t i = 0; i < entries.count; i++)
-        textBytes += lstrlenA(entries.text[i]) + 1;
-    SendMessageA(list, LB_INITSTORAGE, static_cast<WPARAM>(entries.count), static_cast<LPARAM>(textBytes));
-    for (int16_t i = 0; i < entries.count; i++)
-        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entries.text[i]));
-    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+        textBytes += sizeof(wchar_t) * (lstrlenA(entries.text[i]) + 1);
+    SendMessageW(list, LB_INITSTORAGE, static_cast<WPARAM>(entries.count), static_cast<LPARAM>(textBytes));
+    for (int16_t i = 0; i < entries.count; i++) {
+        wchar_t entry[TypedTextSize];
+        WideFromWordText(entries.text[i], entry, TypedTextSize);
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+    }
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
 }
 
@@ -33,8 +37,10 @@ void ShowEntries(HWND dialog, const TypedWordEntries& entries)
 
 void ReadWordBox(HWND dialog, char* text)
 {
-    text[0] = 0;
-    GetDlgItemTextA(dialog, IDC_WORD_BOX, text, WordBoxReadSize);
+    wchar_t box[WordBoxReadSize] = {};
+    int length = GetDlgItemTextW(dialog, IDC_WORD_BOX, box, WordBoxReadSize);
+    ScanTextFromUtf16(box, length, text);
+    text[length] = 0;
 }
 
 int CheckTypedWord(HWND dialog, char* typedText, WordField& typedField, WordField& suggestField)
@@ -52,7 +58,7 @@ int CheckTypedWord(HWND dialog, char* typedText, WordField& typedField, WordFiel
         ShowListFailure(dialog, refusal);
         return 0;
     }
-    SetDlgItemTextA(dialog, IDC_WORD_STATUS, verdict == TypedWordKnown ? TEXT_WORD_KNOWN : TEXT_WORD_UNKNOWN);
+    SetDlgItemTextW(dialog, IDC_WORD_STATUS, verdict == TypedWordKnown ? WIDE(TEXT_WORD_KNOWN) : WIDE(TEXT_WORD_UNKNOWN));
     ShowEntries(dialog, entries);
     return 1;
 }

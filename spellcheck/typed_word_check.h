@@ -9,7 +9,8 @@
 // to check is seen as such.
 const int WordBoxReadSize = TypedTextSize + 1;
 
-// Reads the Word box into text (room for WordBoxReadSize bytes), terminated.
+// Reads the Word box into text (room for WordBoxReadSize bytes), terminated: its characters as the spell
+// check reads the document's (ScanTextFromUtf16, so 'isn’t' reads as "isn't"), one byte each.
 void ReadWordBox(HWND dialog, char* text);
 
 // Checks the Word box (CheckTypedText) and shows the result: "OK" or "Incorrect" as the status text and

@@ -5,7 +5,7 @@ INT_PTR HandleWordDialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM
 {
     switch (message) {
     case WM_INITDIALOG:
-        SetWindowLongPtrA(dialog, GWLP_USERDATA, lParam);
+        SetWindowLongPtrW(dialog, GWLP_USERDATA, lParam);
         onOpening(dialog);
         return TRUE;
     case WM_CLOSE:
@@ -23,15 +23,15 @@ INT_PTR HandleWordDialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM
 
 void* WordDialogRecord(HWND dialog)
 {
-    return reinterpret_cast<void*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
+    return reinterpret_cast<void*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
 }
 
 void CloseWordDialog(HWND dialog)
 {
-    SendMessageA(dialog, WM_CLOSE, 0, 0);
+    SendMessageW(dialog, WM_CLOSE, 0, 0);
 }
 
 void PressWordDialogButton(HWND dialog, int id)
 {
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
 }

@@ -1,5 +1,6 @@
 // What both word dialogs (the spell dialog and the lookup dialog) do alike: each keeps its record,
 // handed over as the dialog's creation parameter, in the dialog's user data, and closes through WM_CLOSE.
+// Both are Unicode dialogs (created with DialogBoxParamW), so that their boxes hold any character.
 #pragma once
 #include <windows.h>
 

@@ -1,6 +1,7 @@
 #include "dialog_driver.h"
 
 #include "dialog_watch.h"
+#include "message_log.h"
 
 namespace {
 
@@ -68,20 +69,20 @@ void DialogDriver::OnDialogOpened(HWND dialog)
 
 std::string ControlText(HWND dialog, int id)
 {
-    char text[256] = {};
-    GetDlgItemTextA(dialog, id, text, static_cast<int>(sizeof text));
-    return text;
+    wchar_t text[256] = {};
+    GetDlgItemTextW(dialog, id, text, static_cast<int>(sizeof text / sizeof text[0]));
+    return Utf8Of(text);
 }
 
 std::vector<std::string> ListEntries(HWND dialog, int listId)
 {
     std::vector<std::string> entries;
-    LRESULT count = SendDlgItemMessageA(dialog, listId, LB_GETCOUNT, 0, 0);
+    LRESULT count = SendDlgItemMessageW(dialog, listId, LB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; i++) {
-        char text[256] = {};
-        if (SendDlgItemMessageA(dialog, listId, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) < 255)
-            SendDlgItemMessageA(dialog, listId, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-        entries.push_back(text);
+        wchar_t text[256] = {};
+        if (SendDlgItemMessageW(dialog, listId, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) < 255)
+            SendDlgItemMessageW(dialog, listId, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        entries.push_back(Utf8Of(text));
     }
     return entries;
 }

@@ -37,7 +37,7 @@ private:
     int runningStep_ = 0;
 };
 
-// Dialog helpers for steps.
+// Dialog helpers for steps. Texts are read with the wide calls and given in UTF-8.
 std::string ControlText(HWND dialog, int id);
 std::vector<std::string> ListEntries(HWND dialog, int listId);
 void Press(HWND dialog, int id);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dialog_driver.h"
+#include "message_log.h"
 #include "word_dialog_ids.h"
 
 namespace {
@@ -77,24 +78,6 @@ BOOL CALLBACK FindDialogOf(HWND window, LPARAM lParam)
     return TRUE;
 }
 
-// List entries of another process's dialog, read through the Unicode messages, which Wine passes
-// between processes unchanged.
-std::vector<std::string> RemoteListEntries(HWND dialog, int listId)
-{
-    std::vector<std::string> entries;
-    HWND list = GetDlgItem(dialog, listId);
-    LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; i++) {
-        wchar_t text[256] = {};
-        if (SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) < 255)
-            SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-        char narrow[256] = {};
-        WideCharToMultiByte(CP_ACP, 0, text, -1, narrow, sizeof narrow, nullptr, nullptr);
-        entries.push_back(narrow);
-    }
-    return entries;
-}
-
 HWND WaitForDialog(DWORD processId, HANDLE process)
 {
     for (int tries = 0; tries < 600; tries++) {
@@ -108,24 +91,28 @@ HWND WaitForDialog(DWORD processId, HANDLE process)
     return nullptr;
 }
 
+// The argument is read as wide text: a phrase with letters outside the system's code page stands whole
+// in the Word box, and its first word gets the accented word of the list.
 TEST(LexmarProgram, OpensWithItsArgumentChecked)
 {
-    FixedListFolder lists({{"Spell.txt", "receive\nword\n"}, {"Misspell.txt", "$receive\nrecieve\n"},
+    FixedListFolder lists({{"Spell.txt", "caf\xe9\nreceive\nword\n"}, {"Misspell.txt", "$receive\nrecieve\n"},
                            {"Local.txt", ""}, {"Prefix.txt", ""}});
-    std::string program = ProgramBeside("lexmar.exe");
-    std::string commandLine = "\"" + program + "\" \"recieve\"";
-    STARTUPINFOA startup = {};
+    std::wstring program = WideOf(ProgramBeside("lexmar.exe"));
+    std::wstring commandLine = L"\"" + program + L"\" \"cafe \u03bb\u03cc\u03b3\u03bf\u03c2\"";
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    ASSERT_TRUE(CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                &startup, &process))
-        << program;
+        << Utf8Of(program.c_str());
 
     HWND dialog = WaitForDialog(process.dwProcessId, process.hProcess);
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(ControlText(dialog, IDC_WORD_BOX), "recieve");
+    EXPECT_EQ(ControlText(dialog, IDC_WORD_BOX), u8"cafe \u03bb\u03cc\u03b3\u03bf\u03c2");
     EXPECT_EQ(ControlText(dialog, IDC_WORD_STATUS), "Incorrect");
-    EXPECT_EQ(RemoteListEntries(dialog, IDC_SUGGESTION_LIST), std::vector<std::string>{"receive"});
+    std::vector<std::string> entries = ListEntries(dialog, IDC_SUGGESTION_LIST);
+    ASSERT_FALSE(entries.empty());
+    EXPECT_EQ(entries[0], u8"caf\u00e9");
 
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);

@@ -21,7 +21,7 @@ protected:
         std::strcpy(run.currentWord, word.c_str());
         run.currentLength = static_cast<int32_t>(word.size());
         std::strcpy(run.replacement, NoReplacement);
-        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(WORD_DIALOG_ID), owner.Window(),
+        DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(WORD_DIALOG_ID), owner.Window(),
                         SpellDialogProc, reinterpret_cast<LPARAM>(&run));
     }
 
@@ -70,6 +70,42 @@ TEST_F(SpellDialog, SpellCheckTakesTheFirstWordOfTheBoxAndKeepsTheBox)
     // Word Add still offers the word the dialog opened with.
     EXPECT_STREQ(run.wordToAdd, "wrod");
     EXPECT_EQ(run.stopRun, 1);
+}
+
+// The document's word (Windows-1252) shows with its accents, a picked suggestion with accents becomes the
+// replacement in Windows-1252, and the Word box reads the typographic apostrophe as the apostrophe.
+TEST_F(SpellDialog, WordsWithAccentsGoBothWays)
+{
+    folder.WriteLines("Spell.txt", {"caf\xe9", "cat", "isn't", "na\xefve"});
+    Seen opened, apostrophe;
+    std::string picked, typedWithApostrophe;
+    driver.Then([&](HWND d) {
+        opened = Look(d);
+        SetDlgItemTextW(d, IDC_WORD_BOX, L"isn\u2019t");
+        Press(d, IDC_SPELL_CHECK);
+        apostrophe = Look(d);
+        typedWithApostrophe = run.typedText;
+        SetDlgItemTextW(d, IDC_WORD_BOX, L"caf\u00e9s");
+        Press(d, IDC_SPELL_CHECK);
+        ClickEntry(d, IDC_SUGGESTION_LIST, 0);
+        picked = ControlText(d, IDC_SPELL_SELECTED_WORD);
+        Press(d, IDC_CHANGE);
+    });
+    Open("caf\xe9s");
+
+    EXPECT_EQ(opened.word, u8"caf\u00e9s");
+    EXPECT_EQ(opened.status, "Incorrect");
+    ASSERT_FALSE(opened.entries.empty());
+    EXPECT_EQ(opened.entries[0], u8"caf\u00e9");
+    EXPECT_EQ(picked, u8"caf\u00e9");
+    EXPECT_STREQ(run.replacement, "caf\xe9");
+    EXPECT_STREQ(run.wordToAdd, "caf\xe9s");
+    EXPECT_EQ(apostrophe.status, "OK");
+    EXPECT_EQ(apostrophe.entries, std::vector<std::string>{"isn't"});
+    EXPECT_EQ(typedWithApostrophe, "isn't");
+    EXPECT_STREQ(run.typedText, "caf\xe9s");
+    EXPECT_EQ(run.action, ActionChange);
+    EXPECT_TRUE(messages.Shown().empty());
 }
 
 TEST_F(SpellDialog, EmptyAndOverlongWordBoxesAreRefusedWithWarnings)
