@@ -19,7 +19,6 @@ static void OnCreate(HWND document)
 {
     AttachDocumentFile(document);
     HWND edit = CreateDocumentEdit(document);
-    findMessageId = RegisterWindowMessageW(FINDMSGSTRINGW);
     if (!WindowCreated(edit, document, TEXT_EDIT_BOX_FAILED, TEXT_CAPTION_ERROR, MB_ICONERROR))
         return;
     SendMessageW(edit, EM_LIMITTEXT, 0, 0);
@@ -71,8 +70,6 @@ static void OnCommand(HWND document, WPARAM wParam, LPARAM lParam)
 
 LRESULT CALLBACK DocumentWindowProc(HWND document, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (findMessageId != 0 && message == findMessageId)
-        return HandleFindRequest(document, lParam);
     switch (message) {
     case WM_CREATE:
         OnCreate(document);

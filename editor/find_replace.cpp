@@ -33,11 +33,13 @@ EditSelection selectionLeft = {nullptr, 0, 0};
 
 const DWORD SearchChoicesHidden = FR_HIDEUPDOWN | FR_HIDEMATCHCASE | FR_HIDEWHOLEWORD;
 
-void FillRecord(FINDREPLACEW& record, HWND document, wchar_t* replaceBuffer, WORD replaceLength)
+// The dialogs belong to the frame, so that they stay in front of it whichever document the user clicks
+// in; their requests go to the frame, which hands them to the active document.
+void FillRecord(FINDREPLACEW& record, wchar_t* replaceBuffer, WORD replaceLength)
 {
     ZeroMemory(&record, sizeof(record));
     record.lStructSize = sizeof(record);
-    record.hwndOwner = document;
+    record.hwndOwner = hMainWindow;
     record.Flags = SearchChoicesHidden;
     record.lpstrFindWhat = findWhat;
     record.wFindWhatLen = sizeof(findWhat) / sizeof(findWhat[0]);
@@ -88,15 +90,15 @@ bool HasFindText()
     return findWhat[0] != L'\0';
 }
 
-HWND ShowFindDialog(HWND document)
+HWND ShowFindDialog()
 {
-    FillRecord(findRecord, document, nullptr, 0);
+    FillRecord(findRecord, nullptr, 0);
     return FindTextW(&findRecord);
 }
 
-HWND ShowReplaceDialog(HWND document)
+HWND ShowReplaceDialog()
 {
-    FillRecord(replaceRecord, document, replaceWith, sizeof(replaceWith) / sizeof(replaceWith[0]));
+    FillRecord(replaceRecord, replaceWith, sizeof(replaceWith) / sizeof(replaceWith[0]));
     return ReplaceTextW(&replaceRecord);
 }
 
@@ -171,7 +173,7 @@ void FindCommand(HWND document)
 {
     searchPos = SelectionEnd(document);
     RememberSelectionLeft(GetDlgItem(document, DocumentEditId));
-    hFindDialog = ShowFindDialog(document);
+    hFindDialog = ShowFindDialog();
 }
 
 void FindNextCommand(HWND document)
@@ -181,7 +183,7 @@ void FindNextCommand(HWND document)
     if (HasFindText())
         FindNextInEdit(edit, searchPos);
     else
-        hFindDialog = ShowFindDialog(document);
+        hFindDialog = ShowFindDialog();
     RememberSelectionLeft(edit);
 }
 
@@ -189,15 +191,17 @@ void ReplaceCommand(HWND document)
 {
     searchPos = SelectionEnd(document);
     RememberSelectionLeft(GetDlgItem(document, DocumentEditId));
-    hFindDialog = ShowReplaceDialog(document);
+    hFindDialog = ShowReplaceDialog();
 }
 
 LRESULT HandleFindRequest(HWND document, LPARAM recordParameter)
 {
     const FINDREPLACEW& record = *reinterpret_cast<const FINDREPLACEW*>(recordParameter);
-    HWND edit = GetDlgItem(document, DocumentEditId);
     if (record.Flags & FR_DIALOGTERM)
         hFindDialog = nullptr;
+    if (document == nullptr)
+        return 0;   // the last document closed while the dialog stayed open
+    HWND edit = GetDlgItem(document, DocumentEditId);
     bool searching = (record.Flags & (FR_FINDNEXT | FR_REPLACE | FR_REPLACEALL)) != 0;
     if (searching)
         StartFromAMovedCaret(edit);

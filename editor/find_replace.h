@@ -5,7 +5,8 @@
 #include <windows.h>
 #include <commdlg.h>
 
-// Number of the registered "commdlg_FindReplace" message; each document window registers it on creation.
+// Number of the registered "commdlg_FindReplace" message, which the dialogs send to the frame; the
+// frame registers it on creation.
 extern UINT findMessageId;
 
 // Shared by both dialogs and kept for as long as the editor runs.
@@ -17,11 +18,13 @@ extern int lastFoundPos;   // start of the last match found
 void FindCommand(HWND document);        // Edit > Find
 void FindNextCommand(HWND document);    // Edit > Find Next, F3
 void ReplaceCommand(HWND document);     // Edit > Replace
-// A request from the Find or Replace dialog owned by this document window; lParam is its record.
+// A request from the Find or Replace dialog for the active document (null when none is left); lParam
+// is the dialog's record.
 LRESULT HandleFindRequest(HWND document, LPARAM record);
 
-HWND ShowFindDialog(HWND document);
-HWND ShowReplaceDialog(HWND document);
+// Owned by the frame.
+HWND ShowFindDialog();
+HWND ShowReplaceDialog();
 
 // Each returns true when it found (and selected, or replaced) a match.
 bool FindInEdit(HWND edit, int& position, const FINDREPLACEW& record);

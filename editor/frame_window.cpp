@@ -9,6 +9,7 @@
 #include "editor_hooks.h"
 #include "file_commands.h"
 #include "file_failures.h"
+#include "find_replace.h"
 #include "fonts.h"
 #include "frame_placement.h"
 #include "menu_enabling.h"
@@ -86,6 +87,7 @@ static void OnCreate(HWND frame, const CREATESTRUCTW* create)
     CreateStatusBar(frame, create->hInstance);
     LoadRecentFiles(frame);
     DragAcceptFiles(frame, TRUE);
+    findMessageId = RegisterWindowMessageW(FINDMSGSTRINGW);
 }
 
 static int WindowHeight(HWND window)
@@ -191,6 +193,8 @@ static LRESULT OnCommand(HWND frame, WPARAM wParam, LPARAM lParam)
 
 LRESULT CALLBACK FrameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (findMessageId != 0 && message == findMessageId)
+        return HandleFindRequest(ActiveDocument(), lParam);
     switch (message) {
     case WM_CREATE:
         OnCreate(frame, reinterpret_cast<const CREATESTRUCTW*>(lParam));

@@ -301,21 +301,38 @@ TEST_F(FindReplaceTest, OnceTheUserMovesTheCaretTheDialogSearchesFromIt)
     EXPECT_TRUE(messages.Shown().empty());
 }
 
-TEST_F(FindReplaceTest, TheDialogSearchesTheDocumentThatOpenedIt)
+// The dialogs belong to the frame, so that they stay in front of it, and search the document in front,
+// whichever document opened them.
+TEST_F(FindReplaceTest, TheDialogsStayWithTheFrameAndSearchTheDocumentInFront)
 {
     HWND opener = Document("one one");
     SendMessageA(hMainWindow, WM_COMMAND, 40018, 0);
+    ASSERT_TRUE(IsWindow(hFindDialog));
+    EXPECT_EQ(GetWindow(hFindDialog, GW_OWNER), hMainWindow);
     TypeInDialog(edt1, "one");
-    HWND other = Document("one one");
+    HWND other = Document("two one");
     ActivateDocument(other);
-    ASSERT_EQ(reinterpret_cast<HWND>(SendMessageA(hMDIClient, WM_MDIGETACTIVE, 0, 0)), other);
+    ASSERT_EQ(ActiveDocumentWindow(), other);
 
     PressInDialog(IDOK);
+    ExpectSelection(other, 4, 7);
+    ExpectSelection(opener, 0, 0);
+    // F3 searches the document in front too.
+    ActivateDocument(opener);
+    SendMessageA(hMainWindow, WM_COMMAND, 40019, 0);
     ExpectSelection(opener, 0, 3);
-    ExpectSelection(other, 0, 0);
-    PressInDialog(IDOK);
-    ExpectSelection(opener, 4, 7);
-    ExpectSelection(other, 0, 0);
+    ExpectSelection(other, 4, 7);
+    PressInDialog(IDCANCEL);
+
+    SendMessageA(hMainWindow, WM_COMMAND, 40020, 0);
+    ASSERT_TRUE(IsWindow(hFindDialog));
+    EXPECT_EQ(GetWindow(hFindDialog, GW_OWNER), hMainWindow);
+    TypeInDialog(edt2, "six");
+    ActivateDocument(other);
+    PressInDialog(psh2);
+    EXPECT_EQ(DocumentText(other), "two six");
+    EXPECT_EQ(DocumentText(opener), "one one");
+    EXPECT_TRUE(messages.Shown().empty());
 }
 
 } // namespace
