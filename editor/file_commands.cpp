@@ -1,6 +1,9 @@
 #include "file_commands.h"
 
+#include <shlobj.h>
 #include <strsafe.h>
+
+#include <cwchar>
 
 #include "caret_position.h"
 #include "documents.h"
@@ -37,6 +40,24 @@ void PrepareFileDialog(OPENFILENAMEW* dialog, HWND owner, const wchar_t* filter,
     dialog->nMaxFile = MAX_PATH;
     dialog->Flags = flags;
     dialog->lpstrDefExt = WIDE(TEXT_DEFAULT_EXTENSION);
+}
+
+// The folder a file dialog starts in: the document's own, or the user's Documents folder for a document
+// without a file (a shortcut starts the program in its own folder, which holds no texts).
+void StartingFolderOf(HWND document, wchar_t* folder)
+{
+    folder[0] = L'\0';
+    const wchar_t* path = document != nullptr ? FileOfDocument(document).path : L"";
+    const wchar_t* lastSeparator = std::wcsrchr(path, L'\\');
+    if (lastSeparator != nullptr) {
+        // A file at the top of a drive keeps the separator: "C:\" is a folder, "C:" is not.
+        size_t length = static_cast<size_t>(lastSeparator - path);
+        bool atTheTop = length == 2 && path[1] == L':';
+        lstrcpynW(folder, path, static_cast<int>(length + (atTheTop ? 2 : 1)));
+        return;
+    }
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, folder)))
+        folder[0] = L'\0';
 }
 
 HWND EditOf(HWND document)
@@ -136,13 +157,16 @@ bool OpenFileInNewDocument(const wchar_t* name)
     return document != nullptr && LoadFileIntoNewDocument(document, name);
 }
 
-void OpenDocumentFile(HWND document)
+void OpenDocumentFile(HWND document, HWND previous)
 {
     if (openFromCommandLine == 0)
         pendingFileName[0] = L'\0';
     OPENFILENAMEW dialog;
     PrepareFileDialog(&dialog, document, OpenFilter, pendingFileName,
                       OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY);
+    wchar_t folder[MAX_PATH];
+    StartingFolderOf(previous, folder);
+    dialog.lpstrInitialDir = folder;
 
     if (openFromCommandLine == 1) {
         openFromCommandLine = 0;
@@ -175,6 +199,9 @@ bool SaveDocumentAs(HWND document)
                       OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
     dialog.nFilterIndex = static_cast<DWORD>(SaveFilterIndexOf(file.encoding));
     StringCchCopyW(name, MAX_PATH, file.path[0] != L'\0' ? file.path : L" ");
+    wchar_t folder[MAX_PATH];
+    StartingFolderOf(document, folder);
+    dialog.lpstrInitialDir = folder;
     if (!ShowSaveFileDialog(&dialog))
         return false;
     int chosen = static_cast<int>(dialog.nFilterIndex);

@@ -7,8 +7,10 @@
 bool LoadFileIntoNewDocument(HWND document, const wchar_t* name);
 // Opens the named file in a new document window (a recent or a dropped file), as LoadFileIntoNewDocument.
 bool OpenFileInNewDocument(const wchar_t* name);
-// Loads the command-line file (without the dialog) or the file chosen in the Open dialog.
-void OpenDocumentFile(HWND document);
+// Loads the command-line file (without the dialog) or the file chosen in the Open dialog, which starts
+// in the folder of previous (the document in front before this one was made), or the user's Documents
+// folder when that has no file.
+void OpenDocumentFile(HWND document, HWND previous);
 // Saves to the document's file at once; a document without a file goes to Save As. True when saved.
 bool SaveDocument(HWND document);
 // Asks for a name and an encoding, then saves; true when saved.

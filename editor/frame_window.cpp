@@ -123,9 +123,10 @@ static void NewCommand()
 
 static void OpenCommand()
 {
+    HWND previous = ActiveDocument();
     HWND document = CreateDocumentWindow(hMDIClient);
     if (document != nullptr)
-        OpenDocumentFile(document);
+        OpenDocumentFile(document, previous);
 }
 
 // Files dropped on the frame (or on a window in it): each opens in a document of its own.

@@ -444,4 +444,41 @@ TEST_F(FileTest, FileNamesInAnyScriptOpenAndSave)
     EXPECT_EQ(ReadBytes(path), "still more text");
 }
 
+// The user's Documents folder, where the file dialogs start for a document without a file.
+std::string DocumentsFolder()
+{
+    wchar_t folder[MAX_PATH] = L"";
+    EXPECT_TRUE(SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, folder)));
+    return Utf8Of(folder);
+}
+
+// Wherever the program was started, the Open and Save As dialogs start in the folder of the document in
+// front, or in the user's Documents folder when it has no file (and at the first Open).
+TEST_F(FileTest, FileDialogsStartInTheDocumentsOwnFolderOrInDocuments)
+{
+    std::string documents = DocumentsFolder();
+    ASSERT_FALSE(documents.empty());
+    std::string path = PathOf("letter.txt");
+    WriteBytes(path, "letter");
+    HWND letter = Open(path);
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
+    HWND untitled = ActiveDocumentWindow();
+    SaveAs(PathOf("notes.txt"));
+    ActivateDocument(letter);
+    seams.openAnswers.push_back(path);
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_OPEN, 0);
+    ActivateDocument(letter);
+    SaveAs(path);
+
+    std::string folder = PathOf("");
+    folder.pop_back();   // no separator at the end
+    ASSERT_EQ(seams.openCalls.size(), 2u);
+    EXPECT_EQ(seams.openCalls[0].initialFolder, documents);
+    EXPECT_EQ(seams.openCalls[1].initialFolder, folder);
+    ASSERT_EQ(seams.saveCalls.size(), 2u);
+    EXPECT_EQ(seams.saveCalls[0].owner, untitled);
+    EXPECT_EQ(seams.saveCalls[0].initialFolder, documents);
+    EXPECT_EQ(seams.saveCalls[1].initialFolder, folder);
+}
+
 } // namespace

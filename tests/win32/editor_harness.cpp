@@ -21,7 +21,7 @@ namespace {
 FileDialogCall Describe(const OPENFILENAMEW* dialog)
 {
     FileDialogCall call{dialog->hwndOwner, Utf8Of(dialog->lpstrFile), dialog->Flags, "", Utf8Of(dialog->lpstrDefExt),
-                        dialog->nFilterIndex};
+                        dialog->nFilterIndex, Utf8Of(dialog->lpstrInitialDir)};
     for (const wchar_t* part = dialog->lpstrFilter; part && *part; part += lstrlenW(part) + 1)
         call.filter += Utf8Of(part) + "|";
     return call;

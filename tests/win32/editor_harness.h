@@ -19,6 +19,7 @@ struct FileDialogCall {
     std::string filter;   // display texts and patterns, each followed by '|'
     std::string defaultExtension;
     DWORD filterIndex;
+    std::string initialFolder;
 };
 
 // How the Open and Save dialogs answer and what they were asked; reset before each test.
