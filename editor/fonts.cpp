@@ -18,8 +18,12 @@ const int EditorPointSize = 12;
 // The chosen font, kept for the next run as the bytes of its LOGFONTW (of its LOGFONTA before the
 // editor showed Unicode text: still read, so that the user's choice stays).
 const wchar_t FontSetting[] = L"Font";
-// Taller (in pixels) is no font for writing, but a damaged value.
-const LONG LargestFontHeight = 1000;
+// Wider (in pixels) is no font for writing, but a damaged value.
+const LONG LargestFontWidth = 1000;
+// A remembered font smaller or larger than these, or one that is not upright, would hide the text or
+// blow it up: a damaged value, replaced by the default.
+const int SmallestFontPoints = 6;
+const int LargestFontPoints = 72;
 
 // The system reads and fills these while the Font dialog is open.
 CHOOSEFONTW fontRecord;
@@ -41,12 +45,19 @@ HFONT CreateNamedFont(const wchar_t* face)
                        DEFAULT_PITCH | FF_DONTCARE, face);
 }
 
+// The height is the character height (negative) or the cell height (positive), in screen pixels.
+bool HasWritingSize(const LOGFONTW& font)
+{
+    LONG height = font.lfHeight < 0 ? -font.lfHeight : font.lfHeight;
+    return height >= -ScreenHeightForPoints(SmallestFontPoints) && height <= -ScreenHeightForPoints(LargestFontPoints);
+}
+
 bool IsPlausibleFont(const LOGFONTW& font)
 {
     bool hasName = font.lfFaceName[0] != L'\0' && std::wmemchr(font.lfFaceName, L'\0', LF_FACESIZE) != nullptr;
-    return hasName && font.lfHeight >= -LargestFontHeight && font.lfHeight <= LargestFontHeight &&
-           font.lfWidth >= 0 && font.lfWidth <= LargestFontHeight && font.lfWeight >= 0 &&
-           font.lfWeight <= FW_HEAVY;
+    bool upright = font.lfEscapement == 0 && font.lfOrientation == 0;
+    return hasName && upright && HasWritingSize(font) && font.lfWidth >= 0 && font.lfWidth <= LargestFontWidth &&
+           font.lfWeight >= 0 && font.lfWeight <= FW_HEAVY;
 }
 
 // A font remembered by a former version, as a LOGFONTA.

@@ -165,6 +165,46 @@ TEST_F(SettingsTest, RecentFilesSurviveARestartAndOneNoLongerThereLeavesTheList)
                                                                "&4 " + PathOf("two.txt"), "-", "E&xit"}));
 }
 
+// A remembered font that is turned (its text would run out of sight) or too small or too large to
+// write with gives way to the default; one of 6 or of 72 points is used.
+TEST_F(SettingsTest, ARememberedFontIsUsedOnlyUprightAndFrom6To72Points)
+{
+    HDC screen = GetDC(nullptr);
+    int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    auto heightOf = [dotsPerInch](int points) { return static_cast<LONG>(-MulDiv(points, dotsPerInch, 72)); };
+    struct Case {
+        LONG height;
+        LONG escapement;
+        LONG orientation;
+        bool used;
+    };
+    const Case cases[] = {{heightOf(12), 900, 900, false}, {heightOf(12), 0, 900, false},
+                          {heightOf(12), 2700, 0, false},  {-1000, 0, 0, false},
+                          {heightOf(73), 0, 0, false},     {heightOf(5), 0, 0, false},
+                          {heightOf(6), 0, 0, true},       {heightOf(72), 0, 0, true}};
+    for (const Case& remembered : cases) {
+        LOGFONTW font = {};
+        font.lfHeight = remembered.height;
+        font.lfEscapement = remembered.escapement;
+        font.lfOrientation = remembered.orientation;
+        lstrcpyW(font.lfFaceName, L"Courier New");
+        StoreValue("Font", REG_BINARY, &font, sizeof(font));
+        if (frame != nullptr) {
+            DestroyFrame(frame);
+            PumpMessages();
+            QuitWasPosted();
+            hMainWindow = hMDIClient = nullptr;
+        }
+        StartEditor(nullptr);
+        EXPECT_EQ(FaceOf(NewDocument()), remembered.used ? "Courier New" : "Lucida Console")
+            << "height " << remembered.height << ", turned by " << remembered.escapement << " and "
+            << remembered.orientation;
+        SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
+    }
+    EXPECT_TRUE(messages.Shown().empty());
+}
+
 TEST_F(SettingsTest, DamagedValuesAndAPlaceOffTheScreensStartWithTheDefaults)
 {
     // The title bar would be beyond the right edge of every screen.
