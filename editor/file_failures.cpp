@@ -22,10 +22,26 @@ static void ShowFailureWithReason(HWND owner, const wchar_t* format, const wchar
 {
     wchar_t reason[256];
     SystemErrorText(error, reason, 256);
-    const int textSize = MAX_PATH + 256 + 64;
+    const int textSize = MAX_PATH + 256 + 200;
     wchar_t text[textSize];
     StringCchPrintfW(text, textSize, format, fileName, reason);
     ShowMessageBox(owner, text, WIDE(TEXT_MESSAGE_CAPTION), MB_ICONERROR);
+}
+
+// The system's own words would mislead for these: "Access denied." for a file that another program
+// holds open, "Disk full." where the old file would fit but its new copy does not fit beside it.
+static const wchar_t* SaveFailureFormat(DWORD error)
+{
+    switch (error) {
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return WIDE(TEXT_SAVE_IN_USE);
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return WIDE(TEXT_SAVE_NO_ROOM_FOR_COPY);
+    default:
+        return WIDE(TEXT_SAVE_FAILED);
+    }
 }
 
 void ShowOpenFailure(HWND owner, const wchar_t* fileName, DWORD error)
@@ -35,5 +51,5 @@ void ShowOpenFailure(HWND owner, const wchar_t* fileName, DWORD error)
 
 void ShowSaveFailure(HWND owner, const wchar_t* fileName, DWORD error)
 {
-    ShowFailureWithReason(owner, WIDE(TEXT_SAVE_FAILED), fileName, error);
+    ShowFailureWithReason(owner, SaveFailureFormat(error), fileName, error);
 }

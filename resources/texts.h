@@ -93,6 +93,9 @@
 // The file name, then the system's own reason.
 #define TEXT_OPEN_FAILED "Could not open the file\r\n%ls\r\n\r\n%ls"
 #define TEXT_SAVE_FAILED "Could not save the file\r\n%ls\r\n\r\n%ls"
+#define TEXT_SAVE_IN_USE "Could not save the file\r\n%ls\r\n\r\nAnother program is using the file."
+#define TEXT_SAVE_NO_ROOM_FOR_COPY "Could not save the file\r\n%ls\r\n\r\nThere is not enough room on the disk to " \
+    "write the new copy next to the old one. The old file is unchanged."
 #define TEXT_SYSTEM_ERROR_NUMBER "System error %lu."
 #define TEXT_NAME_TOO_LONG \
     "The file name given on the command line is too long (more than 259 characters); no file was opened."

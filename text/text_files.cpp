@@ -156,8 +156,13 @@ DWORD ReplaceFileWith(const wchar_t* fileName, const unsigned char* bytes, size_
     if (GetTempFileNameW(folder, L"pm", 0, temporary) == 0)
         return GetLastError();
     DWORD error = WriteNewFile(temporary, bytes, size);
-    if (error == 0 && !MoveFileExW(temporary, fileName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    // The target could be opened for writing, so a replace that is denied is refused by a program that
+    // holds the file open, sharing its reading and writing but not its replacement.
+    if (error == 0 && !MoveFileExW(temporary, fileName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         error = GetLastError();
+        if (error == ERROR_ACCESS_DENIED)
+            error = ERROR_SHARING_VIOLATION;
+    }
     if (error != 0)
         DeleteFileW(temporary);
     return error;

@@ -24,5 +24,7 @@ bool FindCharacterOutsideAnsi(const wchar_t* text, int length, int& index, unsig
 // True when the whole text is in the file, in file's encoding and line ends, and the edit control's
 // modified flag is cleared. Otherwise false with the reason in GetLastError(); the file keeps its
 // previous content and the flag its state. A character the ANSI code page cannot hold fails the save
-// (ERROR_NO_UNICODE_TRANSLATION): nothing is replaced silently.
+// (ERROR_NO_UNICODE_TRANSLATION): nothing is replaced silently. A file that another program holds open
+// fails with ERROR_SHARING_VIOLATION, whatever that program shares; a full disk (ERROR_DISK_FULL) can
+// only be met writing the new copy, beside the file, which is then unchanged.
 bool SaveTextFile(HWND edit, const wchar_t* fileName, const DocumentFile& file);

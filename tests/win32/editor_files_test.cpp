@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "file_failures.h"
 #include "penmar_version.h"
 #include "resource_ids.h"
 #include "shell_state.h"
@@ -166,21 +167,52 @@ TEST_F(FileTest, FailedSaveIntoAMissingFolderChangesNothingAndSaysWhy)
     EXPECT_EQ(StatusText(0), "Version " PENMAR_VERSION_TEXT);
 }
 
-TEST_F(FileTest, FailedSaveToAFileOpenElsewhereKeepsItsContentAndSaysWhy)
+// Another program holds the file open: one that lets nobody else write it, and one that shares reading
+// and writing but not the file's replacement (as many editors keep their file open). Either way the save
+// says that another program is using the file, and the file keeps its content.
+TEST_F(FileTest, FailedSaveToAFileAnotherProgramHoldsOpenSaysSoAndKeepsItsContent)
 {
     std::string path = PathOf("busy.txt");
     WriteBytes(path, "in use");
     HWND document = Open(path);
     TypeText(document, "changed ");
-    // Another program holds the file open and lets nobody write or replace it.
-    HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-    SaveAs(path);
-    CloseHandle(holder);
-    ExpectSaveFailure(messages, document, path, ERROR_SHARING_VIOLATION);
-    EXPECT_EQ(ReadBytes(path), "in use");
-    EXPECT_TRUE(IsModified(document));
-    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"busy.txt"});
+    for (DWORD sharing : {static_cast<DWORD>(FILE_SHARE_READ), static_cast<DWORD>(FILE_SHARE_READ | FILE_SHARE_WRITE)}) {
+        messages.Clear();
+        HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, sharing, nullptr, OPEN_EXISTING, 0,
+                                    nullptr);
+        ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+        SendMessageA(frame, WM_COMMAND, IDM_FILE_SAVE, 0);
+        CloseHandle(holder);
+        ASSERT_EQ(messages.Shown().size(), 1u) << "sharing " << sharing;
+        EXPECT_EQ(messages.Shown()[0].text, "Could not save the file\r\n" + path + "\r\n\r\nAnother program is using the file.")
+            << "sharing " << sharing;
+        EXPECT_EQ(messages.Shown()[0].owner, document);
+        EXPECT_EQ(ReadBytes(path), "in use");
+        EXPECT_TRUE(IsModified(document));
+        EXPECT_EQ(FolderEntries(), std::vector<std::string>{"busy.txt"});
+    }
+}
+
+// A failure gives the system's reason without its line end, the error's number where the system has no
+// text for it, and for a full disk that the new copy did not fit beside the old file, which is unchanged.
+TEST_F(FileTest, FailuresGiveTheirReasonWithoutLineEndsOrTheErrorsNumber)
+{
+    const wchar_t name[] = L"C:\\letters\\june.txt";
+    wchar_t raw[256] = L"";
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, ERROR_FILE_NOT_FOUND, 0, raw,
+                   256, nullptr);
+    ASSERT_EQ(Utf8Of(raw), SystemText(ERROR_FILE_NOT_FOUND) + "\r\n") << "the system's text ends in CR LF";
+    ShowOpenFailure(frame, name, ERROR_FILE_NOT_FOUND);
+    const DWORD withoutText = 0x20001234;   // in the range of the programs' own errors
+    ShowSaveFailure(frame, name, withoutText);
+    ShowSaveFailure(frame, name, ERROR_DISK_FULL);
+
+    const std::string opening = "Could not open the file\r\nC:\\letters\\june.txt\r\n\r\n";
+    const std::string saving = "Could not save the file\r\nC:\\letters\\june.txt\r\n\r\n";
+    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{
+                                    opening + SystemText(ERROR_FILE_NOT_FOUND), saving + "System error 536875572.",
+                                    saving + "There is not enough room on the disk to write the new copy next to "
+                                             "the old one. The old file is unchanged."}));
 }
 
 // Ctrl+S (or Ctrl+Shift+S) through the accelerator table, as the message loop turns the key into a command.
