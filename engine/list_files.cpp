@@ -163,12 +163,14 @@ char Utf8CharacterAsByte(int handle, unsigned char lead)
 // file, or -1 with the error number when the read failed before any byte came.
 int ReadTextBlock(int handle, int& error)
 {
+    // The first byte that a UTF-8 character begins with; no byte does in a Windows-1252 file.
+    const int translatedFrom = Reader.utf8 ? 0x80 : 0x100;
     int produced = 0;
     while (produced < BlockSize) {
         // Bytes that need no translation go straight across.
         while (produced < BlockSize && Reader.rawPosition < Reader.rawBytes) {
             char c = Reader.raw[Reader.rawPosition];
-            if (c == '\r' || c == EndOfFileByte || (Reader.utf8 && static_cast<unsigned char>(c) >= 0x80))
+            if (c == '\r' || c == EndOfFileByte || static_cast<unsigned char>(c) >= translatedFrom)
                 break;
             Reader.block[produced++] = c;
             Reader.rawPosition++;

@@ -41,12 +41,19 @@ void NoteReadError(const char* path, int16_t error)
     std::memcpy(FailedList, path, ListPathWidth);
 }
 
+// Eight characters at a time: a byte below FirstPrintable sets the top bit of its byte of the result
+// (bytes of 128 and above never do).
 bool HoldsControlCharacter(const WordField& line)
 {
-    bool found = false;
-    for (char c : line.ch)
-        found |= static_cast<unsigned char>(c) < FirstPrintable;
-    return found;
+    const uint64_t ones = 0x0101010101010101ull;
+    const uint64_t tops = 0x8080808080808080ull;
+    uint64_t found = 0;
+    for (int i = 0; i < WordWidth; i += 8) {
+        uint64_t eight;
+        std::memcpy(&eight, line.ch + i, sizeof eight);
+        found |= (eight - ones * FirstPrintable) & ~eight & tops;
+    }
+    return found != 0;
 }
 
 // Records where each initial's run of main list lines begins; false for a line without a letter slot

@@ -7,21 +7,52 @@
 
 namespace {
 
-// A word begins with a letter of Windows-1252 or a letter outside it (which makes it a word to pass
-// over); an apostrophe never begins one.
-bool BeginsWord(unsigned char c)
+// What each byte is to the scanner, looked up rather than worked out: the spell run asks for every
+// character of the document.
+const unsigned char BeginsWordBit = 1;     // a letter of Windows-1252, or a ForeignLetter
+const unsigned char WordCharBit = 2;       // one that begins a word, or the apostrophe
+const unsigned char TypedWordCharBit = 4;  // one that begins a word, '*', '?', the apostrophe or '-'
+
+struct ByteClasses {
+    unsigned char of[256];
+};
+
+ByteClasses MakeByteClasses()
 {
-    return Is1252Letter(c) || c == static_cast<unsigned char>(ForeignLetter);
+    ByteClasses classes;
+    for (int b = 0; b < 256; b++) {
+        unsigned char c = static_cast<unsigned char>(b);
+        // A word with a letter outside Windows-1252 begins and goes on like any other, to be passed over.
+        bool begins = Is1252Letter(c) || c == static_cast<unsigned char>(ForeignLetter);
+        bool typed = begins || c == '*' || c == '?' || c == '\'' || c == '-';
+        classes.of[b] = static_cast<unsigned char>((begins ? BeginsWordBit : 0) |
+                                                   (begins || c == '\'' ? WordCharBit : 0) |
+                                                   (typed ? TypedWordCharBit : 0));
+    }
+    return classes;
 }
 
-bool IsWordChar(unsigned char c)
+// Made at the first use, so that a scan during another file's start-up finds them made.
+const ByteClasses& Classes()
 {
-    return BeginsWord(c) || c == '\'';
+    static const ByteClasses classes = MakeByteClasses();
+    return classes;
 }
 
-bool IsTypedWordChar(unsigned char c)
+// An apostrophe never begins a word.
+bool BeginsWord(const ByteClasses& classes, unsigned char c)
 {
-    return BeginsWord(c) || c == '*' || c == '?' || c == '\'' || c == '-';
+    return (classes.of[c] & BeginsWordBit) != 0;
+}
+
+bool IsWordChar(const ByteClasses& classes, unsigned char c)
+{
+    return (classes.of[c] & WordCharBit) != 0;
+}
+
+bool IsTypedWordChar(const ByteClasses& classes, unsigned char c)
+{
+    return (classes.of[c] & TypedWordCharBit) != 0;
 }
 
 } // namespace
@@ -41,28 +72,33 @@ void NextWord(const char* line, const int32_t& n, const int32_t& start,
         return;
 
     // A start inside a word passes over the rest of that word.
-    if (p > 0 && IsWordChar(text[p - 1])) {
-        while (p < n && IsWordChar(text[p]))
+    const ByteClasses& classes = Classes();
+    if (p > 0 && IsWordChar(classes, text[p - 1])) {
+        while (p < n && IsWordChar(classes, text[p]))
             p++;
     }
+    // The word's first 32 characters are taken while the whole run is read: a word with a letter
+    // outside Windows-1252 is passed over whole, neither checked nor split.
+    int32_t l = 0;
     for (;;) {
-        while (p < n && !BeginsWord(text[p]))
+        while (p < n && !BeginsWord(classes, text[p]))
             p++;
         if (p >= n)
             return;
-        // A word with a letter outside Windows-1252 is passed over whole: neither checked nor split.
-        int32_t end = p;
         bool foreign = false;
-        for (; end < n && IsWordChar(text[end]); end++)
+        l = 0;
+        int32_t end = p;
+        for (; end < n && IsWordChar(classes, text[end]); end++) {
             foreign |= text[end] == static_cast<unsigned char>(ForeignLetter);
+            if (l < WordWidth)
+                word.ch[l++] = static_cast<char>(text[end]);
+        }
         if (!foreign)
             break;
+        FillBlanks(word);
         p = end;
     }
     p++;   // the first letter's 1-based position
-    int32_t l = 0;
-    for (int32_t i = p; i <= n && l < WordWidth && IsWordChar(text[i - 1]); i++)
-        word.ch[l++] = static_cast<char>(text[i - 1]);
     // l is at least 1 here (the letter found above); the test says so to the compiler as well.
     if (l > 0 && word.ch[l - 1] == '\'') {
         word.ch[l - 1] = ' ';
@@ -102,7 +138,7 @@ void CleanTypedWord(char* text)
     bool started = false;
     for (int i = 0; i < taken; i++) {
         unsigned char ch = static_cast<unsigned char>(scratch[i]);
-        if (IsTypedWordChar(ch)) {
+        if (IsTypedWordChar(Classes(), ch)) {
             text[k++] = static_cast<char>(ch);
             started = true;
         } else if (ch == 0 || started) {
