@@ -1,6 +1,7 @@
 #include "document_edit.h"
 
 #include "caret_position.h"
+#include "document_history.h"
 #include "shell_state.h"
 
 namespace {
@@ -55,7 +56,12 @@ LRESULT CallSystemEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam
 
 LRESULT CALLBACK DocumentEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    LRESULT result = CallSystemEditProc(edit, message, wParam, lParam);
+    LRESULT result = 0;
+    if (AnswerHistoryMessage(edit, message, wParam, result))
+        return result;
+    EditMessageWatch watch = WatchBeforeMessage(edit, message, wParam);
+    result = CallSystemEditProc(edit, message, wParam, lParam);
+    RecordAfterMessage(edit, message, wParam, watch);
     if (MayMoveCaret(message, wParam))
         CaretMayHaveMoved();
     return result;

@@ -1,5 +1,6 @@
 // The document's edit control: the system's edit control with Penmar's own window procedure in front
-// of it, which sees every message the control gets (the caret's moves, for the status bar).
+// of it, which sees every message the control gets (the caret's moves, for the status bar; the
+// changes of the text, for the history, which also answers Undo).
 #pragma once
 #include <windows.h>
 

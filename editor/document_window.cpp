@@ -2,6 +2,7 @@
 
 #include "caret_position.h"
 #include "dictionary_launch.h"
+#include "document_history.h"
 #include "document_edit.h"
 #include "documents.h"
 #include "editor_hooks.h"
@@ -17,7 +18,7 @@
 
 static void OnCreate(HWND document)
 {
-    AttachDocumentFile(document);
+    AttachDocumentRecord(document);
     HWND edit = CreateDocumentEdit(document);
     if (!WindowCreated(edit, document, TEXT_EDIT_BOX_FAILED, TEXT_CAPTION_ERROR, MB_ICONERROR))
         return;
@@ -55,6 +56,7 @@ static void OnCommand(HWND document, WPARAM wParam, LPARAM lParam)
     case IDM_FILE_SAVEAS: SaveDocumentAs(document); break;
     case IDM_EDIT_DELETE: SendToEdit(document, WM_CLEAR, 0, 0); break;
     case IDM_EDIT_UNDO: SendToEdit(document, WM_UNDO, 0, 0); break;
+    case IDM_EDIT_REDO: RedoDocumentEdit(GetDlgItem(document, DocumentEditId)); break;
     case IDM_EDIT_CUT: SendToEdit(document, WM_CUT, 0, 0); break;
     case IDM_EDIT_COPY: SendToEdit(document, WM_COPY, 0, 0); break;
     case IDM_EDIT_PASTE: SendToEdit(document, WM_PASTE, 0, 0); break;
@@ -95,7 +97,7 @@ LRESULT CALLBACK DocumentWindowProc(HWND document, UINT message, WPARAM wParam, 
         OnCommand(document, wParam, lParam);
         return 0;
     case WM_NCDESTROY:
-        DetachDocumentFile(document);
+        DetachDocumentRecord(document);
         break;
     }
     return DefMDIChildProcW(document, message, wParam, lParam);

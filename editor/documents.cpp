@@ -4,6 +4,7 @@
 
 #include "caret_position.h"
 #include "editor_hooks.h"
+#include "file_commands.h"
 #include "menu_enabling.h"
 #include "resource_ids.h"
 #include "shell_state.h"
@@ -17,28 +18,35 @@ static bool HasChanges(HWND document)
     return SendDlgItemMessageW(document, DocumentEditId, EM_GETMODIFY, 0, 0) != 0;
 }
 
-bool AttachDocumentFile(HWND document)
+bool AttachDocumentRecord(HWND document)
 {
-    DocumentFile* file = static_cast<DocumentFile*>(HeapAlloc(GetProcessHeap(), 0, sizeof(DocumentFile)));
-    if (file == nullptr)
+    DocumentRecord* record = static_cast<DocumentRecord*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(DocumentRecord)));
+    if (record == nullptr)
         return false;
-    StartNewDocumentFile(*file);
-    SetWindowLongPtrW(document, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(file));
+    StartNewDocumentFile(record->file);
+    SetWindowLongPtrW(document, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(record));
     return true;
 }
 
-void DetachDocumentFile(HWND document)
+void DetachDocumentRecord(HWND document)
 {
-    void* file = reinterpret_cast<void*>(SetWindowLongPtrW(document, GWLP_USERDATA, 0));
-    if (file != nullptr)
-        HeapFree(GetProcessHeap(), 0, file);
+    DocumentRecord* record = reinterpret_cast<DocumentRecord*>(SetWindowLongPtrW(document, GWLP_USERDATA, 0));
+    if (record == nullptr)
+        return;
+    FreeHistory(record->history);
+    HeapFree(GetProcessHeap(), 0, record);
+}
+
+DocumentRecord* RecordOfDocument(HWND document)
+{
+    return reinterpret_cast<DocumentRecord*>(GetWindowLongPtrW(document, GWLP_USERDATA));
 }
 
 DocumentFile& FileOfDocument(HWND document)
 {
-    DocumentFile* file = reinterpret_cast<DocumentFile*>(GetWindowLongPtrW(document, GWLP_USERDATA));
-    if (file != nullptr)
-        return *file;
+    DocumentRecord* record = RecordOfDocument(document);
+    if (record != nullptr)
+        return record->file;
     // A window that is no document (or one whose record could not be made) has no file.
     static DocumentFile none;
     StartNewDocumentFile(none);
@@ -61,7 +69,7 @@ HWND CreateDocumentWindow(HWND mdiClient)
     return document;
 }
 
-bool QuerySaveChanges(HWND document)
+bool MayCloseDocument(HWND document)
 {
     wchar_t name[MAX_PATH] = L"";
     if (GetWindowTextW(document, name, MAX_PATH) == 0)
@@ -69,10 +77,11 @@ bool QuerySaveChanges(HWND document)
     const int questionSize = MAX_PATH + sizeof(TEXT_SAVE_CHANGES);
     wchar_t question[questionSize];
     StringCchPrintfW(question, questionSize, WIDE(TEXT_SAVE_CHANGES), name);
-    if (ShowMessageBox(document, question, WIDE(TEXT_MESSAGE_CAPTION), MB_YESNO | MB_ICONQUESTION) != IDYES)
-        return false;
-    SendMessageW(document, WM_COMMAND, IDM_FILE_SAVEAS, 0);
-    return true;
+    switch (ShowMessageBox(document, question, WIDE(TEXT_MESSAGE_CAPTION), MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES: return SaveDocument(document);
+    case IDNO: return true;
+    }
+    return false;
 }
 
 void CloseActiveDocument()
@@ -80,13 +89,14 @@ void CloseActiveDocument()
     HWND document = ActiveDocument();
     if (document == nullptr)
         return;
-    if (HasChanges(document) && QuerySaveChanges(document))
+    if (HasChanges(document) && !MayCloseDocument(document))
         return;
     DiscardDocument(document);
 }
 
 void DiscardDocument(HWND document)
 {
+    RemoveRecoveryCopy(document);
     GrayClosingDocumentMenus();
     if (ActiveDocument() != nullptr)
         SendMessageW(hMDIClient, WM_MDINEXT, 0, 0);
@@ -123,14 +133,30 @@ int32_t CountDocuments(HWND mdiClient)
     return count;
 }
 
-void QueryExit(HWND frame)
+// Offers each changed document in turn; false when the user cancels or a save does not go through.
+static bool OfferChangedDocuments()
 {
     int32_t count = CountDocuments(hMDIClient);
     for (int32_t i = 0; i < count; i++) {
         HWND document = ActiveDocument();
-        if (document != nullptr && HasChanges(document) && QuerySaveChanges(document))
-            return;
+        if (document != nullptr && HasChanges(document) && !MayCloseDocument(document))
+            return false;
         SendMessageW(hMDIClient, WM_MDINEXT, 0, 0);
     }
+    return true;
+}
+
+void QueryExit(HWND frame)
+{
+    if (!OfferChangedDocuments())
+        return;
+    RemoveRecoveryCopies();
     SendMessageW(frame, WM_DESTROY, 0, 0);
+}
+
+bool QueryEndSession()
+{
+    // The session may end without another word from the system: the copies are written first.
+    WriteRecoveryCopies();
+    return OfferChangedDocuments();
 }

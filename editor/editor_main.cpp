@@ -7,6 +7,7 @@
 #include "editor_hooks.h"
 #include "frame_placement.h"
 #include "frame_window.h"
+#include "recovery.h"
 #include "resource_ids.h"
 #include "shell_state.h"
 #include "show_message.h"
@@ -205,5 +206,7 @@ int EditorMain(HINSTANCE instance, HINSTANCE, const wchar_t* arguments, int show
         return 0;
     HACCEL accelerators = LoadAcceleratorsW(instance, WIDE(TEXT_ACCELERATORS_NAME));
     OpenCommandLineFiles(frame, arguments);
+    StartRecovery();
+    RecoverDocuments(frame);
     return RunMessageLoop(frame, accelerators);
 }

@@ -160,7 +160,7 @@ bool ReplaceAllInEdit(HWND edit, int& position, const FINDREPLACEW& record)
         return false;
     Replacing replacing = {FindSubstring, wanted, replacement, nullptr, nullptr};
     ReplacedSpan span = FindReplacedSpan(text.Text(), text.Length(), position, replacing);
-    // Replacements cannot be undone.
+    // One change of the text, which the document's history takes as one step for Undo.
     if (span.count == 0 || !PutReplacedSpan(edit, text.Text(), text.Length(), span, replacing, false))
         return false;
     lastFoundPos = span.lastStart;

@@ -4,7 +4,6 @@
 #include <cstring>
 #include <cwchar>
 
-#include "document_text.h"
 #include "editor_hooks.h"
 #include "font_keeper.h"
 #include "settings_store.h"
@@ -159,20 +158,15 @@ void ChooseEditorFont(HWND owner)
 
 void RefreshDocumentFont(HWND document)
 {
+    // The edit control lays its text out anew for the font by itself: the text, its history, the
+    // changed mark and the selection stay as they were, and the line shown first stays first.
     HWND edit = GetDlgItem(document, DocumentEditId);
-    DocumentTextCopy text(edit);
-    if (!text.IsValid()) {
-        ShowMessageBox(nullptr, TEXT_FONT_COPY_FAILED, TEXT_CAPTION_NULL_ALLOC, MB_ICONEXCLAMATION);
-        return;
-    }
-    HWND active = ActiveDocument();
-    LRESULT wasModified = 0;
-    if (active != nullptr)
-        wasModified = SendDlgItemMessageW(active, DocumentEditId, EM_GETMODIFY, 0, 0);
-    SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(hEditorFont), 1);
-    // Setting the text again lays it out in the new font; it also clears the modified flag.
-    if (SetWindowTextW(edit, text.Text()) && wasModified != 0 && active != nullptr)
-        SendDlgItemMessageW(active, DocumentEditId, EM_SETMODIFY, 1, 0);
+    LRESULT firstLine = SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0);
+    LRESULT firstCharacter = SendMessageW(edit, EM_LINEINDEX, static_cast<WPARAM>(firstLine), 0);
+    SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(hEditorFont), TRUE);
+    LRESULT lineNow = SendMessageW(edit, EM_LINEFROMCHAR, static_cast<WPARAM>(firstCharacter), 0);
+    LRESULT firstNow = SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0);
+    SendMessageW(edit, EM_LINESCROLL, 0, lineNow - firstNow);
 }
 
 void FormatFontCommand(HWND frame)

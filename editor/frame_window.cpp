@@ -17,6 +17,7 @@
 #include "print_preview.h"
 #include "printing.h"
 #include "recent_files.h"
+#include "recovery.h"
 #include "resource_ids.h"
 #include "shell_state.h"
 #include "show_message.h"
@@ -214,7 +215,19 @@ LRESULT CALLBACK FrameWindowProc(HWND frame, UINT message, WPARAM wParam, LPARAM
     case ShowCaretPositionMessage:
         ShowCaretPosition();
         return 0;
+    case WM_TIMER:
+        if (wParam == RecoveryTimerId)
+            OnRecoveryTimer();
+        return 0;
+    case WM_QUERYENDSESSION:
+        return QueryEndSession() ? TRUE : FALSE;
+    case WM_ENDSESSION:
+        // The process may be ended at any moment after this: the copies of unsaved work stay.
+        if (wParam != FALSE)
+            WriteRecoveryCopies();
+        return 0;
     case WM_DESTROY:
+        StopRecovery();
         RememberFramePlacement(frame);
         ReleaseEditorFonts();
         PostQuitMessage(0);

@@ -33,6 +33,7 @@
 // frame does not forward to the active document.
 #define IDM_FILE_SAVE 40040
 #define IDM_EDIT_GOTOLINE 40041
+#define IDM_EDIT_REDO 40042
 // The recent files in the File menu, numbered 1 to 4, and the separator below them.
 #define IDM_FILE_RECENT_FIRST 40050
 #define IDM_FILE_RECENT_SEPARATOR 40059

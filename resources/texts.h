@@ -44,6 +44,7 @@
 #define TEXT_MENU_NAME_GAP "..."
 #define TEXT_MENU_EDIT "&Edit"
 #define TEXT_MENU_UNDO "&Undo\tCtrl+Z"
+#define TEXT_MENU_REDO "&Redo\tCtrl+Y"
 #define TEXT_MENU_CUT "Cu&t\tCtrl+X"
 #define TEXT_MENU_COPY "&Copy\tCtrl+C"
 #define TEXT_MENU_PASTE "&Paste\tCtrl+V"
@@ -99,6 +100,16 @@
 #define TEXT_SYSTEM_ERROR_NUMBER "System error %lu."
 #define TEXT_NAME_TOO_LONG \
     "The file name given on the command line is too long (more than 259 characters); no file was opened."
+// Start-up found copies of documents that were not saved when an editor last ended.
+#define TEXT_RECOVERED_ONE \
+    "A document that was not saved when Penmar last ended has been recovered and is open again. It is " \
+    "not saved yet: save it to keep it."
+#define TEXT_RECOVERED_MANY \
+    "%d documents that were not saved when Penmar last ended have been recovered and are open again. " \
+    "They are not saved yet: save the ones you want to keep."
+// The folder of the copies.
+#define TEXT_RECOVERY_UNREADABLE_ONE "A recovery copy could not be read. It is kept in %ls"
+#define TEXT_RECOVERY_UNREADABLE_MANY "%d recovery copies could not be read. They are kept in %ls"
 #define TEXT_STATUS_OPENED "Opened..."
 #define TEXT_STATUS_SAVED "Saved..."
 #define TEXT_STATUS_POSITION "Ln %d, Col %d"
@@ -135,8 +146,6 @@
 #define TEXT_FIND_NOT_FOUND "Find text not found!"
 #define TEXT_REPLACE_NOT_FOUND "Text not found!"
 #define TEXT_FONT_CREATION_FAILED "Font creation failed!"
-#define TEXT_FONT_COPY_FAILED "GetTextFromEdit"
-#define TEXT_CAPTION_NULL_ALLOC "Null GlobalAlloc"
 #define TEXT_FONT_NAME_DEFAULT "Lucida Console"
 #define TEXT_FONT_NAME_TIMES "Times New Roman"
 #define TEXT_PRINT_BOX_NAME "PrintDlgBox"

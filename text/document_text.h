@@ -44,7 +44,8 @@ private:
 void GetDocumentSelection(HWND edit, int& start, int& end);
 // Selects from start to end and scrolls the caret into view.
 void SelectDocumentSpan(HWND edit, int start, int end);
-// Replaces the characters from start to end with text as one change; the user can undo it when undoable.
+// Replaces the characters from start to end with text as one change. A document's history takes every
+// change as a step; undoable lets a plain edit control, which has no such history, undo it itself.
 void ReplaceDocumentSpan(HWND edit, int start, int end, const wchar_t* text, bool undoable);
 
 // text (length characters) is the edit control's whole text, in which span was found. Replaces the

@@ -128,13 +128,13 @@ TEST_F(DocumentTest, ClosingAChangedDocumentAnsweredNoClosesWithoutSaving)
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(messages.Shown()[0].text, "Save current changes in [Untitled]?");
     EXPECT_EQ(messages.Shown()[0].caption, "Penmar");
-    EXPECT_EQ(messages.Shown()[0].style, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(messages.Shown()[0].style, static_cast<UINT>(MB_YESNOCANCEL | MB_ICONQUESTION));
     EXPECT_EQ(messages.Shown()[0].owner, document);
     EXPECT_TRUE(seams.saveCalls.empty());
     EXPECT_EQ(CountDocumentWindows(), 0);
 }
 
-TEST_F(DocumentTest, ClosingAChangedDocumentAnsweredYesSavesAndStaysOpenUntilTheNextClose)
+TEST_F(DocumentTest, YesSavesADocumentToItsFileWithoutADialogAndClosesIt)
 {
     std::string path = PathOf("kept.txt");
     WriteBytes(path, "old");
@@ -142,19 +142,24 @@ TEST_F(DocumentTest, ClosingAChangedDocumentAnsweredYesSavesAndStaysOpenUntilThe
     HWND document = ActiveDocumentWindow();
     TypeText(document, "new ");
     messages.AnswerNext({IDYES});
-    seams.saveAnswers.push_back(path);
     SendMessageA(document, WM_CLOSE, 0, 0);
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(messages.Shown()[0].text, "Save current changes in " + path + "?");
-    ASSERT_EQ(seams.saveCalls.size(), 1u);
-    EXPECT_EQ(seams.saveCalls[0].initialName, path);
+    EXPECT_TRUE(seams.saveCalls.empty());
     EXPECT_EQ(ReadBytes(path), "new old");
-    EXPECT_EQ(CountDocumentWindows(), 1);
-    EXPECT_FALSE(IsModified(document));
-
-    SendMessageA(document, WM_CLOSE, 0, 0);
-    EXPECT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(CountDocumentWindows(), 0);
+}
+
+TEST_F(DocumentTest, CancelLeavesTheDocumentOpenWithItsChanges)
+{
+    HWND document = StartWithChangedDocument("unsaved");
+    messages.AnswerNext({IDCANCEL});
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
+    EXPECT_EQ(messages.Shown().size(), 1u);
+    EXPECT_TRUE(seams.saveCalls.empty());
+    EXPECT_EQ(CountDocumentWindows(), 1);
+    EXPECT_TRUE(IsModified(document));
+    EXPECT_EQ(DocumentText(document), "unsaved");
 }
 
 TEST_F(DocumentTest, YesWithACancelledSaveKeepsTheDocumentAndItsChanges)
@@ -168,33 +173,44 @@ TEST_F(DocumentTest, YesWithACancelledSaveKeepsTheDocumentAndItsChanges)
     EXPECT_TRUE(IsModified(document));
 }
 
-TEST_F(DocumentTest, ExitWithTwoChangedDocumentsAsksForEachUntilAYes)
+TEST_F(DocumentTest, ExitAsksForEachChangedDocumentAndStopsAtCancelOrASaveThatDoesNotGoThrough)
 {
-    StartEditor(nullptr);
+    std::string path = PathOf("named.txt");
+    WriteBytes(path, "file");
+    StartEditor(path.c_str());
+    HWND named = ActiveDocumentWindow();
+    TypeText(named, "a");
     SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
-    HWND first = ActiveDocumentWindow();
-    SetWindowTextA(first, "first");
-    TypeText(first, "a");
-    SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
-    HWND second = ActiveDocumentWindow();
-    SetWindowTextA(second, "second");
-    TypeText(second, "b");
+    HWND untitled = ActiveDocumentWindow();
+    TypeText(untitled, "b");
 
-    // No, then Yes (with the Save dialog cancelled): the editor keeps running.
-    messages.AnswerNext({IDNO, IDYES});
+    // No, then Cancel: the editor keeps running with both documents as they were.
+    messages.AnswerNext({IDNO, IDCANCEL});
     SendMessageA(frame, WM_COMMAND, IDM_FILE_EXIT, 0);
-    ASSERT_EQ(messages.Shown().size(), 2u);
-    EXPECT_EQ(messages.Shown()[0].text, "Save current changes in second?");
-    EXPECT_EQ(messages.Shown()[1].text, "Save current changes in first?");
-    EXPECT_EQ(seams.saveCalls.size(), 1u);
+    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"Save current changes in [Untitled]?",
+                                                          "Save current changes in " + path + "?"}));
     EXPECT_FALSE(QuitWasPosted());
     EXPECT_EQ(CountDocumentWindows(), 2);
+    EXPECT_TRUE(IsModified(named) && IsModified(untitled));
 
-    // No to both: the loop is told to end, without closing the documents one by one.
+    // Yes for the new document, whose Save As is cancelled: the exit stops there.
     messages.Clear();
-    messages.AnswerNext({IDNO, IDNO});
+    ActivateDocument(untitled);
+    messages.AnswerNext({IDYES});
+    SendMessageA(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(seams.saveCalls.size(), 1u);
+    EXPECT_FALSE(QuitWasPosted());
+
+    // No for the new one, Yes for the named one: it is saved to its file and the loop is told to end,
+    // without closing the documents one by one.
+    messages.Clear();
+    ActivateDocument(untitled);
+    messages.AnswerNext({IDNO, IDYES});
     SendMessageA(frame, WM_CLOSE, 0, 0);
     EXPECT_EQ(messages.Shown().size(), 2u);
+    EXPECT_EQ(seams.saveCalls.size(), 1u);
+    EXPECT_EQ(ReadBytes(path), "afile");
     EXPECT_TRUE(QuitWasPosted());
     EXPECT_EQ(CountDocumentWindows(), 2);
 }
@@ -344,6 +360,7 @@ TEST_F(DocumentTest, StatusBarShowsWhereTheCaretIsAsItMovesAndGoToLineMovesIt)
     EXPECT_EQ(dialogs.Opened(), 2);
 
     // With the last document closed, no position is shown.
+    messages.AnswerNext({IDNO});
     SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
     EXPECT_EQ(ActiveDocumentWindow(), second);
     EXPECT_EQ(PositionShown(), "Ln 1, Col 1");

@@ -113,6 +113,46 @@ TEST_F(FontsTest, DefaultGuiFontKeepsTheModifiedStateEitherWay)
     EXPECT_EQ(DocumentText(clean), "xclean");
 }
 
+// The control lays the text out anew by itself: nothing sets the text again, which would lose the
+// history and put the first line at the top.
+TEST_F(FontsTest, AFontChangeKeepsTheHistoryTheSelectionAndTheLineShownFirst)
+{
+    // Long lines, which wrap differently in another font.
+    std::string text;
+    for (int i = 1; i <= 200; ++i) {
+        text += "line " + std::to_string(i);
+        for (int word = 0; word < 50; ++word)
+            text += " words";
+        text += "\r\n";
+    }
+    HWND document = Document(text.c_str());
+    HWND edit = EditOf(document);
+    SendMessageW(edit, EM_LINESCROLL, 0, 450);
+    LRESULT firstShown = SendMessageW(edit, EM_LINEINDEX, SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    ASSERT_GT(firstShown, 0);
+    // The selection a few lines further down, where the font change does not bring it to the top.
+    int selected = static_cast<int>(
+        SendMessageW(edit, EM_LINEINDEX, SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0) + 8, 0));
+    SelectText(document, selected + 5, selected + 8);
+    TypeText(document, "#");
+    SelectText(document, selected, selected + 4);
+    LRESULT linesBefore = SendMessageW(edit, EM_GETLINECOUNT, 0, 0);
+
+    SendMessageA(hMainWindow, WM_COMMAND, 40023, 0);
+    EXPECT_EQ(FontOf(document), static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    ASSERT_NE(SendMessageW(edit, EM_GETLINECOUNT, 0, 0), linesBefore) << "the lines wrap anew";
+    EXPECT_EQ(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0),
+              SendMessageW(edit, EM_LINEFROMCHAR, static_cast<WPARAM>(firstShown), 0));
+    int start = 0, end = 0;
+    SelectionOf(document, start, end);
+    EXPECT_EQ(start, selected);
+    EXPECT_EQ(end, selected + 4);
+    EXPECT_TRUE(IsModified(document));
+    SendMessageW(edit, WM_UNDO, 0, 0);
+    EXPECT_EQ(DocumentText(document), text);
+    EXPECT_FALSE(IsModified(document));
+}
+
 TEST_F(FontsTest, AReplacedFontIsReleasedOnceNoDocumentShowsIt)
 {
     HWND older = Document("older");
