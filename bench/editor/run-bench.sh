@@ -3,7 +3,9 @@
 # caret position in them), and the time of
 # Replace All with 2,277 replacements in a 1 MB document next to the same replacements one by one, of
 # Change All of 2,000 occurrences in 1 MB next to the one-by-one way it replaced, and of Unicode text
-# (text_bench: opening 10 MB of UTF-8 beside ANSI, typing in 1 MB beside a short document).
+# (text_bench: opening 10 MB of UTF-8 beside ANSI, typing in 1 MB beside a short document), and what
+# each document's history costs (history_bench: typing, Undo of Replace All and a font change, beside
+# the system's edit control alone with its own Undo).
 # Usage: bench/editor/run-bench.sh   (builds what is missing, prints the figures)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -11,7 +13,7 @@ root=$(pwd)
 source scripts/windows-setup.sh run
 choose_windows_bits
 bits=$PENMAR_BITS tested=win$PENMAR_BITS
-build_windows "$bits" Penmar editor_bench replace_all_bench change_all_bench text_bench
+build_windows "$bits" Penmar editor_bench replace_all_bench change_all_bench history_bench text_bench
 start_wine_session "$root/build/$tested" "$bits"
 
 folder="$WINEPREFIX/drive_c/bench"
@@ -40,3 +42,5 @@ echo "== Change All in a 1 MB document ($bits-bit build under Wine)"
 "$PENMAR_WINE" "build/$tested/bin/change_all_bench.exe" 1048576 2000 --one-by-one 2>/dev/null || true
 echo "== Unicode text: 10 MB UTF-8 beside ANSI, typing in 1 MB beside a short document and the bare control ($bits-bit build under Wine)"
 "$PENMAR_WINE" "build/$tested/bin/text_bench.exe" 'C:\bench' 2>/dev/null || true
+echo "== Each document's history: typing, Undo of Replace All and a font change beside the bare control ($bits-bit build under Wine)"
+"$PENMAR_WINE" "build/$tested/bin/history_bench.exe" 2>/dev/null || true
