@@ -238,6 +238,9 @@ void RecordAfterMessage(HWND edit, UINT message, WPARAM wParam, const EditMessag
         ChangeSource source = effect == EffectKeys ? ChangeFromKeys : ChangeFromCommand;
         changed = RecordChange(*history, view.Text(), view.Length(), static_cast<int>(changeFrom), source,
                                GetTickCount());
+        // Without a history (no memory for its copy of the text) any such message may have changed it.
+        if (!HistoryStarted(*history))
+            changed = true;
     }
     if (changed)
         AfterTextChanged(edit, *history);
