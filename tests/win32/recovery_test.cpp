@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "documents.h"
+#include "not_copyable.h"
 #include "recovery.h"
 #include "recovery_copy.h"
 #include "resource_ids.h"
@@ -76,9 +77,10 @@ protected:
     }
     void TearDown() override
     {
+        // First, so that the test's folder is empty when the harness removes it.
+        RemoveFolderWithFiles(recoveryFolder);
         EditorTest::TearDown();
         SetRecoveryFolder(nullptr);
-        RemoveFolderWithFiles(recoveryFolder);
     }
 
     // The frame as the program starts it: the command line's file, then the copies of editors that ended.
@@ -332,14 +334,32 @@ std::vector<std::string> WaitForCopies(const std::string& folder, size_t count)
     return copies;
 }
 
+// Gives the programs started while it lives the test's folder as the user's local data, and empties
+// their recovery folder afterwards.
+class LocalDataFolder : NotCopyable {
+public:
+    explicit LocalDataFolder(const std::string& folder) : folder_(folder)
+    {
+        hadOwn_ = GetEnvironmentVariableW(L"LOCALAPPDATA", own_, MAX_PATH) != 0;
+        SetEnvironmentVariableW(L"LOCALAPPDATA", WideOf(folder.substr(0, folder.size() - 1)).c_str());
+    }
+    ~LocalDataFolder()
+    {
+        SetEnvironmentVariableW(L"LOCALAPPDATA", hadOwn_ ? own_ : nullptr);
+        RemoveFolderWithFiles(RecoveryFolder());
+        RemoveDirectoryW(WideOf(folder_ + "Penmar").c_str());
+    }
+    std::string RecoveryFolder() const { return folder_ + "Penmar\\Recovery\\"; }
+
+private:
+    std::string folder_;
+    wchar_t own_[MAX_PATH] = L"";
+    bool hadOwn_ = false;
+};
+
 TEST_F(EditorTest, TextTypedIntoTheProgramIsBackAfterItIsKilledAndStartedAgain)
 {
-    // The program's folder of the user's own local data is the test's.
-    std::wstring localData = WideOf(folder.substr(0, folder.size() - 1));
-    wchar_t saved[MAX_PATH] = L"";
-    bool hadLocalData = GetEnvironmentVariableW(L"LOCALAPPDATA", saved, MAX_PATH) != 0;
-    SetEnvironmentVariableW(L"LOCALAPPDATA", localData.c_str());
-    const std::string recoveryFolder = folder + "Penmar\\Recovery\\";
+    LocalDataFolder localData(folder);
     std::string path = PathOf("story.txt");
     WriteBytes(path, "Once");
     {
@@ -356,7 +376,7 @@ TEST_F(EditorTest, TextTypedIntoTheProgramIsBackAfterItIsKilledAndStartedAgain)
         ASSERT_EQ(edits.size(), 2u);
         HWND fresh = TextOfOtherProcess(edits[0]).empty() ? edits[0] : edits[1];
         TypeInto(fresh, L"notes");
-        EXPECT_EQ(WaitForCopies(recoveryFolder, 2).size(), 2u);
+        EXPECT_EQ(WaitForCopies(localData.RecoveryFolder(), 2).size(), 2u);
         first.Kill();
     }
     {
@@ -370,9 +390,6 @@ TEST_F(EditorTest, TextTypedIntoTheProgramIsBackAfterItIsKilledAndStartedAgain)
         second.Kill();
     }
     EXPECT_EQ(ReadBytes(path), "Once");
-    SetEnvironmentVariableW(L"LOCALAPPDATA", hadLocalData ? saved : nullptr);
-    RemoveFolderWithFiles(recoveryFolder);
-    RemoveDirectoryW(WideOf(folder + "Penmar").c_str());
 }
 
 } // namespace
