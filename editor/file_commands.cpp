@@ -14,6 +14,7 @@
 #include "status_bar.h"
 #include "text_files.h"
 #include "texts.h"
+#include "window_classes.h"
 
 namespace {
 
@@ -126,6 +127,32 @@ bool SaveToFile(HWND document, const wchar_t* name, TextEncoding encoding)
     return true;
 }
 
+// The document other than `except` that shows the named file (its full path, in any letter case), or null.
+HWND DocumentShowingFile(const wchar_t* name, HWND except)
+{
+    wchar_t full[MAX_PATH];
+    DWORD length = GetFullPathNameW(name, MAX_PATH, full, nullptr);
+    if (length == 0 || length >= MAX_PATH)
+        return nullptr;
+    for (HWND window = GetWindow(hMDIClient, GW_CHILD); window != nullptr; window = GetWindow(window, GW_HWNDNEXT)) {
+        wchar_t className[64] = L"";
+        GetClassNameW(window, className, 64);
+        if (window == except || lstrcmpW(className, WIDE(DOCUMENT_CLASS_NAME)) != 0)
+            continue;
+        if (lstrcmpiW(FileOfDocument(window).path, full) == 0)
+            return window;
+    }
+    return nullptr;
+}
+
+// Two windows of one file would each save over the other's changes: the one there comes to the front.
+void BringToFront(HWND document)
+{
+    if (IsIconic(document))
+        SendMessageW(hMDIClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(document), 0);
+    SendMessageW(hMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(document), 0);
+}
+
 int SaveFilterIndexOf(TextEncoding encoding)
 {
     for (int i = 0; i < SaveEncodingCount; i++)
@@ -138,6 +165,12 @@ int SaveFilterIndexOf(TextEncoding encoding)
 
 bool LoadFileIntoNewDocument(HWND document, const wchar_t* name)
 {
+    HWND showing = DocumentShowingFile(name, document);
+    if (showing != nullptr) {
+        DiscardDocument(document);
+        BringToFront(showing);
+        return true;
+    }
     OpenedFileNotes notes = {};
     if (LoadTextFile(EditOf(document), name, FileOfDocument(document), notes)) {
         ShowDocumentFile(document, WIDE(TEXT_STATUS_OPENED));

@@ -2,8 +2,9 @@
 #pragma once
 #include <windows.h>
 
-// Loads the named file into a document window just made for it and shows its name. On failure the
-// window is closed and a message names the file and says why; false.
+// Loads the named file into a document window just made for it and shows its name. A file that another
+// document shows already is not opened twice: that document comes to the front instead, and the new
+// window is closed. On failure the window is closed and a message names the file and says why; false.
 bool LoadFileIntoNewDocument(HWND document, const wchar_t* name);
 // Opens the named file in a new document window (a recent or a dropped file), as LoadFileIntoNewDocument.
 bool OpenFileInNewDocument(const wchar_t* name);

@@ -476,6 +476,35 @@ TEST_F(FileTest, FileNamesInAnyScriptOpenAndSave)
     EXPECT_EQ(ReadBytes(path), "still more text");
 }
 
+// A file that a document shows already is not opened a second time, whichever way it is asked for and in
+// any letter case: that document comes to the front with its changes, and no window is added.
+TEST_F(FileTest, OpeningAFileThatIsOpenBringsItsDocumentToTheFront)
+{
+    std::string path = PathOf("letter.txt");
+    WriteBytes(path, "letter");
+    HWND letter = Open(path);
+    TypeText(letter, "changed ");
+    WriteBytes(PathOf("other.txt"), "other");
+    HWND other = Open(PathOf("other.txt"));
+    ASSERT_NE(other, letter);
+
+    EXPECT_EQ(Open(PathOf("LETTER.TXT")), letter);
+    EXPECT_EQ(CountDocumentWindows(), 2);
+    EXPECT_EQ(DocumentText(letter), "changed letter");
+    EXPECT_TRUE(IsModified(letter));
+
+    // From the recent files (File > 2), while the document is minimized.
+    ShowWindow(letter, SW_MINIMIZE);
+    ActivateDocument(other);
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_RECENT_FIRST + 1, 0);
+    PumpMessages();
+    EXPECT_EQ(ActiveDocumentWindow(), letter);
+    EXPECT_FALSE(IsIconic(letter));
+    EXPECT_EQ(CountDocumentWindows(), 2);
+    EXPECT_EQ(DocumentText(letter), "changed letter");
+    EXPECT_TRUE(messages.Shown().empty());
+}
+
 // The user's Documents folder, where the file dialogs start for a document without a file.
 std::string DocumentsFolder()
 {
