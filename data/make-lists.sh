@@ -87,7 +87,7 @@ letters=$'A-Za-z\x8a\x8c\x8e\x9a\x9c\x9e\x9f\xc0-\xd6\xd8-\xf6\xf8-\xff'
 # with "from" into one beginning with "to"; its variant is scanned before the word itself.
 {
   echo "# Prefix rewrites tried for an unknown word: a word that begins with the from-text is also"
-  echo "# looked up with the to-text in its place (fone -> phone, nife -> knife, sience -> science)."
+  echo "# looked up with the to-text in its place (phantastic -> fantastic, wrythm -> rhythm)."
   echo "# Lines beginning with '#' are comments. Fixed columns: from-text in columns 6 to 17,"
   echo "# to-text in columns 20 to 31; every other line, even a blank one, is a row (64 at most)."
   echo "#"

@@ -8,6 +8,8 @@
 
 #include "list_folder.h"
 #include "spell_tables.h"
+#include "suggest_words.h"
+#include "suggestion_list.h"
 #include "windows_1252.h"
 #include "word_check.h"
 #include "word_lists.h"
@@ -119,6 +121,31 @@ TEST_F(DefaultLists, PrefixRowsAreComplete)
     }
     EXPECT_EQ(std::string(SpellTables.PrefixFrom[1], 2), "ph");
     EXPECT_EQ(std::string(SpellTables.PrefixTo[1], 2), "f ");
+}
+
+// The examples that Prefix.txt gives of its rows, "(typed -> suggested, ...)", are what the shipped lists
+// suggest first for the typed words.
+TEST_F(DefaultLists, PrefixExamplesAreWhatTheListsSuggestFirst)
+{
+    std::string description = DataFile("Prefix.txt");
+    size_t open = description.find('(');
+    size_t close = description.find(')', open);
+    ASSERT_NE(close, std::string::npos);
+    std::string examples = description.substr(open + 1, close - open - 1) + ", ";
+    int checked = 0;
+    for (size_t at = 0, end; (end = examples.find(", ", at)) != std::string::npos; at = end + 2) {
+        std::string example = examples.substr(at, end - at);
+        size_t arrow = example.find(" -> ");
+        ASSERT_NE(arrow, std::string::npos) << example;
+        WordField prepared;
+        PrepareSuggestionWord(Word(example.substr(0, arrow)), prepared);
+        SuggestWords(prepared);
+        char first[WordWidth];
+        GetSuggestion(1, first);
+        EXPECT_EQ(std::string(first), example.substr(arrow + 4)) << example;
+        checked++;
+    }
+    EXPECT_GE(checked, 2);
 }
 
 } // namespace
