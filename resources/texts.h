@@ -72,6 +72,7 @@
 #define TEXT_ABOUT_OK "OK"
 #define TEXT_ABOUT_NAME "Penmar"
 #define TEXT_ABOUT_PRODUCT "Penmar Editor for Windows"
+#define TEXT_ABOUT_VERSION "Version " PENMAR_VERSION_TEXT
 #define TEXT_ABOUT_COPYRIGHT "Copyright (c) 2024 the Penmar team"
 
 // ---- Document windows and files ------------------------------------------------------------

@@ -255,13 +255,15 @@ void CALLBACK AnswerAboutBox(HWND, UINT, UINT_PTR timer, DWORD)
     SendMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
-TEST_F(StartupTest, AboutBoxShowsTheProductAndClosesOnlyWithOk)
+// The version is the one the release and the installer carry: the project's own version number.
+TEST_F(StartupTest, AboutBoxShowsTheProductAndItsVersionAndClosesOnlyWithOk)
 {
     StartEditor(nullptr);
     SetTimer(nullptr, 0, 200, AnswerAboutBox);
     SendMessageA(frame, WM_COMMAND, IDM_HELP_ABOUT, 0);
     EXPECT_NE(aboutTexts.find("Penmar|"), std::string::npos) << aboutTexts;
     EXPECT_NE(aboutTexts.find("Penmar Editor for Windows|"), std::string::npos) << aboutTexts;
+    EXPECT_NE(aboutTexts.find("Version " PENMAR_VERSION_TEXT "|"), std::string::npos) << aboutTexts;
     EXPECT_NE(aboutTexts.find("OK|"), std::string::npos) << aboutTexts;
     EXPECT_FALSE(escapeClosedAbout);
 }
