@@ -402,6 +402,33 @@ TEST_F(SpellRun, ARunBegunAfterTheStartAsksToGoOnAndThenChecksUpToWhereItBegan)
     EXPECT_EQ(messages.Shown()[1].caption, "No mistakes found");
 }
 
+// With the caret at the very end there is nothing before the question: the run checks the whole document
+// without asking. Begun at the first letter of an unknown word, the run asks about that word first and,
+// after going on from the beginning, not again.
+TEST_F(SpellRun, ARunFromTheVeryEndAsksNothingAndOneFromAWordsFirstLetterAsksAboutItOnce)
+{
+    TestDocument atTheEnd("wrod here\r\nxyzzy");
+    atTheEnd.Select(16, 16);
+    std::vector<std::string> words;
+    driver.Then(NoteAndPress(words, IDC_IGNORE_ONCE));
+    driver.Then(NoteAndPress(words, IDC_IGNORE_ONCE));
+    SpellCheckRun(atTheEnd.Window(), TestEditId);
+    EXPECT_EQ(words, (std::vector<std::string>{"wrod", "xyzzy"}));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{Complete});
+
+    messages.Clear();
+    words.clear();
+    TestDocument atAWord("qqq wrod zz");
+    atAWord.Select(4, 4);
+    messages.Answer("Spellmar", {IDYES});
+    for (int i = 0; i < 3; i++)
+        driver.Then(NoteAndPress(words, IDC_IGNORE_ONCE));
+    SpellCheckRun(atAWord.Window(), TestEditId);
+    EXPECT_EQ(words, (std::vector<std::string>{"wrod", "zz", "qqq"}));
+    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{GoOnFromTheBeginning, Complete}));
+    EXPECT_EQ(driver.Unexpected(), 0);
+}
+
 TEST_F(SpellRun, GoingOnFromTheBeginningStopsWhereTheRunBeganHoweverChangesMovedIt)
 {
     folder.WriteLines("Misspell.txt", {"$cat", "caaaaaaat", "$receive", "rcv"});
