@@ -52,12 +52,15 @@ bool ReadSettingText(const wchar_t* name, wchar_t* text, DWORD capacity)
 {
     DWORD size = capacity * sizeof(wchar_t);
     DWORD read = size;
-    if (!ReadValue(name, REG_SZ, text, read))
-        return false;
-    DWORD characters = read / sizeof(wchar_t);
+    return ReadValue(name, REG_SZ, text, read) && EndStoredText(text, read, capacity);
+}
+
+bool EndStoredText(wchar_t* text, DWORD bytes, DWORD capacity)
+{
+    DWORD characters = bytes / sizeof(wchar_t);
     if (characters > 0 && text[characters - 1] == L'\0')
         return true;
-    // A stored string may lack its terminator.
+    // A stored string may lack its terminator, and the system need not add one.
     if (characters >= capacity)
         return false;
     text[characters] = L'\0';

@@ -13,6 +13,9 @@ bool ReadSettingNumber(const wchar_t* name, DWORD& value);
 bool ReadSettingBytes(const wchar_t* name, void* bytes, DWORD size);
 // A string that fits `capacity` characters with its terminator.
 bool ReadSettingText(const wchar_t* name, wchar_t* text, DWORD capacity);
+// The `bytes` of a stored string just read into `text` (room for `capacity` characters), made a
+// terminated string: false, with nothing written, when it lacks its terminator and has no room for one.
+bool EndStoredText(wchar_t* text, DWORD bytes, DWORD capacity);
 
 void WriteSettingNumber(const wchar_t* name, DWORD value);
 void WriteSettingBytes(const wchar_t* name, const void* bytes, DWORD size);

@@ -2,6 +2,8 @@
 // and a first run, or one after a damaged value, that starts with the defaults.
 #include "editor_harness.h"
 
+#include <algorithm>
+
 #include "frame_placement.h"
 #include "resource_ids.h"
 #include "settings_store.h"
@@ -163,6 +165,67 @@ TEST_F(SettingsTest, RecentFilesSurviveARestartAndOneNoLongerThereLeavesTheList)
     EXPECT_EQ(MenuAfterPrint(frame), (std::vector<std::string>{"-", "&1 " + PathOf("R&&D.txt"),
                                                                "&2 " + PathOf("four.txt"), "&3 " + PathOf("three.txt"),
                                                                "&4 " + PathOf("two.txt"), "-", "E&xit"}));
+}
+
+// The list names each file once, in whatever letter case it was saved and however often the registry
+// repeats it, and keeps a file that is there but that another program keeps to itself for now.
+TEST_F(SettingsTest, RecentFilesNameEachFileOnceAndKeepOneThatIsThereButLocked)
+{
+    std::string letter = PathOf("letter.txt");
+    std::string other = PathOf("other.txt");
+    WriteBytes(letter, "letter");
+    WriteBytes(other, "other");
+    StoreValue("Recent1", REG_SZ, other.c_str(), static_cast<DWORD>(other.size() + 1));
+    StoreValue("Recent2", REG_SZ, other.c_str(), static_cast<DWORD>(other.size() + 1));
+    StoreValue("Recent3", REG_SZ, letter.c_str(), static_cast<DWORD>(letter.size() + 1));
+    StartEditor(nullptr);
+    EXPECT_EQ(MenuAfterPrint(frame), (std::vector<std::string>{"-", "&1 " + other, "&2 " + letter, "-", "E&xit"}));
+
+    Open(letter);
+    std::string shouted = PathOf("LETTER.TXT");
+    seams.saveAnswers.push_back(shouted);
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_SAVEAS, 0);
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_CLOSE, 0);
+    EXPECT_EQ(MenuAfterPrint(frame), (std::vector<std::string>{"-", "&1 " + shouted, "&2 " + other, "-", "E&xit"}));
+
+    HANDLE holder = CreateFileA(other.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_RECENT_FIRST + 1, 0);
+    CloseHandle(holder);
+    ExpectFileFailure(messages, frame, "Could not open the file", other, ERROR_SHARING_VIOLATION);
+    EXPECT_EQ(MenuAfterPrint(frame), (std::vector<std::string>{"-", "&1 " + shouted, "&2 " + other, "-", "E&xit"}));
+}
+
+// A stored string that fills the reader's room without a terminator is refused, and nothing is written
+// past the room; one a character shorter is taken with a terminator added.
+TEST(SettingsStore, AStringWithoutATerminatorIsReadOnlyWhereItsTerminatorFits)
+{
+    const DWORD room = 8;
+    wchar_t text[room + 1];
+    std::fill(text, text + room + 1, L'#');
+    lstrcpynW(text, L"abcdefgh", room + 1);
+    text[room] = L'#';
+    EXPECT_FALSE(EndStoredText(text, room * sizeof(wchar_t), room));
+    EXPECT_EQ(text[room], L'#');
+    EXPECT_TRUE(EndStoredText(text, (room - 1) * sizeof(wchar_t), room));
+    EXPECT_EQ(Utf8Of(text), "abcdefg");
+
+    // As the program reads the registry.
+    ForgetRememberedSettings();
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, SettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    for (DWORD length : {room, room - 1}) {
+        ASSERT_EQ(RegSetValueExW(key, L"Unended", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"abcdefgh"),
+                                 length * sizeof(wchar_t)),
+                  ERROR_SUCCESS);
+        std::fill(text, text + room + 1, L'#');
+        EXPECT_EQ(ReadSettingText(L"Unended", text, room), length < room) << length;
+        EXPECT_EQ(text[room], L'#') << length;
+    }
+    EXPECT_EQ(Utf8Of(text), "abcdefg");
+    RegCloseKey(key);
+    ForgetRememberedSettings();
 }
 
 // A remembered font that is turned (its text would run out of sight) or too small or too large to
