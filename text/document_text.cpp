@@ -54,8 +54,8 @@ void ReplaceDocumentSpan(HWND edit, int start, int end, const wchar_t* text, boo
 bool PutReplacedSpan(HWND edit, const wchar_t* text, int length, const ReplacedSpan& span, const Replacing& replacing,
                      bool undoable)
 {
-    wchar_t* newText = static_cast<wchar_t*>(
-        HeapAlloc(GetProcessHeap(), 0, (static_cast<SIZE_T>(span.newLength) + 1) * sizeof(wchar_t)));
+    wchar_t* newText =
+        static_cast<wchar_t*>(HeapAlloc(GetProcessHeap(), 0, ReplacedSpanCharacters(span) * sizeof(wchar_t)));
     if (newText == nullptr)
         return false;
     WriteReplacedSpan(text, length, span, replacing, newText);

@@ -35,6 +35,11 @@ ReplacedSpan FindReplacedSpan(const wchar_t* text, int length, int from, const R
     return span;
 }
 
+size_t ReplacedSpanCharacters(const ReplacedSpan& span)
+{
+    return static_cast<size_t>(span.newLength) + 1;
+}
+
 void WriteReplacedSpan(const wchar_t* text, int length, const ReplacedSpan& span, const Replacing& replacing,
                        wchar_t* out)
 {

@@ -2,6 +2,7 @@
 // All), built in one pass, so that the document's text is changed once however many matches there are.
 // Portable, no windowing system.
 #pragma once
+#include <cstddef>
 
 struct Replacing;
 
@@ -37,6 +38,10 @@ struct ReplacedSpan {
 // text's `length`, or when the new text would be too long to address.
 ReplacedSpan FindReplacedSpan(const wchar_t* text, int length, int from, const Replacing& replacing);
 
-// Writes the stretch's new text (span.newLength characters and a terminator) into `out`.
+// The characters WriteReplacedSpan writes: the stretch's new text and its terminator.
+size_t ReplacedSpanCharacters(const ReplacedSpan& span);
+
+// Writes the stretch's new text (span.newLength characters and a terminator) into `out`, which has room
+// for ReplacedSpanCharacters(span).
 void WriteReplacedSpan(const wchar_t* text, int length, const ReplacedSpan& span, const Replacing& replacing,
                        wchar_t* out);

@@ -41,10 +41,13 @@ Replaced ReplaceMatches(FindMatch findMatch, const std::string& text, int from, 
     ReplacedSpan span = FindReplacedSpan(wideText.c_str(), length, from, replacing);
     if (span.count == 0)
         return Replaced{text, 0, -1};
-    std::wstring middle(static_cast<size_t>(span.newLength) + 1, L'#');
+    // Room for what the change writes, and one character more, which it must leave alone.
+    size_t written = ReplacedSpanCharacters(span);
+    std::wstring middle(written + 1, L'#');
     WriteReplacedSpan(wideText.c_str(), length, span, replacing, &middle[0]);
-    EXPECT_EQ(middle.back(), L'\0');
-    middle.pop_back();
+    EXPECT_EQ(middle[written - 1], L'\0');
+    EXPECT_EQ(middle[written], L'#');
+    middle.resize(written - 1);
     std::string result = text.substr(0, static_cast<size_t>(span.start)) + Narrow(middle) +
                          text.substr(static_cast<size_t>(span.end));
     return Replaced{result, span.count, span.lastStart};
