@@ -9,3 +9,9 @@ const int16_t StatusSuccess = 0;
 // A checked word is unknown; a looked-up misspelling is not listed; a table is full; Spell.txt is
 // refused (too long, or a line without a letter slot).
 const int16_t StatusFailure = 1;
+
+// What the callers ask of a status; none of them tells the positive values apart.
+inline bool Succeeded(int16_t status)
+{
+    return status <= StatusSuccess;
+}

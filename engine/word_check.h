@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 
+#include "engine_status.h"
 #include "word_field.h"
 
 // 0: known. 1: unknown, or Spell.txt is too long or out of order. Other positive values: Spell.txt

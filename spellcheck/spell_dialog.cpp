@@ -71,7 +71,7 @@ void OnIgnoreAll(HWND dialog)
     ToWordField(run.typedText, run.typedField);
     int16_t status = 0;
     AddIgnoredWord(run.typedField, status);
-    if (status > 0) {
+    if (!Succeeded(status)) {
         ShowMessageBox(dialog, TEXT_NO_ROOM_TO_ADD, TEXT_CAPTION_WARNING, MB_OK);
         return;
     }

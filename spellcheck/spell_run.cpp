@@ -133,7 +133,7 @@ void SpellCheckRun(HWND window, int editId)
     while (NextRunWord(window, words, extent, index, word, length)) {
         int16_t status = 0;
         CheckWord(word, status);
-        if (status <= 0)
+        if (Succeeded(status))
             continue;
         // Without word lists every word would be unknown: say so and leave the document alone.
         if (ReportWordListFailure(window))

@@ -28,7 +28,7 @@ void ListCorrections(const WordField& typedField, WordField& suggestField, Typed
     char text[WordWidth + 1];
     int16_t status = 0;
     LookupMisspelling(typedField, text, status);
-    if (status <= 0) {
+    if (Succeeded(status)) {
         AddEntry(entries, text);
         return;
     }
@@ -70,7 +70,7 @@ TypedTextVerdict CheckTypedText(const char* boxText, char* typedText, WordField&
     if (WordListFailure(refusal))
         return WordListsMissing;
     entries.count = 0;
-    if (status <= 0) {
+    if (Succeeded(status)) {
         AddEntry(entries, typedText);
         return TypedWordKnown;
     }
