@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "change_all.h"
+#include "document_form.h"
 #include "document_text.h"
 #include "document_words.h"
 #include "local_words.h"
@@ -17,7 +18,7 @@
 
 namespace {
 
-const wchar_t TypographicApostrophe = 0x2019;
+SpellRunProgress runProgress = nullptr;
 
 // Opens the spell dialog on run.currentWord. False when it could not be opened; the record then says
 // to stop, so that nothing is done with what an earlier dialog left behind.
@@ -64,18 +65,13 @@ bool NextRunWord(HWND window, DocumentWords& words, RunExtent& extent, int32_t& 
     }
 }
 
-// The replacement (Windows-1252) as the document writes it: with the typographic apostrophe where the
-// word it replaces has one.
-void DocumentFormOf(const char* replacement, const wchar_t* replaced, int32_t replacedLength, wchar_t* out,
-                    int outSize)
+// Tells the progress function how far the run has got; false when it says to stop.
+bool GoOn(const DocumentWords& words, const RunExtent& extent, int32_t index)
 {
-    WideFromWordText(replacement, out, outSize);
-    bool typographic = false;
-    for (int32_t i = 0; i < replacedLength; i++)
-        typographic = typographic || replaced[i] == TypographicApostrophe;
-    for (int i = 0; typographic && out[i] != L'\0'; i++)
-        if (out[i] == L'\'')
-            out[i] = TypographicApostrophe;
+    if (runProgress == nullptr)
+        return true;
+    int32_t checked = extent.wrapped ? words.length - extent.began + index : index - extent.began;
+    return runProgress(checked, words.length);
 }
 
 // Carries out the user's choice for the word at character index wordIndex, then sets where the
@@ -130,7 +126,13 @@ void SpellCheckRun(HWND window, int editId)
     bool allKnown = true;
     int32_t index = 0, length = 0;
     WordField word;
+    int32_t sinceProgress = 0;
     while (NextRunWord(window, words, extent, index, word, length)) {
+        if (++sinceProgress == SpellRunProgressWords) {
+            sinceProgress = 0;
+            if (!GoOn(words, extent, index))
+                return;
+        }
         int16_t status = 0;
         CheckWord(word, status);
         if (Succeeded(status))
@@ -153,4 +155,9 @@ void SpellCheckRun(HWND window, int editId)
     }
     // The verdict covers what was checked: from where the run began, and before it when the user agreed.
     ShowMessageBox(nullptr, TEXT_SPELL_COMPLETE, allKnown ? TEXT_CAPTION_NO_MISTAKES : TEXT_CAPTION_MISTAKES, MB_OK);
+}
+
+void SetSpellRunProgress(SpellRunProgress progress)
+{
+    runProgress = progress;
 }
