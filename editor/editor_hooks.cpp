@@ -9,6 +9,7 @@ FileDialogFunction TestSaveDialog = nullptr;
 FontDialogFunction TestFontDialog = nullptr;
 PrintDialogFunction TestPrintDialog = nullptr;
 ProgramStartFunction TestProgramStart = nullptr;
+PopupMenuFunction TestPopupMenu = nullptr;
 
 } // namespace
 
@@ -69,4 +70,17 @@ HINSTANCE StartProgram(HWND owner, const wchar_t* verb, const wchar_t* program, 
 void SetProgramStartForTesting(ProgramStartFunction function)
 {
     TestProgramStart = function;
+}
+
+UINT ChooseFromPopupMenu(HMENU menu, int x, int y, HWND owner)
+{
+    if (TestPopupMenu != nullptr)
+        return TestPopupMenu(menu, x, y, owner);
+    return static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, x, y,
+                                            0, owner, nullptr));
+}
+
+void SetPopupMenuForTesting(PopupMenuFunction function)
+{
+    TestPopupMenu = function;
 }

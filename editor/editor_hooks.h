@@ -35,3 +35,10 @@ HINSTANCE StartProgram(HWND owner, const wchar_t* verb, const wchar_t* program, 
                        const wchar_t* folder, int showCommand);
 // A null function restores ShellExecuteW.
 void SetProgramStartForTesting(ProgramStartFunction function);
+
+// ---- Context menus: TrackPopupMenu with TPM_RETURNCMD at a screen point
+// Gives the command chosen, 0 when the menu was closed without one.
+typedef UINT (*PopupMenuFunction)(HMENU menu, int x, int y, HWND owner);
+UINT ChooseFromPopupMenu(HMENU menu, int x, int y, HWND owner);
+// A null function restores TrackPopupMenu.
+void SetPopupMenuForTesting(PopupMenuFunction function);

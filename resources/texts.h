@@ -64,6 +64,11 @@
 #define TEXT_MENU_TOOLS "&Tools"
 #define TEXT_MENU_SPELLING "&Spelling\tF7"
 #define TEXT_MENU_DICTIONARY "&Dictionary"
+#define TEXT_MENU_SPELLING_AS_YOU_TYPE "Spelling as You &Type"
+// The document's context menu on an unknown word, above the Edit menu's commands.
+#define TEXT_CONTEXT_IGNORE_ALL "I&gnore All"
+#define TEXT_CONTEXT_ADD_WORD "&Add to Dictionary"
+#define TEXT_CONTEXT_NO_SUGGESTIONS "(no suggestions)"
 #define TEXT_MENU_HELP "&Help"
 #define TEXT_MENU_HELP_ITEM "&Help"
 #define TEXT_MENU_ABOUT "&About Penmar..."
@@ -220,6 +225,9 @@
 // Word Add when the local word list already holds as many words as it can (%d: how many; %s: the word).
 #define TEXT_LOCAL_LIST_FULL "The Local Dictionary is full: it holds %d words, and %s was not added."
 #define TEXT_SPELL_DIALOG_FAILED "Unable to open the spelling dialog."
+// The status bar while a long spell run goes on (%d: the share of the document checked, in per cent).
+#define TEXT_STATUS_SPELLING_PROGRESS "Spelling %d%%"
+#define TEXT_STATUS_SPELLING_STOPS "Esc stops the spelling check."
 // Any check when the word lists cannot be loaded (%s: the list's path).
 #define TEXT_WORD_LIST_NOT_LOADED "Could not load the word list %s"
 
