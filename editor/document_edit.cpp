@@ -2,7 +2,9 @@
 
 #include "caret_position.h"
 #include "document_history.h"
+#include "edit_context_menu.h"
 #include "shell_state.h"
+#include "spelling_marks.h"
 
 namespace {
 
@@ -56,11 +58,15 @@ LRESULT CallSystemEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam
 
 LRESULT CALLBACK DocumentEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_CONTEXTMENU) {
+        ShowEditContextMenu(edit, lParam);
+        return 0;
+    }
     LRESULT result = 0;
     if (AnswerHistoryMessage(edit, message, wParam, result))
         return result;
     EditMessageWatch watch = WatchBeforeMessage(edit, message, wParam);
-    result = CallSystemEditProc(edit, message, wParam, lParam);
+    result = CallWithSpellingMarks(edit, message, wParam, lParam);
     RecordAfterMessage(edit, message, wParam, watch);
     if (MayMoveCaret(message, wParam))
         CaretMayHaveMoved();

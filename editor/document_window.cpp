@@ -13,7 +13,7 @@
 #include "resource_ids.h"
 #include "shell_state.h"
 #include "show_message.h"
-#include "spell_run.h"
+#include "spelling_command.h"
 #include "texts.h"
 
 static void OnCreate(HWND document)
@@ -65,7 +65,7 @@ static void OnCommand(HWND document, WPARAM wParam, LPARAM lParam)
     case IDM_EDIT_FINDNEXT: FindNextCommand(document); break;
     case IDM_EDIT_REPLACE: ReplaceCommand(document); break;
     case IDM_EDIT_GOTOLINE: GoToLineCommand(document); break;
-    case IDM_TOOLS_SPELLING: SpellCheckRun(document, DocumentEditId); break;
+    case IDM_TOOLS_SPELLING: SpellingCommand(document); break;
     case IDM_TOOLS_DICTIONARY: LaunchDictionary(document, DocumentEditId); break;
     }
 }

@@ -20,6 +20,7 @@
 #include "recovery.h"
 #include "resource_ids.h"
 #include "shell_state.h"
+#include "spelling_switch.h"
 #include "show_message.h"
 #include "status_bar.h"
 #include "texts.h"
@@ -87,6 +88,7 @@ static void OnCreate(HWND frame, const CREATESTRUCTW* create)
     CreateStartingFont();
     CreateStatusBar(frame, create->hInstance);
     LoadRecentFiles(frame);
+    LoadSpellingAsYouType(frame);
     DragAcceptFiles(frame, TRUE);
     findMessageId = RegisterWindowMessageW(FINDMSGSTRINGW);
 }
@@ -181,6 +183,7 @@ static LRESULT OnCommand(HWND frame, WPARAM wParam, LPARAM lParam)
     case IDM_FORMAT_TIMESNEWROMAN: FormatTimesNewRomanCommand(frame); break;
     case IDM_HELP_HELP: ShowMessage(frame, WIDE(TEXT_HELP_NOT_AVAILABLE), L""); break;
     case IDM_HELP_ABOUT: ShowAboutBox(frame); break;
+    case IDM_TOOLS_SPELLING_AS_YOU_TYPE: ToggleSpellingAsYouType(frame); break;
     default:
         if (command >= IDM_FILE_RECENT_FIRST && command < IDM_FILE_RECENT_FIRST + RecentFileCount)
             OpenRecentFileCommand(command - IDM_FILE_RECENT_FIRST);
