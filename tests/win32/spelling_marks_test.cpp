@@ -173,7 +173,7 @@ protected:
     MarksTest()
     {
         lists.WriteLines("Spell.txt", {"It", "This", "a", "doesn't", "is", "line", "matter", "text", "the", "with",
-                                       "word"});
+                                       "word", "wrong"});
         lists.WriteLines("Misspell.txt", {"$doesn't", "dosen't", "$the", "teh"});
         lists.WriteFile("Local.txt", "");
     }
@@ -285,6 +285,11 @@ TEST_F(MarksTest, TheWordBeingTypedIsMarkedWhenTheCaretLeavesIt)
     EXPECT_EQ(text, "This is the wrng");
     EXPECT_EQ(RedUnder(edit, text, "the"), 0);
     EXPECT_GT(RedUnder(edit, text, "wrng"), 3);
+    // A letter typed inside a marked word takes the whole mark away at once, before the marks' delay.
+    SelectText(document, 14, 14);
+    Type("o");
+    EXPECT_EQ(text, "This is the wrong");
+    EXPECT_EQ(RedUnder(edit, text, "wrong"), 0);
 }
 
 TEST_F(MarksTest, ASuggestionFromTheMenuReplacesTheWordAsOneStep)
@@ -412,6 +417,8 @@ TEST_F(MarksTest, MarksFollowScrollingAndTheFont)
         // The control scrolls what it shows, marks and all: only the row brought into view is painted.
         PaintRecorder paints(edit);
         SendMessageW(edit, EM_LINESCROLL, 0, 1);
+        Settle();
+        RecheckMarksOfAllDocuments();
         Settle();
         EXPECT_FALSE(paints.Painted(before.y - height, 2 * height));
     }
