@@ -12,6 +12,7 @@
 #include "shell_state.h"
 #include "spelling_command.h"
 #include "spelling_marks.h"
+#include "typed_text_check.h"
 
 namespace {
 
@@ -172,8 +173,8 @@ class MarksTest : public EditorTest {
 protected:
     MarksTest()
     {
-        lists.WriteLines("Spell.txt", {"It", "This", "a", "doesn't", "is", "line", "matter", "text", "the", "with",
-                                       "word", "wrong"});
+        lists.WriteLines("Spell.txt", {"It", "This", "a", "doesn't", "is", "line", "matter", "sag", "sap", "sat", "saw",
+                                       "set", "sit", "sot", "text", "the", "with", "word", "wrong"});
         lists.WriteLines("Misspell.txt", {"$doesn't", "dosen't", "$the", "teh"});
         lists.WriteFile("Local.txt", "");
     }
@@ -306,6 +307,23 @@ TEST_F(MarksTest, ASuggestionFromTheMenuReplacesTheWordAsOneStep)
     SendMessageA(document, WM_COMMAND, IDM_EDIT_UNDO, 0);
     EXPECT_EQ(DocumentText(document), "This is teh text with a wrng word.");
     EXPECT_TRUE(messages.Shown().empty());
+}
+
+TEST_F(MarksTest, TheMenuOffersTheFirstFiveOfTheSpellDialogsSuggestions)
+{
+    Show("a sxt");
+    RightClick("sxt", "");
+    char typedText[TypedTextSize];
+    WordField typedField, suggestField;
+    static TypedWordEntries entries;
+    char refusal[RefusalSize];
+    ASSERT_EQ(CheckTypedText("sxt", typedText, typedField, suggestField, entries, refusal), TypedWordUnknown);
+    ASSERT_GT(entries.count, 5);
+    std::vector<std::string> firstFive(entries.text, entries.text + 5);
+    firstFive.push_back("-");
+    firstFive.push_back("I&gnore All");
+    ASSERT_GE(menuItems.size(), 7u);
+    EXPECT_EQ(std::vector<std::string>(menuItems.begin(), menuItems.begin() + 7), firstFive);
 }
 
 TEST_F(MarksTest, ElsewhereTheMenuHoldsTheEditCommands)
