@@ -58,8 +58,8 @@ LRESULT CallSystemEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam
 
 LRESULT CALLBACK DocumentEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_CONTEXTMENU) {
-        ShowEditContextMenu(edit, lParam);
+    if (message == WM_CONTEXTMENU || IsContextMenuKey(message, wParam)) {
+        ShowEditContextMenu(edit, message == WM_CONTEXTMENU ? lParam : -1);
         return 0;
     }
     LRESULT result = 0;

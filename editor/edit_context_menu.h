@@ -7,3 +7,7 @@
 // WM_CONTEXTMENU of the document's edit control: point is the screen point clicked, or -1 (both
 // coordinates) from the keyboard, which takes the word the caret is in.
 void ShowEditContextMenu(HWND edit, LPARAM point);
+
+// Shift+F10, or the menu key let go: the keys that open the menu at the caret. Not every system makes
+// them a WM_CONTEXTMENU of the edit control (Wine does not), so the control's procedure takes them itself.
+bool IsContextMenuKey(UINT message, WPARAM key);

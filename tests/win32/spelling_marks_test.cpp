@@ -20,11 +20,13 @@ namespace {
 std::vector<std::string> menuItems;   // the last menu shown, "-" for a separator, "(grayed)" after a grayed item
 std::string menuChoice;               // the item to choose, by its text; none when empty
 POINT menuPoint;
+int menusShown = 0;
 
 UINT ChooseItem(HMENU menu, int x, int y, HWND)
 {
     menuItems.clear();
     menuPoint = {x, y};
+    menusShown++;
     UINT chosen = 0;
     for (int position = 0; position < GetMenuItemCount(menu); position++) {
         wchar_t text[128] = L"";
@@ -351,6 +353,21 @@ TEST_F(MarksTest, TheMenuKeyOffersTheCaretsWordInTheDocumentsForm)
     ClientToScreen(edit, &word);
     EXPECT_EQ(menuPoint.x, word.x);
     EXPECT_GT(menuPoint.y, word.y);
+
+    // Shift+F10 and the menu key open it too, once each.
+    menuChoice.clear();
+    menusShown = 0;
+    {
+        HeldKeys shift(VK_SHIFT);
+        SendMessageW(edit, WM_SYSKEYDOWN, VK_F10, 1);
+        PumpMessages();
+    }
+    EXPECT_EQ(menusShown, 1);
+    EXPECT_EQ(menuItems, EditCommands);   // the caret now stands after the changed word
+    SendMessageW(edit, WM_KEYDOWN, VK_APPS, 1);
+    SendMessageW(edit, WM_KEYUP, VK_APPS, 0xC0000001);
+    PumpMessages();
+    EXPECT_EQ(menusShown, 2);
 }
 
 TEST_F(MarksTest, IgnoreAllAndAddToDictionaryTakeMarksAwayInEveryDocument)
