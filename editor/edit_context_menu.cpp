@@ -136,6 +136,13 @@ void CarryOut(HWND edit, UINT command, const MenuWord& menuWord)
 
 } // namespace
 
+bool IsContextMenuKey(UINT message, WPARAM key)
+{
+    bool shifted = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    return ((message == WM_SYSKEYDOWN || message == WM_KEYDOWN) && key == VK_F10 && shifted) ||
+           (message == WM_KEYUP && key == VK_APPS);
+}
+
 void ShowEditContextMenu(HWND edit, LPARAM point)
 {
     static MenuWord menuWord;
@@ -144,7 +151,7 @@ void ShowEditContextMenu(HWND edit, LPARAM point)
     bool onWord = false;
     if (fromKeyboard) {
         int caret = CaretIndex(edit);
-        onWord = UnknownWordAt(edit, caret, menuWord.word);
+        onWord = SpellingAsYouTypeOn() && UnknownWordAt(edit, caret, menuWord.word);
         screen = MenuPointAt(edit, onWord ? menuWord.word.start : caret);
     } else {
         POINT client = screen;
