@@ -413,8 +413,11 @@ TEST_F(MarksTest, TheSwitchTurnsMarksOffAndIsRemembered)
     DWORD remembered = 1;
     EXPECT_TRUE(ReadSettingNumber(L"SpellingAsYouType", remembered));
     EXPECT_EQ(remembered, 0u);
-    // A right click on the word then offers the Edit commands alone.
+    // A right click on the word, or the menu key with the caret in it, then offers the Edit commands alone.
     RightClick("teh", "");
+    EXPECT_EQ(menuItems, EditCommands);
+    SelectText(document, 9, 9);
+    SendMessageW(edit, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit), -1);
     EXPECT_EQ(menuItems, EditCommands);
 
     // The next run starts with the switch off.
