@@ -1,9 +1,12 @@
 // Spelling as you type in long documents, each figure beside its peer in the same run:
-//  - "typing": 200 characters typed one at a time into a short document and into a 1 MB one, at its
-//    start and in its middle, with the marks on and with them off, in turn: each keystroke is one
-//    WM_CHAR, then everything it queued is handled and the control repainted (median and slowest ms);
+//  - "typing": characters typed one at a time into a short document and into a 1 MB one, at its start
+//    and in its middle, with the marks on and with them off, in turn, 60 characters a round for 5 rounds
+//    each way: each keystroke is one WM_CHAR, then everything it queued is handled and the control
+//    repainted (median, mean and slowest ms over all rounds);
 //  - "screen": the marks of the whole view computed (each row read, its words found, checked and
-//    placed) in a short document and at the start, middle and end of documents of 1 MB and 10 MB.
+//    placed), and those of the caret's row alone (what a keystroke's repaint computes), in a short
+//    document and at the start, middle and end of documents of 1 MB and 10 MB; beside them the whole
+//    view painted by the control, with the marks drawn after it and without them.
 // Every other line of the documents ends in an unknown word, so that a screen holds a dozen marks.
 // Usage: marks_bench ROOT   (ROOT stands for C:\ and holds ZOLT\SPELL\ with the word lists)
 #include <windows.h>
@@ -24,8 +27,8 @@
 
 namespace {
 
-const int TypedCharacters = 200;
-const int TypingRounds = 2;     // each way, in turn
+const int TypedCharacters = 60;   // a round
+const int TypingRounds = 5;       // each way, in turn
 const int ScreenRepeats = 21;
 
 double Median(std::vector<double> values)
@@ -68,8 +71,14 @@ std::vector<double> TimeTyping(HWND edit, int at)
 
 void ReportTyping(const char* where, bool on, const std::vector<double>& times)
 {
-    std::printf("typing  marks %-3s  %-16s median %6.2f ms, slowest %6.2f ms\n", on ? "on" : "off", where,
-                Median(times), *std::max_element(times.begin(), times.end()));
+    if (times.empty())
+        return;
+    double sum = 0;
+    for (double time : times)
+        sum += time;
+    std::printf("typing  marks %-3s  %-16s median %6.2f ms, mean %6.2f ms, slowest %6.2f ms\n", on ? "on" : "off",
+                where, Median(times), sum / static_cast<double>(times.size()),
+                *std::max_element(times.begin(), times.end()));
 }
 
 void SetMarks(HWND frame, bool on)
@@ -78,21 +87,58 @@ void SetMarks(HWND frame, bool on)
         SendMessageW(frame, WM_COMMAND, IDM_TOOLS_SPELLING_AS_YOU_TYPE, 0);
 }
 
-// Median milliseconds of computing the marks of the view with the text shown from character index at.
-double TimeScreen(HWND edit, int at, int& marks)
+struct ScreenTimes {
+    double view;      // median ms, the whole view
+    double row;       // median ms, the caret's row
+    int marks;        // in the view
+    double painted;   // median ms, the view painted with its marks
+    double bare;      // median ms, the view painted without marks
+};
+
+// Median milliseconds of the control painting its whole view.
+double TimeRepaint(HWND edit)
+{
+    std::vector<double> times;
+    for (int i = 0; i < ScreenRepeats; i++) {
+        LARGE_INTEGER start = Now();
+        InvalidateRect(edit, nullptr, TRUE);
+        UpdateWindow(edit);
+        times.push_back(Seconds(start, Now()) * 1000);
+    }
+    return Median(times);
+}
+
+// Computing the marks of the view, and of the caret's row, with the caret at character index at.
+ScreenTimes TimeScreen(HWND edit, int at)
 {
     static ViewMarks found;
     ShowAt(edit, at);
-    std::vector<double> times;
+    ScreenTimes times = {};
+    std::vector<double> views, rows;
     for (int i = 0; i < ScreenRepeats; i++) {
         LARGE_INTEGER start = Now();
         ViewGeometry view;
         if (GetViewGeometry(edit, view))
             FindViewMarks(edit, view, 0, view.rows, -1, found);
-        times.push_back(Seconds(start, Now()) * 1000);
+        views.push_back(Seconds(start, Now()) * 1000);
+        times.marks = found.count;
+        start = Now();
+        if (GetViewGeometry(edit, view)) {
+            int row = static_cast<int>(SendMessageW(edit, EM_LINEFROMCHAR, static_cast<WPARAM>(at), 0)) - view.firstLine;
+            FindViewMarks(edit, view, row, row + 1, -1, found);
+        }
+        rows.push_back(Seconds(start, Now()) * 1000);
     }
-    marks = found.count;
-    return Median(times);
+    times.view = Median(views);
+    times.row = Median(rows);
+    HWND frame = GetAncestor(edit, GA_ROOT);
+    times.painted = TimeRepaint(edit);
+    SetMarks(frame, false);
+    PumpAndPaint(edit);
+    times.bare = TimeRepaint(edit);
+    SetMarks(frame, true);
+    PumpAndPaint(edit);
+    return times;
 }
 
 void ReportScreen(const char* document, HWND edit, int length)
@@ -100,9 +146,10 @@ void ReportScreen(const char* document, HWND edit, int length)
     const char* places[] = {"start", "middle", "end"};
     const int at[] = {0, length / 2, length};
     for (int i = 0; i < 3; i++) {
-        int marks = 0;
-        double ms = TimeScreen(edit, at[i], marks);
-        std::printf("screen  %-6s %-7s %6.2f ms (%d marks)\n", document, places[i], ms, marks);
+        ScreenTimes times = TimeScreen(edit, at[i]);
+        std::printf("screen  %-6s %-7s view %6.2f ms (%d marks), the caret's row %5.2f ms; the view painted with "
+                    "marks %6.2f ms, without %6.2f ms\n",
+                    document, places[i], times.view, times.marks, times.row, times.painted, times.bare);
     }
 }
 
@@ -143,21 +190,30 @@ int main(int argc, char** argv)
     HWND longDocument = NewDocument(longText);
     HWND edit = GetDlgItem(longDocument, DocumentEditId);
     PumpAndPaint(edit);
+    // Keystroke times of each place (short, start, middle), marks on and off.
+    std::vector<double> typed[3][2];
     for (int round = 0; round < TypingRounds; round++) {
-        for (bool on : {true, false}) {
-            SetMarks(frame, on);
+        for (int on = 1; on >= 0; on--) {
+            SetMarks(frame, on != 0);
             SendMessageW(hMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(shortDocument), 0);
-            ReportTyping("short document:", on, TimeTyping(shortEdit, 1000));
+            std::vector<double> times[3] = {TimeTyping(shortEdit, 1000), {}, {}};
             SendMessageW(hMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(longDocument), 0);
-            ReportTyping("start of 1 MB:", on, TimeTyping(edit, 0));
-            ReportTyping("middle of 1 MB:", on, TimeTyping(edit, middle));
+            times[1] = TimeTyping(edit, 0);
+            times[2] = TimeTyping(edit, middle);
+            for (int place = 0; place < 3; place++)
+                typed[place][on].insert(typed[place][on].end(), times[place].begin(), times[place].end());
         }
     }
+    const char* places[] = {"short document:", "start of 1 MB:", "middle of 1 MB:"};
+    for (int place = 0; place < 3; place++)
+        for (int on = 1; on >= 0; on--)
+            ReportTyping(places[place], on != 0, typed[place][on]);
     SetMarks(frame, true);
     SendMessageW(hMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(shortDocument), 0);
-    int marks = 0;
-    double shortScreen = TimeScreen(shortEdit, 0, marks);
-    std::printf("screen  short  whole   %6.2f ms (%d marks)\n", shortScreen, marks);
+    ScreenTimes shortScreen = TimeScreen(shortEdit, 0);
+    std::printf("screen  short  whole   view %6.2f ms (%d marks), the caret's row %5.2f ms; the view painted with "
+                "marks %6.2f ms, without %6.2f ms\n",
+                shortScreen.view, shortScreen.marks, shortScreen.row, shortScreen.painted, shortScreen.bare);
     ReportScreen("1 MB", edit, static_cast<int>(GetWindowTextLengthW(edit)));
     std::string tenText = MarkedText(10 * 1048576);
     HWND tenDocument = NewDocument(tenText);
