@@ -106,7 +106,7 @@ void IgnoreAll(HWND document, const DocumentWord& word)
     ToWordField(word.listForm, field);
     int16_t status = 0;
     AddIgnoredWord(field, status);
-    if (status > 0)
+    if (!Succeeded(status))
         ShowMessageBox(document, TEXT_NO_ROOM_TO_ADD, TEXT_CAPTION_WARNING, MB_OK);
     RecheckMarksOfAllDocuments();
 }

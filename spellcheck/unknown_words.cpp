@@ -30,7 +30,7 @@ int32_t FindUnknownWords(const char* line, int32_t length, int32_t spared, WordP
         CheckWord(word, status);
         if (SpellTables.TablesLoaded == 0)
             return NoVerdict;
-        if (status > 0)
+        if (!Succeeded(status))
             places[found++] = place;
     }
     return found;

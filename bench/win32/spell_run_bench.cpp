@@ -106,7 +106,7 @@ long CheckLineByLine(HWND edit)
             start = position + length;
             int16_t status = 0;
             CheckWord(word, status);
-            if (status > 0) {
+            if (!Succeeded(status)) {
                 unknown++;
                 // The run asked for the line's first character to select the word.
                 SendMessageW(edit, EM_LINEINDEX, static_cast<WPARAM>(number), 0);
@@ -129,7 +129,7 @@ long CheckTextDirectly(const std::string& text)
         start = position + length;
         int16_t status = 0;
         CheckWord(word, status);
-        if (status > 0)
+        if (!Succeeded(status))
             unknown++;
     }
     return unknown;
