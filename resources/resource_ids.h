@@ -42,13 +42,13 @@
 #define IDM_FILE_PRINTPREVIEW 40071
 
 // Tools > Spelling as You Type.
-#define IDM_TOOLS_SPELLING_AS_YOU_TYPE 40070
+#define IDM_TOOLS_SPELLING_AS_YOU_TYPE 40080
 // The document's context menu: its resource, and the items it has beside the Edit menu's commands: Ignore
 // All, Add to Dictionary and suggestions 1 to 5 (ids in a row from the first).
 #define IDM_EDIT_CONTEXT_MENU 110
-#define IDM_CONTEXT_IGNORE_ALL 40071
-#define IDM_CONTEXT_ADD_WORD 40072
-#define IDM_CONTEXT_SUGGESTION_FIRST 40073
+#define IDM_CONTEXT_IGNORE_ALL 40081
+#define IDM_CONTEXT_ADD_WORD 40082
+#define IDM_CONTEXT_SUGGESTION_FIRST 40083
 
 // The line number box of the Go To Line dialog.
 #define IDC_GOTO_LINE_NUMBER 3001
