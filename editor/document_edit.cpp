@@ -3,6 +3,7 @@
 #include "caret_position.h"
 #include "document_history.h"
 #include "edit_context_menu.h"
+#include "line_breaks.h"
 #include "shell_state.h"
 #include "spelling_marks.h"
 
@@ -33,6 +34,11 @@ bool MayMoveCaret(UINT message, WPARAM wParam)
     return false;
 }
 
+int CALLBACK DocumentWordBreakProc(LPWSTR text, int index, int count, int question)
+{
+    return AnswerWordBreak(text, index, count, question);
+}
+
 } // namespace
 
 HWND CreateDocumentEdit(HWND document)
@@ -48,10 +54,11 @@ HWND CreateDocumentEdit(HWND document)
         SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DocumentEditProc)));
     if (original != DocumentEditProc)
         systemEditProc = original;
+    SendMessageW(edit, EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(DocumentWordBreakProc));
     return edit;
 }
 
-LRESULT CallSystemEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK CallSystemEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return CallWindowProcW(systemEditProc, edit, message, wParam, lParam);
 }

@@ -383,6 +383,35 @@ TEST_F(DocumentTest, EditControlOutOfSpaceIsReported)
     EXPECT_EQ(messages.Shown()[0].style, static_cast<UINT>(MB_ICONERROR));
 }
 
+// A long paragraph wraps into rows that begin at its words (after a space, or after the hyphen of
+// "well-known"), never at a space; a word longer than a row is cut where the row ends.
+TEST_F(DocumentTest, LongParagraphsWrapBetweenWords)
+{
+    StartEditor(nullptr);
+    SendMessageA(frame, WM_COMMAND, IDM_FILE_NEW, 0);
+    HWND edit = EditOf(ActiveDocumentWindow());
+    std::wstring text;
+    for (int i = 0; i < 90; i++)
+        text += i % 3 == 0 ? L"well-known " : L"words ";
+    const size_t longWord = text.size();
+    text += std::wstring(400, L'x');
+    SetWindowTextW(edit, text.c_str());
+    int rows = static_cast<int>(SendMessageW(edit, EM_GETLINECOUNT, 0, 0));
+    ASSERT_GT(rows, 8) << "the paragraph must wrap for this test";
+    int wholeRows = 0;
+    for (int row = 1; row < rows; row++) {
+        size_t start = static_cast<size_t>(SendMessageW(edit, EM_LINEINDEX, static_cast<WPARAM>(row), 0));
+        ASSERT_LT(start, text.size());
+        if (start > longWord)
+            continue;
+        wholeRows++;
+        EXPECT_TRUE((text[start - 1] == L' ' || text[start - 1] == L'-') && text[start] != L' ')
+            << "row " << row << " begins at character " << start;
+    }
+    EXPECT_GT(wholeRows, 4);
+    EXPECT_LT(SendMessageW(edit, EM_LINEINDEX, static_cast<WPARAM>(rows - 1), 0), static_cast<LRESULT>(text.size() - 1));
+}
+
 struct ProgramStart {
     std::string verb, program, parameters;
     int showCommand;
