@@ -10,4 +10,4 @@ HWND CreateDocumentEdit(HWND document);
 
 LRESULT CALLBACK DocumentEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
 // The system's procedure behind DocumentEditProc, for messages it does not take itself.
-LRESULT CallSystemEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK CallSystemEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);

@@ -3,54 +3,12 @@
 #include "caret_position.h"
 #include "document_edit.h"
 #include "documents.h"
+#include "document_text.h"
 #include "edit_history.h"
 #include "handle_holders.h"
 #include "recovery.h"
 
 namespace {
-
-// The edit control's text, read where the control keeps it when it lets us (a multi-line control
-// does), otherwise copied: the history compares it with its own copy after every edit.
-class EditTextView {
-public:
-    explicit EditTextView(HWND edit)
-        : length_(static_cast<int>(CallSystemEditProc(edit, WM_GETTEXTLENGTH, 0, 0))), text_(nullptr),
-          handle_(reinterpret_cast<HLOCAL>(CallSystemEditProc(edit, EM_GETHANDLE, 0, 0)))
-    {
-        if (handle_ != nullptr) {
-            text_ = static_cast<const wchar_t*>(LocalLock(handle_));
-            if (text_ != nullptr && LocalSize(handle_) >= (static_cast<SIZE_T>(length_) + 1) * sizeof(wchar_t))
-                return;
-            Unlock();
-        }
-        if (copy_.Allocate(static_cast<SIZE_T>(length_) + 1)) {
-            length_ = static_cast<int>(
-                CallSystemEditProc(edit, WM_GETTEXT, static_cast<WPARAM>(length_) + 1, reinterpret_cast<LPARAM>(copy_.Get())));
-            text_ = copy_.Get();
-        }
-    }
-    ~EditTextView() { Unlock(); }
-    EditTextView(const EditTextView&) = delete;
-    EditTextView& operator=(const EditTextView&) = delete;
-
-    bool IsValid() const { return text_ != nullptr; }
-    const wchar_t* Text() const { return text_; }
-    int Length() const { return length_; }
-
-private:
-    void Unlock()
-    {
-        if (handle_ != nullptr && text_ != nullptr && copy_.Get() != text_)
-            LocalUnlock(handle_);
-        handle_ = nullptr;
-        text_ = nullptr;
-    }
-
-    int length_;
-    const wchar_t* text_;
-    HLOCAL handle_;
-    HeapText<wchar_t> copy_;
-};
 
 enum MessageEffect {
     EffectNone,
@@ -105,7 +63,7 @@ bool IsModified(HWND edit)
 // From the edit control's text as it stands; false when no memory could be had.
 bool StartFromEditText(HWND edit, EditHistory& history, bool savedText)
 {
-    EditTextView view(edit);
+    DocumentTextView view(edit, CallSystemEditProc);
     return view.IsValid() && StartHistory(history, view.Text(), view.Length(), savedText);
 }
 
@@ -231,7 +189,7 @@ void RecordAfterMessage(HWND edit, UINT message, WPARAM wParam, const EditMessag
     SelectionOf(edit, start, end);
     bool changed = false;
     if (effect != EffectCaretOnly) {
-        EditTextView view(edit);
+        DocumentTextView view(edit, CallSystemEditProc);
         if (!view.IsValid())
             return;
         DWORD changeFrom = start < watch.selectionStart ? start : watch.selectionStart;

@@ -31,6 +31,35 @@ DocumentTextCopy::~DocumentTextCopy()
         HeapFree(GetProcessHeap(), 0, text_);
 }
 
+DocumentTextView::DocumentTextView(HWND edit, SendFunction send)
+    : length_(static_cast<int>(send(edit, WM_GETTEXTLENGTH, 0, 0))), text_(nullptr),
+      handle_(reinterpret_cast<HLOCAL>(send(edit, EM_GETHANDLE, 0, 0))), copy_(nullptr)
+{
+    if (handle_ != nullptr) {
+        text_ = static_cast<const wchar_t*>(LocalLock(handle_));
+        if (text_ != nullptr && LocalSize(handle_) >= (static_cast<SIZE_T>(length_) + 1) * sizeof(wchar_t))
+            return;
+        if (text_ != nullptr)
+            LocalUnlock(handle_);
+        text_ = nullptr;
+        handle_ = nullptr;
+    }
+    copy_ = static_cast<wchar_t*>(HeapAlloc(GetProcessHeap(), 0, (static_cast<SIZE_T>(length_) + 1) * sizeof(wchar_t)));
+    if (copy_ == nullptr)
+        return;
+    copy_[0] = L'\0';
+    length_ = static_cast<int>(send(edit, WM_GETTEXT, static_cast<WPARAM>(length_) + 1, reinterpret_cast<LPARAM>(copy_)));
+    text_ = copy_;
+}
+
+DocumentTextView::~DocumentTextView()
+{
+    if (handle_ != nullptr)
+        LocalUnlock(handle_);
+    if (copy_ != nullptr)
+        HeapFree(GetProcessHeap(), 0, copy_);
+}
+
 void GetDocumentSelection(HWND edit, int& start, int& end)
 {
     DWORD first = 0, last = 0;
@@ -68,10 +97,11 @@ void LineAndColumnOfIndex(HWND edit, int index, int& line, int& column)
 {
     line = 1;
     column = 1;
-    // Only the text before the index decides its line and column.
-    DocumentTextCopy text(edit, index);
+    // Only the text before the index decides its line and column; it is read where it stands, as the
+    // caret's place is shown after every keystroke.
+    DocumentTextView text(edit);
     if (text.IsValid())
-        LineAndColumnAt(text.Text(), text.Length(), line, column);
+        LineAndColumnAt(text.Text(), index < text.Length() ? index : text.Length(), line, column);
 }
 
 bool ReadShownLine(HWND edit, int line, wchar_t* text, int capacity, int& start, int& length)

@@ -40,6 +40,28 @@ private:
     wchar_t* text_;
 };
 
+// The edit control's whole text, read where the control keeps it when it lets us (a multi-line control
+// does), otherwise copied; good until the text changes. `send` carries the control's messages (a
+// procedure in front of the control reads through the one behind it).
+class DocumentTextView {
+public:
+    using SendFunction = LRESULT(CALLBACK*)(HWND, UINT, WPARAM, LPARAM);
+    explicit DocumentTextView(HWND edit, SendFunction send = SendMessageW);
+    ~DocumentTextView();
+    DocumentTextView(const DocumentTextView&) = delete;
+    DocumentTextView& operator=(const DocumentTextView&) = delete;
+
+    bool IsValid() const { return text_ != nullptr; }   // false when no memory could be had
+    const wchar_t* Text() const { return text_; }
+    int Length() const { return length_; }
+
+private:
+    int length_;
+    const wchar_t* text_;
+    HLOCAL handle_;      // locked while text_ points into it
+    wchar_t* copy_;
+};
+
 // The selection's start and end (start <= end).
 void GetDocumentSelection(HWND edit, int& start, int& end);
 // Selects from start to end and scrolls the caret into view.
