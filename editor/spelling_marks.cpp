@@ -45,9 +45,18 @@ struct MarksRecord {
 // One look at the view at a time (the procedures below never run inside one another).
 ViewMarks found;
 
+// The edit control last asked about and its record: every message of a document's control comes
+// here, and a window property is asked of the window server each time (under Wine).
+HWND lastEdit = nullptr;
+MarksRecord* lastRecord = nullptr;
+
 MarksRecord* RecordOf(HWND edit)
 {
-    return static_cast<MarksRecord*>(GetPropW(edit, MarksProperty));
+    if (edit != lastEdit) {
+        lastEdit = edit;
+        lastRecord = static_cast<MarksRecord*>(GetPropW(edit, MarksProperty));
+    }
+    return lastRecord;
 }
 
 MarksRecord* AttachRecord(HWND edit)
@@ -62,12 +71,16 @@ MarksRecord* AttachRecord(HWND edit)
         HeapFree(GetProcessHeap(), 0, record);
         return nullptr;
     }
+    lastEdit = edit;
+    lastRecord = record;
     return record;
 }
 
 void DetachRecord(HWND edit)
 {
     MarksRecord* record = static_cast<MarksRecord*>(RemovePropW(edit, MarksProperty));
+    if (edit == lastEdit)
+        lastEdit = nullptr;
     KillTimer(edit, MarksTimerId);
     if (record != nullptr)
         HeapFree(GetProcessHeap(), 0, record);
