@@ -138,9 +138,12 @@ void CarryOut(HWND edit, UINT command, const MenuWord& menuWord)
 
 bool IsContextMenuKey(UINT message, WPARAM key)
 {
-    bool shifted = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
-    return ((message == WM_SYSKEYDOWN || message == WM_KEYDOWN) && key == VK_F10 && shifted) ||
-           (message == WM_KEYUP && key == VK_APPS);
+    // The key's state is asked last: every message of the control comes here, and under Wine
+    // GetKeyState asks the window server.
+    if (message == WM_KEYUP && key == VK_APPS)
+        return true;
+    return (message == WM_SYSKEYDOWN || message == WM_KEYDOWN) && key == VK_F10 &&
+           (GetKeyState(VK_SHIFT) & 0x8000) != 0;
 }
 
 void ShowEditContextMenu(HWND edit, LPARAM point)
