@@ -10,9 +10,9 @@
 #include "find_replace.h"
 #include "go_to_line.h"
 #include "menu_enabling.h"
+#include "message_boxes.h"
 #include "resource_ids.h"
 #include "shell_state.h"
-#include "show_message.h"
 #include "spelling_command.h"
 #include "texts.h"
 

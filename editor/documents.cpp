@@ -6,10 +6,10 @@
 #include "editor_hooks.h"
 #include "file_commands.h"
 #include "menu_enabling.h"
+#include "message_boxes.h"
 #include "resource_ids.h"
 #include "shell_state.h"
 #include "status_bar.h"
-#include "show_message.h"
 #include "texts.h"
 #include "window_classes.h"
 

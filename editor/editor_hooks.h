@@ -1,7 +1,7 @@
 // The editor's platform hooks: the common dialogs and the start of another program go through
 // replaceable functions so that test programs can answer them and read what was asked. The program
-// itself always uses the system's functions. Message boxes are the spell check's hook, included here
-// so that the editor has one place for all of them.
+// itself always uses the system's functions. Message boxes are the hook of both programs' lowest Win32
+// layer, included here so that the editor has one place for all of them.
 #pragma once
 #include <windows.h>
 #include <commdlg.h>

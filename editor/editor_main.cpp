@@ -7,10 +7,10 @@
 #include "editor_hooks.h"
 #include "frame_placement.h"
 #include "frame_window.h"
+#include "message_boxes.h"
 #include "recovery.h"
 #include "resource_ids.h"
 #include "shell_state.h"
-#include "show_message.h"
 #include "texts.h"
 #include "window_classes.h"
 

@@ -9,6 +9,7 @@
 #include "documents.h"
 #include "editor_hooks.h"
 #include "file_failures.h"
+#include "message_boxes.h"
 #include "recent_files.h"
 #include "shell_state.h"
 #include "status_bar.h"
@@ -116,7 +117,9 @@ bool SaveToFile(HWND document, const wchar_t* name, TextEncoding encoding)
     if (!AgreeOnEncoding(document, target))
         return false;
     if (!SaveTextFile(EditOf(document), name, target)) {
-        ShowSaveFailure(document, name, GetLastError());
+        DWORD error = GetLastError();
+        ShowFailureWithReason(document, SaveFailureFormat(error), name, error, WIDE(TEXT_MESSAGE_CAPTION),
+                              MB_ICONERROR);
         return false;
     }
     DWORD fullLength = GetFullPathNameW(name, MAX_PATH, target.path, nullptr);
@@ -180,7 +183,7 @@ bool LoadFileIntoNewDocument(HWND document, const wchar_t* name)
     DWORD error = GetLastError();
     // The document was made for this file alone: a failed open leaves no empty window behind.
     DiscardDocument(document);
-    ShowOpenFailure(hMainWindow, name, error);
+    ShowFailureWithReason(hMainWindow, WIDE(TEXT_OPEN_FAILED), name, error, WIDE(TEXT_MESSAGE_CAPTION), MB_ICONERROR);
     return false;
 }
 

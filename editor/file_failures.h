@@ -1,7 +1,8 @@
-// What the user is told when a file cannot be opened or saved: the file's name and the system's reason.
+// What the user is told when a file cannot be saved: the system's own words for some failures would
+// mislead, and the editor says what happened instead.
 #pragma once
 #include <windows.h>
 
-// error is the system's error number (GetLastError()) of the failed open or save.
-void ShowOpenFailure(HWND owner, const wchar_t* fileName, DWORD error);
-void ShowSaveFailure(HWND owner, const wchar_t* fileName, DWORD error);
+// The text for a failed save with error (GetLastError()), for ShowFailureWithReason: it takes the file's
+// name, then the system's reason.
+const wchar_t* SaveFailureFormat(DWORD error);

@@ -3,8 +3,8 @@
 #include <cwchar>
 
 #include "document_text.h"
+#include "message_boxes.h"
 #include "shell_state.h"
-#include "show_message.h"
 #include "texts.h"
 
 UINT findMessageId = 0;
@@ -207,16 +207,16 @@ LRESULT HandleFindRequest(HWND document, LPARAM recordParameter)
         StartFromAMovedCaret(edit);
     if (record.Flags & FR_FINDNEXT) {
         if (!FindInEdit(edit, searchPos, record))
-            ShowMessage(edit, WIDE(TEXT_FIND_NOT_FOUND), L"");
+            ShowMessageBox(edit, TEXT_FIND_NOT_FOUND, TEXT_MESSAGE_CAPTION, MB_ICONEXCLAMATION);
     }
     if (record.Flags & FR_REPLACEALL) {
         // Once the user is told nothing was found, nothing is replaced: a second search
         // stepping back further would change text before the caret after that message.
         if (!ReplaceAllInEdit(edit, searchPos, record))
-            ShowMessage(edit, WIDE(TEXT_REPLACE_NOT_FOUND), L"");
+            ShowMessageBox(edit, TEXT_REPLACE_NOT_FOUND, TEXT_MESSAGE_CAPTION, MB_ICONEXCLAMATION);
     } else if (record.Flags & FR_REPLACE) {
         if (!ReplaceInEdit(edit, searchPos, record))
-            ShowMessage(edit, WIDE(TEXT_REPLACE_NOT_FOUND), L"");
+            ShowMessageBox(edit, TEXT_REPLACE_NOT_FOUND, TEXT_MESSAGE_CAPTION, MB_ICONEXCLAMATION);
     }
     if (searching)
         RememberSelectionLeft(edit);

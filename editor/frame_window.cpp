@@ -8,11 +8,11 @@
 #include "documents.h"
 #include "editor_hooks.h"
 #include "file_commands.h"
-#include "file_failures.h"
 #include "find_replace.h"
 #include "fonts.h"
 #include "frame_placement.h"
 #include "menu_enabling.h"
+#include "message_boxes.h"
 #include "page_setup.h"
 #include "print_preview.h"
 #include "printing.h"
@@ -21,7 +21,6 @@
 #include "resource_ids.h"
 #include "shell_state.h"
 #include "spelling_switch.h"
-#include "show_message.h"
 #include "status_bar.h"
 #include "texts.h"
 
@@ -144,7 +143,8 @@ static void OpenDroppedFiles(HDROP drop)
         if (fits)
             OpenFileInNewDocument(name);
         else
-            ShowOpenFailure(hMainWindow, name, ERROR_FILENAME_EXCED_RANGE);
+            ShowFailureWithReason(hMainWindow, WIDE(TEXT_OPEN_FAILED), name, ERROR_FILENAME_EXCED_RANGE,
+                                  WIDE(TEXT_MESSAGE_CAPTION), MB_ICONERROR);
     }
     DragFinish(drop);
 }
@@ -156,6 +156,11 @@ static void OpenRecentFileCommand(int index)
     wchar_t name[MAX_PATH];
     if (RecentFileName(index, name) && !OpenFileInNewDocument(name))
         ForgetRecentFileIfGone(name);
+}
+
+static void HelpCommand(HWND frame)
+{
+    ShowMessageBox(frame, TEXT_HELP_NOT_AVAILABLE, TEXT_MESSAGE_CAPTION, MB_ICONEXCLAMATION);
 }
 
 static void ForwardToActiveDocument(WPARAM wParam, LPARAM lParam)
@@ -181,7 +186,7 @@ static LRESULT OnCommand(HWND frame, WPARAM wParam, LPARAM lParam)
     case IDM_FORMAT_FONT: FormatFontCommand(frame); break;
     case IDM_FORMAT_DEFAULTGUIFONT: FormatDefaultGuiFontCommand(frame); break;
     case IDM_FORMAT_TIMESNEWROMAN: FormatTimesNewRomanCommand(frame); break;
-    case IDM_HELP_HELP: ShowMessage(frame, WIDE(TEXT_HELP_NOT_AVAILABLE), L""); break;
+    case IDM_HELP_HELP: HelpCommand(frame); break;
     case IDM_HELP_ABOUT: ShowAboutBox(frame); break;
     case IDM_TOOLS_SPELLING_AS_YOU_TYPE: ToggleSpellingAsYouType(frame); break;
     default:

@@ -4,11 +4,11 @@
 
 #include "editor_hooks.h"
 #include "handle_holders.h"
+#include "message_boxes.h"
 #include "page_setup.h"
 #include "print_box_ids.h"
 #include "print_layout.h"
 #include "shell_state.h"
-#include "show_message.h"
 #include "texts.h"
 
 int userAbort = 0;
@@ -149,7 +149,7 @@ void PrintDocumentWindow(HWND frame, HWND document)
     wchar_t name[MAX_PATH] = L"";
     GetWindowTextW(document, name, MAX_PATH);
     if (!PrintDocument(hAppInstance, frame, document))
-        ShowMessage(frame, WIDE(TEXT_UNABLE_TO_PRINT), name);
+        ShowNamedMessage(frame, WIDE(TEXT_UNABLE_TO_PRINT), name, WIDE(TEXT_MESSAGE_CAPTION), MB_ICONEXCLAMATION);
 }
 
 void PrintActiveDocument(HWND frame)

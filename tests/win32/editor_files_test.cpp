@@ -7,9 +7,11 @@
 #include <vector>
 
 #include "file_failures.h"
+#include "message_boxes.h"
 #include "penmar_version.h"
 #include "resource_ids.h"
 #include "shell_state.h"
+#include "texts.h"
 
 namespace {
 
@@ -202,10 +204,13 @@ TEST_F(FileTest, FailuresGiveTheirReasonWithoutLineEndsOrTheErrorsNumber)
     FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, ERROR_FILE_NOT_FOUND, 0, raw,
                    256, nullptr);
     ASSERT_EQ(Utf8Of(raw), SystemText(ERROR_FILE_NOT_FOUND) + "\r\n") << "the system's text ends in CR LF";
-    ShowOpenFailure(frame, name, ERROR_FILE_NOT_FOUND);
+    auto showFailure = [&](const wchar_t* format, DWORD error) {
+        ShowFailureWithReason(frame, format, name, error, WIDE(TEXT_MESSAGE_CAPTION), MB_ICONERROR);
+    };
+    showFailure(WIDE(TEXT_OPEN_FAILED), ERROR_FILE_NOT_FOUND);
     const DWORD withoutText = 0x20001234;   // in the range of the programs' own errors
-    ShowSaveFailure(frame, name, withoutText);
-    ShowSaveFailure(frame, name, ERROR_DISK_FULL);
+    showFailure(SaveFailureFormat(withoutText), withoutText);
+    showFailure(SaveFailureFormat(ERROR_DISK_FULL), ERROR_DISK_FULL);
 
     const std::string opening = "Could not open the file\r\nC:\\letters\\june.txt\r\n\r\n";
     const std::string saving = "Could not save the file\r\nC:\\letters\\june.txt\r\n\r\n";
@@ -213,6 +218,19 @@ TEST_F(FileTest, FailuresGiveTheirReasonWithoutLineEndsOrTheErrorsNumber)
                                     opening + SystemText(ERROR_FILE_NOT_FOUND), saving + "System error 536875572.",
                                     saving + "There is not enough room on the disk to write the new copy next to "
                                              "the old one. The old file is unchanged."}));
+}
+
+// A message that names a file is cut at 335 characters rather than run past its room, and a missing
+// name reads "(untitled)".
+TEST_F(FileTest, NamedMessagesAreCutAtTheirLongestAndAnEmptyNameReadsUntitled)
+{
+    const std::wstring longName(400, L'n');
+    for (const wchar_t* name : {longName.c_str(), L""})
+        ShowNamedMessage(frame, WIDE(TEXT_UNABLE_TO_PRINT), name, WIDE(TEXT_MESSAGE_CAPTION), MB_ICONEXCLAMATION);
+
+    const std::string opening = "Unable to print file ";
+    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{opening + std::string(335 - opening.size(), 'n'),
+                                                          opening + "(untitled)"}));
 }
 
 // Ctrl+S (or Ctrl+Shift+S) through the accelerator table, as the message loop turns the key into a command.
