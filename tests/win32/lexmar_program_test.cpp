@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "dialog_driver.h"
-#include "message_log.h"
+#include "started_programs.h"
 #include "word_dialog_ids.h"
 
 namespace {
@@ -51,13 +51,7 @@ private:
     std::vector<Saved> saved_;
 };
 
-std::string ProgramBeside(const char* name)
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    return folder.substr(0, folder.find_last_of("\\/") + 1) + name;
-}
+const char DialogTitle[] = "Spellmar";
 
 struct Search {
     DWORD processId;
@@ -71,24 +65,27 @@ BOOL CALLBACK FindDialogOf(HWND window, LPARAM lParam)
     GetWindowThreadProcessId(window, &owner);
     char title[64] = {};
     GetWindowTextA(window, title, sizeof title);
-    if (owner == search->processId && std::string(title) == "Spellmar") {
+    if (owner == search->processId && std::string(title) == DialogTitle) {
         search->found = window;
         return FALSE;
     }
     return TRUE;
 }
 
-HWND WaitForDialog(DWORD processId, HANDLE process)
+HWND VisibleDialogOf(DWORD processId)
 {
-    for (int tries = 0; tries < 600; tries++) {
-        Search search = {processId, nullptr};
-        EnumWindows(FindDialogOf, reinterpret_cast<LPARAM>(&search));
-        if (search.found != nullptr && IsWindowVisible(search.found))
-            return search.found;
-        if (WaitForSingleObject(process, 50) == WAIT_OBJECT_0)
-            return nullptr;
-    }
-    return nullptr;
+    Search search = {processId, nullptr};
+    EnumWindows(FindDialogOf, reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr && IsWindowVisible(search.found) ? search.found : nullptr;
+}
+
+// Why the dialog is not there: the program ended first, or the wait for it ran out.
+std::string NoDialog(const StartedProgram& lexmar)
+{
+    std::string dialog = std::string("dialog titled \"") + DialogTitle + "\"";
+    if (lexmar.Ended())
+        return "lexmar ended with exit code " + std::to_string(lexmar.ExitCode()) + " before it showed a " + dialog;
+    return "no lexmar " + dialog + " " + WithinLongestProgramWait();
 }
 
 // The argument is read as wide text: a phrase with letters outside the system's code page stands whole
@@ -97,17 +94,15 @@ TEST(LexmarProgram, OpensWithItsArgumentChecked)
 {
     FixedListFolder lists({{"Spell.txt", "caf\xe9\nreceive\nword\n"}, {"Misspell.txt", "$receive\nrecieve\n"},
                            {"Local.txt", ""}, {"Prefix.txt", ""}});
-    std::wstring program = WideOf(ProgramBeside("lexmar.exe"));
-    std::wstring commandLine = L"\"" + program + L"\" \"cafe \u03bb\u03cc\u03b3\u03bf\u03c2\"";
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &startup, &process))
-        << Utf8Of(program.c_str());
+    StartedProgram lexmar("lexmar.exe", L"\"cafe \u03bb\u03cc\u03b3\u03bf\u03c2\"");
+    ASSERT_TRUE(lexmar.Started()) << "lexmar.exe beside the test program did not start";
 
-    HWND dialog = WaitForDialog(process.dwProcessId, process.hProcess);
-    ASSERT_NE(dialog, nullptr);
+    HWND dialog = nullptr;
+    WaitUntil([&] {
+        dialog = VisibleDialogOf(lexmar.Id());
+        return dialog != nullptr || lexmar.Ended();
+    });
+    ASSERT_NE(dialog, nullptr) << NoDialog(lexmar);
     EXPECT_EQ(ControlText(dialog, IDC_WORD_BOX), u8"cafe \u03bb\u03cc\u03b3\u03bf\u03c2");
     EXPECT_EQ(ControlText(dialog, IDC_WORD_STATUS), "Incorrect");
     std::vector<std::string> entries = ListEntries(dialog, IDC_SUGGESTION_LIST);
@@ -115,14 +110,9 @@ TEST(LexmarProgram, OpensWithItsArgumentChecked)
     EXPECT_EQ(entries[0], u8"caf\u00e9");
 
     PostMessageA(dialog, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
-    DWORD exitCode = 1;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    EXPECT_EQ(exitCode, 0u);
-    if (exitCode == STILL_ACTIVE)
-        TerminateProcess(process.hProcess, 1);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    ASSERT_TRUE(WaitUntil([&] { return lexmar.Ended(); }))
+        << "lexmar did not end " << WithinLongestProgramWait() << " after its dialog was closed";
+    EXPECT_EQ(lexmar.ExitCode(), 0u);
 }
 
 } // namespace

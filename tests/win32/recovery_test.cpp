@@ -13,6 +13,7 @@
 #include "recovery_copy.h"
 #include "resource_ids.h"
 #include "shell_state.h"
+#include "started_programs.h"
 
 namespace {
 
@@ -233,14 +234,6 @@ TEST_F(RecoveryTest, TheEndOfTheSessionAsksForEachChangedDocumentAndKeepsTheCopi
 
 // ---- The program itself, killed and started again
 
-std::string ProgramBeside(const char* name)
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    return folder.substr(0, folder.find_last_of("\\/") + 1) + name;
-}
-
 struct ProgramWindows {
     DWORD processId;
     HWND frame;
@@ -260,19 +253,16 @@ BOOL CALLBACK FindFrameOf(HWND window, LPARAM lParam)
     return TRUE;
 }
 
-// The edit controls of the program's documents, once there are `count` of them (waits up to 20 s).
-std::vector<HWND> WaitForDocuments(DWORD processId, size_t count)
+// The edit controls of the program's documents.
+std::vector<HWND> DocumentEditsOf(DWORD processId)
 {
+    ProgramWindows windows = {processId, nullptr};
+    EnumWindows(FindFrameOf, reinterpret_cast<LPARAM>(&windows));
+    HWND client = windows.frame != nullptr ? GetDlgItem(windows.frame, FrameMDIClientId) : nullptr;
     std::vector<HWND> edits;
-    for (int i = 0; i < 200 && edits.size() < count; i++, Sleep(100)) {
-        ProgramWindows windows = {processId, nullptr};
-        EnumWindows(FindFrameOf, reinterpret_cast<LPARAM>(&windows));
-        HWND client = windows.frame != nullptr ? GetDlgItem(windows.frame, FrameMDIClientId) : nullptr;
-        edits.clear();
-        for (HWND child = client != nullptr ? GetWindow(client, GW_CHILD) : nullptr; child != nullptr;
-             child = GetWindow(child, GW_HWNDNEXT))
-            edits.push_back(GetDlgItem(child, DocumentEditId));
-    }
+    for (HWND child = client != nullptr ? GetWindow(client, GW_CHILD) : nullptr; child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT))
+        edits.push_back(GetDlgItem(child, DocumentEditId));
     return edits;
 }
 
@@ -284,34 +274,15 @@ std::string TextOfOtherProcess(HWND edit)
     return Utf8Of(text);
 }
 
-class RunningProgram {
-public:
-    explicit RunningProgram(const std::string& arguments)
-    {
-        std::wstring commandLine = L"\"" + WideOf(ProgramBeside("Penmar.exe")) + L"\" " + WideOf(arguments);
-        STARTUPINFOW startup = {};
-        startup.cb = sizeof(startup);
-        started_ = CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                  &process_) != FALSE;
-    }
-    ~RunningProgram() { Kill(); }
-    bool Started() const { return started_; }
-    DWORD Id() const { return process_.dwProcessId; }
-    void Kill()
-    {
-        if (!started_)
-            return;
-        TerminateProcess(process_.hProcess, 1);
-        WaitForSingleObject(process_.hProcess, 10000);
-        CloseHandle(process_.hThread);
-        CloseHandle(process_.hProcess);
-        started_ = false;
-    }
-
-private:
-    PROCESS_INFORMATION process_ = {};
-    bool started_ = false;
-};
+// The texts of the program's documents, in alphabetical order.
+std::vector<std::string> DocumentTextsOf(DWORD processId)
+{
+    std::vector<std::string> texts;
+    for (HWND edit : DocumentEditsOf(processId))
+        texts.push_back(TextOfOtherProcess(edit));
+    std::sort(texts.begin(), texts.end());
+    return texts;
+}
 
 void TypeInto(HWND edit, const wchar_t* text)
 {
@@ -319,18 +290,19 @@ void TypeInto(HWND edit, const wchar_t* text)
         PostMessageW(edit, WM_CHAR, *key, 1);
 }
 
-// The copies of the program's documents (waits up to 30 s for `count` complete ones).
+// The copies of the program's documents, once there are `count` complete ones (or those there are when
+// the wait runs out).
 std::vector<std::string> WaitForCopies(const std::string& folder, size_t count)
 {
+    static_assert(RecoveryCopyDelay + 5000 <= LongestProgramWait, "a copy is written within the wait for it");
     std::vector<std::string> copies;
-    for (int i = 0; i < 300; i++, Sleep(100)) {
+    WaitUntil([&] {
         copies = EntriesOf(folder);
-        if (copies.size() == count &&
-            std::all_of(copies.begin(), copies.end(), [](const std::string& name) {
-                return name.size() > 4 && name.compare(name.size() - 4, 4, ".txt") == 0;
-            }))
-            break;
-    }
+        return copies.size() == count &&
+               std::all_of(copies.begin(), copies.end(), [](const std::string& name) {
+                   return name.size() > 4 && name.compare(name.size() - 4, 4, ".txt") == 0;
+               });
+    });
     return copies;
 }
 
@@ -363,30 +335,39 @@ TEST_F(EditorTest, TextTypedIntoTheProgramIsBackAfterItIsKilledAndStartedAgain)
     std::string path = PathOf("story.txt");
     WriteBytes(path, "Once");
     {
-        RunningProgram first("\"" + path + "\"");
-        ASSERT_TRUE(first.Started());
-        std::vector<HWND> edits = WaitForDocuments(first.Id(), 1);
-        ASSERT_EQ(edits.size(), 1u);
+        StartedProgram first("Penmar.exe", WideOf("\"" + path + "\""));
+        ASSERT_TRUE(first.Started()) << "Penmar.exe beside the test program did not start";
+        // Typed only once the file is there: a window may show before its text.
+        std::vector<HWND> edits;
+        ASSERT_TRUE(WaitUntil([&] {
+            edits = DocumentEditsOf(first.Id());
+            return edits.size() == 1 && TextOfOtherProcess(edits[0]) == "Once";
+        })) << "the started Penmar did not show story.txt " << WithinLongestProgramWait();
         SendMessageW(edits[0], EM_SETSEL, 4, 4);
         TypeInto(edits[0], L" upon a time");
         ProgramWindows windows = {first.Id(), nullptr};
         EnumWindows(FindFrameOf, reinterpret_cast<LPARAM>(&windows));
         PostMessageW(windows.frame, WM_COMMAND, IDM_FILE_NEW, 0);
-        edits = WaitForDocuments(first.Id(), 2);
-        ASSERT_EQ(edits.size(), 2u);
+        ASSERT_TRUE(WaitUntil([&] {
+            edits = DocumentEditsOf(first.Id());
+            return edits.size() == 2;
+        })) << "the started Penmar did not show a new document " << WithinLongestProgramWait();
         HWND fresh = TextOfOtherProcess(edits[0]).empty() ? edits[0] : edits[1];
         TypeInto(fresh, L"notes");
-        EXPECT_EQ(WaitForCopies(localData.RecoveryFolder(), 2).size(), 2u);
+        ASSERT_EQ(WaitForCopies(localData.RecoveryFolder(), 2).size(), 2u)
+            << "no 2 complete copies in " << localData.RecoveryFolder() << " " << WithinLongestProgramWait();
         first.Kill();
     }
     {
-        RunningProgram second("");
-        ASSERT_TRUE(second.Started());
-        std::vector<HWND> edits = WaitForDocuments(second.Id(), 2);
-        ASSERT_EQ(edits.size(), 2u);
-        std::vector<std::string> texts = {TextOfOtherProcess(edits[0]), TextOfOtherProcess(edits[1])};
-        std::sort(texts.begin(), texts.end());
-        EXPECT_EQ(texts, (std::vector<std::string>{"Once upon a time", "notes"}));
+        StartedProgram second("Penmar.exe", L"");
+        ASSERT_TRUE(second.Started()) << "Penmar.exe beside the test program did not start";
+        const std::vector<std::string> recovered = {"Once upon a time", "notes"};
+        std::vector<std::string> texts;
+        WaitUntil([&] {
+            texts = DocumentTextsOf(second.Id());
+            return texts == recovered;
+        });
+        EXPECT_EQ(texts, recovered) << "the documents that the started Penmar recovered " << WithinLongestProgramWait();
         second.Kill();
     }
     EXPECT_EQ(ReadBytes(path), "Once");
