@@ -128,6 +128,28 @@ bool ReadRow(HWND edit, int line)
     return true;
 }
 
+// The row from character index start to the next row's start (end), in a text read where the control
+// keeps it: each row's start is one question to the control, which under Wine counts its rows from the
+// top of the text for every question, so a row asked for by its number as well costs twice as much.
+void ReadRowOfText(const DocumentTextView& text, int start, int end)
+{
+    row.start = start;
+    if (end < start || end > text.Length())
+        end = text.Length();
+    while (end > start && (text.Text()[end - 1] == L'\n' || text.Text()[end - 1] == L'\r'))
+        end--;
+    row.length = end - start < RowCapacity - 1 ? end - start : RowCapacity - 1;
+    CopyMemory(row.text, text.Text() + start, static_cast<SIZE_T>(row.length) * sizeof(wchar_t));
+    row.text[row.length] = L'\0';
+    ScanTextFromUtf16(row.text, row.length, row.scan);
+    row.scan[row.length] = '\0';
+}
+
+int RowStart(HWND edit, int line)
+{
+    return static_cast<int>(SendMessageW(edit, EM_LINEINDEX, static_cast<WPARAM>(line), 0));
+}
+
 } // namespace
 
 bool GetViewGeometry(HWND edit, ViewGeometry& view)
@@ -158,9 +180,18 @@ bool FindViewMarks(HWND edit, const ViewGeometry& view, int firstRow, int endRow
         return true;
     if (endRow > view.rows)
         endRow = view.rows;
-    for (int r = firstRow < 0 ? 0 : firstRow; r < endRow && found.count < MaxViewMarks; r++) {
-        if (!ReadRow(edit, view.firstLine + r))
+    if (firstRow < 0)
+        firstRow = 0;
+    DocumentTextView text(edit);
+    if (!text.IsValid())
+        return true;
+    int nextStart = firstRow < endRow ? RowStart(edit, view.firstLine + firstRow) : -1;
+    for (int r = firstRow; r < endRow && found.count < MaxViewMarks; r++) {
+        int start = nextStart;
+        if (start < 0 || start > text.Length())
             break;
+        nextStart = RowStart(edit, view.firstLine + r + 1);
+        ReadRowOfText(text, start, nextStart);
         int32_t rowSpared = spared >= row.start && spared <= row.start + row.length ? spared - row.start : -1;
         int32_t count = FindUnknownWords(row.scan, row.length, rowSpared, places, MaxViewMarks - found.count);
         if (count == NoVerdict) {
