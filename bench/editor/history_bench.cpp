@@ -21,6 +21,7 @@
 
 #include "bench_clock.h"
 #include "bench_documents.h"
+#include "bench_keystrokes.h"
 #include "caret_position.h"
 #include "document_text.h"
 #include "find_replace.h"
@@ -33,16 +34,6 @@ namespace {
 const int TypedCharacters = 200;
 const int Matches = 2000;
 const int UndoRounds = 3;
-
-void PumpAndPaint(HWND edit)
-{
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    UpdateWindow(edit);
-}
 
 // The system's edit control alone, with the document's styles, size, font and text.
 HWND BareControl(HWND like, const std::string& text, HFONT font)
@@ -87,19 +78,11 @@ HWND DocumentWithoutHistory(const std::string& text)
 void TimeTyping(const char* const* what, const HWND* edits, int count, int at)
 {
     std::vector<std::vector<double>> times(static_cast<size_t>(count));
-    for (int c = 0; c < count; c++) {
-        SendMessageW(edits[c], EM_SETSEL, static_cast<WPARAM>(at), static_cast<LPARAM>(at));
-        SendMessageW(edits[c], EM_SCROLLCARET, 0, 0);
-        PumpAndPaint(edits[c]);
-    }
+    for (int c = 0; c < count; c++)
+        ShowAt(edits[c], at);
     for (int i = 0; i < TypedCharacters; i++) {
-        wchar_t typed = i % 7 == 6 ? L' ' : static_cast<wchar_t>(L'a' + i % 26);
-        for (int c = 0; c < count; c++) {
-            LARGE_INTEGER start = Now();
-            SendMessageW(edits[c], WM_CHAR, typed, 1);
-            PumpAndPaint(edits[c]);
-            times[static_cast<size_t>(c)].push_back(Seconds(start, Now()) * 1000);
-        }
+        for (int c = 0; c < count; c++)
+            times[static_cast<size_t>(c)].push_back(TimeKeystroke(edits[c], TypedCharacter(i)));
     }
     for (int c = 0; c < count; c++) {
         std::vector<double>& these = times[static_cast<size_t>(c)];

@@ -19,6 +19,7 @@
 #include "../bench_arguments.h"
 #include "bench_clock.h"
 #include "bench_documents.h"
+#include "bench_keystrokes.h"
 #include "list_files.h"
 #include "resource_ids.h"
 #include "shell_state.h"
@@ -30,44 +31,6 @@ namespace {
 const int TypedCharacters = 60;   // a round
 const int TypingRounds = 5;       // each way, in turn
 const int ScreenRepeats = 21;
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-void PumpAndPaint(HWND edit)
-{
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    UpdateWindow(edit);
-}
-
-void ShowAt(HWND edit, int at)
-{
-    SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(at), static_cast<LPARAM>(at));
-    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
-    PumpAndPaint(edit);
-}
-
-// Milliseconds of each keystroke typed at the character index.
-std::vector<double> TimeTyping(HWND edit, int at)
-{
-    ShowAt(edit, at);
-    std::vector<double> times;
-    for (int i = 0; i < TypedCharacters; i++) {
-        wchar_t typed = i % 7 == 6 ? L' ' : static_cast<wchar_t>(L'a' + i % 26);
-        LARGE_INTEGER start = Now();
-        SendMessageW(edit, WM_CHAR, typed, 1);
-        PumpAndPaint(edit);
-        times.push_back(Seconds(start, Now()) * 1000);
-    }
-    return times;
-}
 
 void ReportTyping(const char* where, bool on, const std::vector<double>& times)
 {
@@ -196,10 +159,10 @@ int main(int argc, char** argv)
         for (int on = 1; on >= 0; on--) {
             SetMarks(frame, on != 0);
             SendMessageW(hMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(shortDocument), 0);
-            std::vector<double> times[3] = {TimeTyping(shortEdit, 1000), {}, {}};
+            std::vector<double> times[3] = {TimeTyping(shortEdit, 1000, TypedCharacters), {}, {}};
             SendMessageW(hMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(longDocument), 0);
-            times[1] = TimeTyping(edit, 0);
-            times[2] = TimeTyping(edit, middle);
+            times[1] = TimeTyping(edit, 0, TypedCharacters);
+            times[2] = TimeTyping(edit, middle, TypedCharacters);
             for (int place = 0; place < 3; place++)
                 typed[place][on].insert(typed[place][on].end(), times[place].begin(), times[place].end());
         }

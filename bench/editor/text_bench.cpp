@@ -15,6 +15,7 @@
 
 #include "bench_clock.h"
 #include "bench_documents.h"
+#include "bench_keystrokes.h"
 #include "caret_position.h"
 #include "documents.h"
 #include "file_commands.h"
@@ -24,12 +25,6 @@ namespace {
 
 const int OpenRounds = 5;
 const int TypedCharacters = 200;
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // The same text in two encodings: accented letters stand in Windows-1252 as one byte, in UTF-8 as two.
 void WriteFiles(const std::wstring& folder, std::wstring& ansiPath, std::wstring& utf8Path)
@@ -60,33 +55,6 @@ double TimeOpen(const std::wstring& path)
     LARGE_INTEGER end = Now();
     DiscardDocument(ActiveDocument());
     return Seconds(start, end);
-}
-
-void PumpAndPaint(HWND edit)
-{
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    UpdateWindow(edit);
-}
-
-// Milliseconds of each keystroke typed at the character index.
-std::vector<double> TimeTyping(HWND edit, int at)
-{
-    SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(at), static_cast<LPARAM>(at));
-    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
-    PumpAndPaint(edit);
-    std::vector<double> times;
-    for (int i = 0; i < TypedCharacters; i++) {
-        wchar_t typed = i % 7 == 6 ? L' ' : static_cast<wchar_t>(L'a' + i % 26);
-        LARGE_INTEGER start = Now();
-        SendMessageW(edit, WM_CHAR, typed, 1);
-        PumpAndPaint(edit);
-        times.push_back(Seconds(start, Now()) * 1000);
-    }
-    return times;
 }
 
 void ReportTyping(const char* where, const std::vector<double>& times)
@@ -121,11 +89,11 @@ int main(int argc, char** argv)
 
     std::string longText = MakeText(1048576, 0, "");
     HWND shortDocument = NewDocument(MakeText(2000, 0, ""));
-    ReportTyping("in a short document:", TimeTyping(GetDlgItem(shortDocument, DocumentEditId), 1000));
+    ReportTyping("in a short document:", TimeTyping(GetDlgItem(shortDocument, DocumentEditId), 1000, TypedCharacters));
     HWND longDocument = NewDocument(longText);
     HWND edit = GetDlgItem(longDocument, DocumentEditId);
-    ReportTyping("at the start of 1 MB:", TimeTyping(edit, 0));
-    ReportTyping("in the middle of 1 MB:", TimeTyping(edit, static_cast<int>(longText.size() / 2)));
+    ReportTyping("at the start of 1 MB:", TimeTyping(edit, 0, TypedCharacters));
+    ReportTyping("in the middle of 1 MB:", TimeTyping(edit, static_cast<int>(longText.size() / 2), TypedCharacters));
     // The peer: the system's edit control alone, with the same styles, size, font and text.
     RECT area;
     GetClientRect(edit, &area);
@@ -134,7 +102,7 @@ int main(int argc, char** argv)
     SendMessageW(bare, EM_LIMITTEXT, 0, 0);
     SendMessageW(bare, WM_SETFONT, reinterpret_cast<WPARAM>(hEditorFont), 0);
     SetWindowTextA(bare, longText.c_str());
-    ReportTyping("bare control, middle:", TimeTyping(bare, static_cast<int>(longText.size() / 2)));
+    ReportTyping("bare control, middle:", TimeTyping(bare, static_cast<int>(longText.size() / 2), TypedCharacters));
     DestroyWindow(bare);
     // Of each keystroke, what the status bar's caret position costs.
     LARGE_INTEGER start = Now();
