@@ -150,6 +150,36 @@ int RowStart(HWND edit, int line)
     return static_cast<int>(SendMessageW(edit, EM_LINEINDEX, static_cast<WPARAM>(line), 0));
 }
 
+// What RowAfterWholeLine answers when only the control can say where the next row begins.
+const int AskTheControl = -2;
+// The longest line measured rather than asked about: longer ones wrap in any view.
+const int MeasuredLineLimit = 1024;
+
+// Where the row after the one beginning at `start` begins, found without asking the control when that
+// row is a whole line of the text, ended by CR LF, that fits the view's width with a wide character to
+// spare, so that the control cannot have wrapped it; -1 after the text's last line. Lines with tabs,
+// other scripts or other line ends are left to the control.
+int RowAfterWholeLine(HDC dc, const ViewGeometry& view, const DocumentTextView& text, int start)
+{
+    const wchar_t* characters = text.Text();
+    int length = text.Length();
+    int end = start;
+    while (end < length && end - start <= MeasuredLineLimit && characters[end] != L'\r' && characters[end] != L'\n')
+        end++;
+    if (end - start > MeasuredLineLimit || !MeasuredAsWritten(characters + start, end - start))
+        return AskTheControl;
+    bool lastLine = end == length;
+    if (!lastLine && !(end + 1 < length && characters[end] == L'\r' && characters[end + 1] == L'\n'))
+        return AskTheControl;
+    TEXTMETRICW metrics = {};
+    SIZE size = {};
+    if (!GetTextMetricsW(dc, &metrics) || !GetTextExtentPoint32W(dc, characters + start, end - start, &size))
+        return AskTheControl;
+    if (size.cx > (view.format.right - view.format.left) - metrics.tmMaxCharWidth)
+        return AskTheControl;
+    return lastLine ? -1 : end + 2;
+}
+
 } // namespace
 
 bool GetViewGeometry(HWND edit, ViewGeometry& view)
@@ -190,7 +220,9 @@ bool FindViewMarks(HWND edit, const ViewGeometry& view, int firstRow, int endRow
         int start = nextStart;
         if (start < 0 || start > text.Length())
             break;
-        nextStart = RowStart(edit, view.firstLine + r + 1);
+        nextStart = RowAfterWholeLine(dc.Get(), view, text, start);
+        if (nextStart == AskTheControl)
+            nextStart = RowStart(edit, view.firstLine + r + 1);
         ReadRowOfText(text, start, nextStart);
         int32_t rowSpared = spared >= row.start && spared <= row.start + row.length ? spared - row.start : -1;
         int32_t count = FindUnknownWords(row.scan, row.length, rowSpared, places, MaxViewMarks - found.count);

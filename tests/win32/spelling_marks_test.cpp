@@ -267,6 +267,28 @@ TEST_F(MarksTest, UnknownWordsAloneAreUnderlinedInRedAtTheBottomOfTheirLine)
     EXPECT_TRUE(messages.Shown().empty());
 }
 
+// Rows of wrapped lines, and of a word one letter too long for its row, hold their own marks, and the
+// lines after them theirs.
+TEST_F(MarksTest, MarksStandUnderTheirWordsAfterWrappedLines)
+{
+    std::string tooLong = "a";
+    SetWindowTextA(edit, tooLong.c_str());
+    while (SendMessageW(edit, EM_GETLINECOUNT, 0, 0) == 1 && tooLong.size() < 1000) {
+        tooLong += 'a';
+        SetWindowTextA(edit, tooLong.c_str());
+    }
+    std::string paragraph;
+    for (int i = 0; i < 60; i++)
+        paragraph += i == 45 ? "teh " : "word ";
+    Show("a word line\r\n" + paragraph + "\r\nwrng\r\n" + tooLong + "\r\nwrong\r\nIt sme line");
+    ASSERT_GT(SendMessageW(edit, EM_GETLINECOUNT, 0, 0), 7) << "the paragraph and the long word must wrap";
+    EXPECT_GT(RedUnder(edit, text, "teh"), 3);
+    EXPECT_GT(RedUnder(edit, text, "wrng"), 3);
+    EXPECT_EQ(RedUnder(edit, text, "wrong"), 0);
+    EXPECT_GT(RedUnder(edit, text, "sme"), 3);
+    EXPECT_EQ(RedUnder(edit, text, "It"), 0);
+}
+
 TEST_F(MarksTest, TheWordBeingTypedIsMarkedWhenTheCaretLeavesIt)
 {
     Show("");
