@@ -4,6 +4,8 @@
 #include <cstring>
 #include <cwchar>
 
+#include "caret_position.h"
+#include "document_edit.h"
 #include "editor_hooks.h"
 #include "font_keeper.h"
 #include "settings_store.h"
@@ -158,12 +160,30 @@ void ChooseEditorFont(HWND owner)
 
 void RefreshDocumentFont(HWND document)
 {
-    // The edit control lays its text out anew for the font by itself: the text, its history, the
-    // changed mark and the selection stay as they were, and the line shown first stays first.
+    // The edit control lays its text out anew for a font three times over (for its new margins as
+    // well); given the font while it holds an empty buffer, it lays the text out once, when its own
+    // buffer is handed back. The buffer changes hands behind Penmar's procedure, which must not take it
+    // for new text: the text, its history, the changed mark and the selection stay as they were, and
+    // the line shown first stays first.
     HWND edit = GetDlgItem(document, DocumentEditId);
     LRESULT firstLine = SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0);
     LRESULT firstCharacter = SendMessageW(edit, EM_LINEINDEX, static_cast<WPARAM>(firstLine), 0);
+    DWORD start = 0, end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    int caret = CaretIndex(edit);
+    LRESULT modified = CallSystemEditProc(edit, EM_GETMODIFY, 0, 0);
+    HLOCAL text = reinterpret_cast<HLOCAL>(CallSystemEditProc(edit, EM_GETHANDLE, 0, 0));
+    HLOCAL empty = text != nullptr ? LocalAlloc(LMEM_MOVEABLE | LMEM_ZEROINIT, sizeof(wchar_t)) : nullptr;
+    if (empty != nullptr)
+        CallSystemEditProc(edit, EM_SETHANDLE, reinterpret_cast<WPARAM>(empty), 0);
     SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(hEditorFont), TRUE);
+    if (empty != nullptr) {
+        CallSystemEditProc(edit, EM_SETHANDLE, reinterpret_cast<WPARAM>(text), 0);
+        LocalFree(empty);
+        CallSystemEditProc(edit, EM_SETMODIFY, static_cast<WPARAM>(modified), 0);
+        bool caretAtStart = static_cast<DWORD>(caret) == start && start != end;
+        CallSystemEditProc(edit, EM_SETSEL, caretAtStart ? end : start, caretAtStart ? start : end);
+    }
     LRESULT lineNow = SendMessageW(edit, EM_LINEFROMCHAR, static_cast<WPARAM>(firstCharacter), 0);
     LRESULT firstNow = SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0);
     SendMessageW(edit, EM_LINESCROLL, 0, lineNow - firstNow);
