@@ -62,8 +62,12 @@ start_wine_session() {
   use_wine_prefix "${3:-$1/wineprefix}" "$bits"
   wineserver -p >/dev/null 2>&1 || true
   keep_desktop_open
-  # A build folder's own prefix on the virtual display: no window manager there.
-  if [ -z "${3:-}" ]; then place_windows_without_manager; fi
+  # A build folder's own prefix on the virtual display: no window manager there, and no one to close
+  # a crash dialog.
+  if [ -z "${3:-}" ]; then
+    place_windows_without_manager
+    report_crashes_without_dialog
+  fi
   # The first program of a session starts Wine's own services and can hang at its exit: warm up first.
   if ! timeout 120 "$PENMAR_WINE" cmd /c exit >/dev/null 2>&1; then
     close_desktop
@@ -99,6 +103,13 @@ close_desktop() {
 # prefix are placed by Wine itself instead. Not for a user's prefix: it would lose its manager's frames.
 place_windows_without_manager() {
   "$PENMAR_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+}
+
+# A program that crashes would start Wine's debugger, whose dialog nothing on the virtual display
+# closes: the test would hang until its time limit. Without the dialog the debugger writes the
+# backtrace to the program's error output and ends the program at once.
+report_crashes_without_dialog() {
+  "$PENMAR_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 || true
 }
 
 # Ends every program of the session and its server, and starts a new server and desktop: a new desktop
