@@ -32,13 +32,6 @@ bool MayGiveVerdicts()
     return !listsRefused;
 }
 
-int FontHeight(HDC dc)
-{
-    TEXTMETRICW metrics = {};
-    GetTextMetricsW(dc, &metrics);
-    return metrics.tmHeight;
-}
-
 // Characters that the control lays out as the font measures them, one after the other: no tab (laid
 // out at tab stops), no character that another font or script shaping may draw.
 bool MeasuredAsWritten(const wchar_t* text, int length)
@@ -119,15 +112,6 @@ private:
     HGDIOBJ old_;
 };
 
-bool ReadRow(HWND edit, int line)
-{
-    if (!ReadShownLine(edit, line, row.text, RowCapacity, row.start, row.length))
-        return false;
-    ScanTextFromUtf16(row.text, row.length, row.scan);
-    row.scan[row.length] = '\0';
-    return true;
-}
-
 // The row from character index start to the next row's start (end), in a text read where the control
 // keeps it: each row's start is one question to the control, which under Wine counts its rows from the
 // top of the text for every question, so a row asked for by its number as well costs twice as much.
@@ -171,11 +155,10 @@ int RowAfterWholeLine(HDC dc, const ViewGeometry& view, const DocumentTextView& 
     bool lastLine = end == length;
     if (!lastLine && !(end + 1 < length && characters[end] == L'\r' && characters[end + 1] == L'\n'))
         return AskTheControl;
-    TEXTMETRICW metrics = {};
     SIZE size = {};
-    if (!GetTextMetricsW(dc, &metrics) || !GetTextExtentPoint32W(dc, characters + start, end - start, &size))
+    if (!GetTextExtentPoint32W(dc, characters + start, end - start, &size))
         return AskTheControl;
-    if (size.cx > (view.format.right - view.format.left) - metrics.tmMaxCharWidth)
+    if (size.cx > (view.format.right - view.format.left) - view.widestCharacter)
         return AskTheControl;
     return lastLine ? -1 : end + 2;
 }
@@ -187,7 +170,10 @@ bool GetViewGeometry(HWND edit, ViewGeometry& view)
     EditFontDC dc(edit);
     if (dc.Get() == nullptr)
         return false;
-    view.lineHeight = FontHeight(dc.Get());
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(dc.Get(), &metrics);
+    view.lineHeight = metrics.tmHeight;
+    view.widestCharacter = metrics.tmMaxCharWidth;
     SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&view.format));
     view.firstLine = static_cast<int>(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0));
     if (view.lineHeight <= 0 || view.format.bottom <= view.format.top)
@@ -260,8 +246,13 @@ RECT RowRect(const ViewGeometry& view, int r)
 bool UnknownWordAt(HWND edit, int32_t index, DocumentWord& word)
 {
     int line = static_cast<int>(SendMessageW(edit, EM_LINEFROMCHAR, static_cast<WPARAM>(index), 0));
-    if (!MayGiveVerdicts() || !ReadRow(edit, line))
+    if (!MayGiveVerdicts())
         return false;
+    DocumentTextView text(edit);
+    int start = RowStart(edit, line);
+    if (!text.IsValid() || start < 0 || start > text.Length())
+        return false;
+    ReadRowOfText(text, start, RowStart(edit, line + 1));
     int32_t count = FindUnknownWords(row.scan, row.length, -1, places, MaxViewMarks);
     listsRefused = count == NoVerdict;
     for (int32_t i = 0; i < count; i++) {

@@ -19,6 +19,7 @@ struct ViewGeometry {
     int rows;          // rows showing a line of the text, at most MaxViewRows
     int shownRows;     // rows the formatting rectangle holds, text or not, at most MaxViewRows
     int lineHeight;
+    int widestCharacter;   // of the control's font, in pixels
     RECT format;       // the edit control's formatting rectangle
 };
 

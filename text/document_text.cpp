@@ -103,18 +103,3 @@ void LineAndColumnOfIndex(HWND edit, int index, int& line, int& column)
     if (text.IsValid())
         LineAndColumnAt(text.Text(), index < text.Length() ? index : text.Length(), line, column);
 }
-
-bool ReadShownLine(HWND edit, int line, wchar_t* text, int capacity, int& start, int& length)
-{
-    start = static_cast<int>(SendMessageW(edit, EM_LINEINDEX, static_cast<WPARAM>(line), 0));
-    length = 0;
-    text[0] = L'\0';
-    if (start < 0)
-        return false;
-    // EM_GETLINE takes the buffer's capacity in its first character.
-    text[0] = static_cast<wchar_t>(capacity - 1);
-    LRESULT copied = SendMessageW(edit, EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(text));
-    length = copied > 0 && copied < capacity ? static_cast<int>(copied) : 0;
-    text[length] = L'\0';
-    return true;
-}

@@ -78,8 +78,3 @@ bool PutReplacedSpan(HWND edit, const wchar_t* text, int length, const ReplacedS
 
 // The line and column (from 1) of a character index, as the text's line breaks make lines.
 void LineAndColumnOfIndex(HWND edit, int index, int& line, int& column);
-
-// A line as the edit control shows it (a long line wrapped on the screen counts as several): the
-// character index where it begins, and its characters without the line break in text (at most
-// capacity - 1 of them, terminated; capacity at most 65535). False when the text has no such line.
-bool ReadShownLine(HWND edit, int line, wchar_t* text, int capacity, int& start, int& length);
