@@ -117,6 +117,18 @@ void SetDocumentTitle(HWND document, const wchar_t* title)
     DrawMenuBar(hMainWindow);
 }
 
+void ForEachDocument(void (*action)(HWND document))
+{
+    if (hMDIClient == nullptr)
+        return;
+    for (HWND child = GetWindow(hMDIClient, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t className[64] = L"";
+        GetClassNameW(child, className, 64);
+        if (lstrcmpW(className, WIDE(DOCUMENT_CLASS_NAME)) == 0)
+            action(child);
+    }
+}
+
 int32_t CountDocuments(HWND mdiClient)
 {
     HWND first = reinterpret_cast<HWND>(SendMessageW(mdiClient, WM_MDIGETACTIVE, 0, 0));

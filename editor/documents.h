@@ -24,6 +24,8 @@ void DiscardDocument(HWND document);
 // save that failed or was cancelled.
 bool MayCloseDocument(HWND document);
 int32_t CountDocuments(HWND mdiClient);
+// Every document window of the MDI client, for an action on each.
+void ForEachDocument(void (*action)(HWND document));
 // A new title (the file's name after an open or save), shown in the Window menu as well.
 void SetDocumentTitle(HWND document, const wchar_t* title);
 // How the document's file keeps its text; kept with the document window from its creation on.

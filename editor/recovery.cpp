@@ -187,19 +187,6 @@ void SetCopyTimer()
         timerSet = SetTimer(hMainWindow, RecoveryTimerId, RecoveryCopyDelay, nullptr) != 0;
 }
 
-// Every document window of the MDI client, for an action on each.
-void ForEachDocument(void (*action)(HWND document))
-{
-    if (hMDIClient == nullptr)
-        return;
-    for (HWND child = GetWindow(hMDIClient, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t className[64] = L"";
-        GetClassNameW(child, className, 64);
-        if (lstrcmpW(className, WIDE(DOCUMENT_CLASS_NAME)) == 0)
-            action(child);
-    }
-}
-
 void WriteCopyIfStale(HWND document)
 {
     DocumentRecord* record = RecordWithCopy(document);

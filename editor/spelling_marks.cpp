@@ -3,11 +3,10 @@
 #include <cstdint>
 
 #include "document_edit.h"
+#include "documents.h"
 #include "shell_state.h"
-#include "texts.h"
 #include "spelling_switch.h"
 #include "view_marks.h"
-#include "window_classes.h"
 
 namespace {
 
@@ -289,16 +288,16 @@ void BringMarksUpToDate(HWND edit, MarksRecord& record)
 struct EditSnapshot {
     DWORD selectionStart, selectionEnd;
     LRESULT length;
-    LRESULT lines;
 };
 
+// Asked of the system's procedure directly: this runs inside the control's own procedure, around
+// every message that may change the text or the selection.
 EditSnapshot Snapshot(HWND edit)
 {
     EditSnapshot snapshot;
-    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&snapshot.selectionStart),
-                 reinterpret_cast<LPARAM>(&snapshot.selectionEnd));
-    snapshot.length = SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0);
-    snapshot.lines = SendMessageW(edit, EM_GETLINECOUNT, 0, 0);
+    CallSystemEditProc(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&snapshot.selectionStart),
+                       reinterpret_cast<LPARAM>(&snapshot.selectionEnd));
+    snapshot.length = CallSystemEditProc(edit, WM_GETTEXTLENGTH, 0, 0);
     return snapshot;
 }
 
@@ -421,6 +420,16 @@ void EraseMarks(HWND edit, MarksRecord& record)
     DetachRecord(edit);
 }
 
+void RecheckMarksOf(HWND document)
+{
+    HWND edit = GetDlgItem(document, DocumentEditId);
+    MarksRecord* record = RecordOf(edit);
+    if (record == nullptr && SpellingAsYouTypeOn())
+        record = AttachRecord(edit);
+    if (record != nullptr)
+        SetMarksTimer(edit, *record);
+}
+
 } // namespace
 
 LRESULT CallWithSpellingMarks(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
@@ -467,18 +476,5 @@ LRESULT CallWithSpellingMarks(HWND edit, UINT message, WPARAM wParam, LPARAM lPa
 void RecheckMarksOfAllDocuments()
 {
     TryWordListsAgain();
-    if (hMDIClient == nullptr)
-        return;
-    for (HWND child = GetWindow(hMDIClient, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t className[64] = L"";
-        GetClassNameW(child, className, 64);
-        if (lstrcmpW(className, WIDE(DOCUMENT_CLASS_NAME)) != 0)
-            continue;
-        HWND edit = GetDlgItem(child, DocumentEditId);
-        MarksRecord* record = RecordOf(edit);
-        if (record == nullptr && SpellingAsYouTypeOn())
-            record = AttachRecord(edit);
-        if (record != nullptr)
-            SetMarksTimer(edit, *record);
-    }
+    ForEachDocument(RecheckMarksOf);
 }
