@@ -6,6 +6,7 @@
 #include "shell_state.h"
 #include "spell_run.h"
 #include "spelling_marks.h"
+#include "status_bar.h"
 #include "texts.h"
 
 namespace {
@@ -23,11 +24,6 @@ ShownProgress progress = {0, SpellingProgressDelay, -1, {L"", L""}};
 HWND StatusBar()
 {
     return GetDlgItem(hMainWindow, FrameStatusBarId);
-}
-
-void SetStatusText(int part, const wchar_t* text)
-{
-    SendMessageW(StatusBar(), SB_SETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text));
 }
 
 void SaveStatusTexts()
@@ -56,15 +52,14 @@ bool ShowProgress(int32_t checked, int32_t total)
     if (GetTickCount() - progress.started < progress.delay)
         return true;
     int percent = total > 0 ? static_cast<int>(static_cast<long long>(checked) * 100 / total) : 100;
-    if (progress.percent < 0) {
-        SaveStatusTexts();
-        SetStatusText(1, WIDE(TEXT_STATUS_SPELLING_STOPS));
-    }
     if (percent != progress.percent) {
+        bool first = progress.percent < 0;
+        if (first)
+            SaveStatusTexts();
         progress.percent = percent;
         wchar_t text[sizeof(TEXT_STATUS_SPELLING_PROGRESS) + 8];
         StringCchPrintfW(text, sizeof(text) / sizeof(text[0]), WIDE(TEXT_STATUS_SPELLING_PROGRESS), percent);
-        SetStatusText(0, text);
+        SetStatusTexts(text, first ? WIDE(TEXT_STATUS_SPELLING_STOPS) : nullptr);
         UpdateWindow(StatusBar());
     }
     return !EscapePressed();
@@ -80,8 +75,7 @@ void SpellingCommand(HWND document)
     SpellCheckRun(document, DocumentEditId);
     SetSpellRunProgress(nullptr);
     if (progress.percent >= 0) {
-        SetStatusText(0, progress.saved[0]);
-        SetStatusText(1, progress.saved[1]);
+        SetStatusTexts(progress.saved[0], progress.saved[1]);
     }
     RecheckMarksOfAllDocuments();
 }
