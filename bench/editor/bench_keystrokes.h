@@ -1,10 +1,11 @@
 // Keystrokes typed into an edit control and timed, for the editor's benchmarks: each keystroke is one
 // WM_CHAR, then everything it queued (the status bar's caret position, say) is handled and the control
-// repainted.
+// repainted; and their peer, the system's edit control alone.
 #pragma once
 #include <windows.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "bench_clock.h"
@@ -56,4 +57,17 @@ inline std::vector<double> TimeTyping(HWND edit, int at, int count)
     for (int i = 0; i < count; i++)
         times.push_back(TimeKeystroke(edit, TypedCharacter(i)));
     return times;
+}
+
+// The system's edit control alone, with the document's styles, size, font and text.
+inline HWND BareControl(HWND like, const std::string& text, HFONT font)
+{
+    RECT area;
+    GetClientRect(like, &area);
+    HWND bare = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL,
+                                0, 0, area.right, area.bottom, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(bare, EM_LIMITTEXT, 0, 0);
+    SendMessageW(bare, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+    SetWindowTextA(bare, text.c_str());
+    return bare;
 }

@@ -35,19 +35,6 @@ const int TypedCharacters = 200;
 const int Matches = 2000;
 const int UndoRounds = 3;
 
-// The system's edit control alone, with the document's styles, size, font and text.
-HWND BareControl(HWND like, const std::string& text, HFONT font)
-{
-    RECT area;
-    GetClientRect(like, &area);
-    HWND bare = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL,
-                                0, 0, area.right, area.bottom, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(bare, EM_LIMITTEXT, 0, 0);
-    SendMessageW(bare, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
-    SetWindowTextA(bare, text.c_str());
-    return bare;
-}
-
 // The document's edit control as it was before the history: the system's procedure, and the status
 // bar told that the caret may have moved.
 WNDPROC systemEditProc = nullptr;

@@ -95,13 +95,7 @@ int main(int argc, char** argv)
     ReportTyping("at the start of 1 MB:", TimeTyping(edit, 0, TypedCharacters));
     ReportTyping("in the middle of 1 MB:", TimeTyping(edit, static_cast<int>(longText.size() / 2), TypedCharacters));
     // The peer: the system's edit control alone, with the same styles, size, font and text.
-    RECT area;
-    GetClientRect(edit, &area);
-    HWND bare = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL,
-                                0, 0, area.right, area.bottom, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(bare, EM_LIMITTEXT, 0, 0);
-    SendMessageW(bare, WM_SETFONT, reinterpret_cast<WPARAM>(hEditorFont), 0);
-    SetWindowTextA(bare, MakeText(2000, 0, "").c_str());
+    HWND bare = BareControl(edit, MakeText(2000, 0, ""), hEditorFont);
     ReportTyping("bare control, short:", TimeTyping(bare, 1000, TypedCharacters));
     SetWindowTextA(bare, longText.c_str());
     ReportTyping("bare control, middle:", TimeTyping(bare, static_cast<int>(longText.size() / 2), TypedCharacters));
