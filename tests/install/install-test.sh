@@ -58,6 +58,7 @@ else
   rm -rf "$WINEPREFIX"
   "$wine" wineboot -i >/dev/null 2>&1
   place_windows_without_manager
+  report_crashes_without_dialog
 fi
 timeout 120 "$wine" cmd /c exit >/dev/null 2>&1
 

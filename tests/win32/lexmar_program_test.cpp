@@ -53,30 +53,10 @@ private:
 
 const char DialogTitle[] = "Spellmar";
 
-struct Search {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindDialogOf(HWND window, LPARAM lParam)
-{
-    Search* search = reinterpret_cast<Search*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char title[64] = {};
-    GetWindowTextA(window, title, sizeof title);
-    if (owner == search->processId && std::string(title) == DialogTitle) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 HWND VisibleDialogOf(DWORD processId)
 {
-    Search search = {processId, nullptr};
-    EnumWindows(FindDialogOf, reinterpret_cast<LPARAM>(&search));
-    return search.found != nullptr && IsWindowVisible(search.found) ? search.found : nullptr;
+    HWND dialog = TopWindowOf(processId, nullptr, DialogTitle);
+    return dialog != nullptr && IsWindowVisible(dialog) ? dialog : nullptr;
 }
 
 // Why the dialog is not there: the program ended first, or the wait for it ran out.

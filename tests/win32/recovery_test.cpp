@@ -14,6 +14,7 @@
 #include "resource_ids.h"
 #include "shell_state.h"
 #include "started_programs.h"
+#include "window_classes.h"
 
 namespace {
 
@@ -234,31 +235,11 @@ TEST_F(RecoveryTest, TheEndOfTheSessionAsksForEachChangedDocumentAndKeepsTheCopi
 
 // ---- The program itself, killed and started again
 
-struct ProgramWindows {
-    DWORD processId;
-    HWND frame;
-};
-
-BOOL CALLBACK FindFrameOf(HWND window, LPARAM lParam)
-{
-    ProgramWindows* windows = reinterpret_cast<ProgramWindows*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[64] = "";
-    GetClassNameA(window, className, sizeof(className));
-    if (owner == windows->processId && std::string(className) == "myWindowClass") {
-        windows->frame = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // The edit controls of the program's documents.
 std::vector<HWND> DocumentEditsOf(DWORD processId)
 {
-    ProgramWindows windows = {processId, nullptr};
-    EnumWindows(FindFrameOf, reinterpret_cast<LPARAM>(&windows));
-    HWND client = windows.frame != nullptr ? GetDlgItem(windows.frame, FrameMDIClientId) : nullptr;
+    HWND frame = TopWindowOf(processId, FRAME_CLASS_NAME, nullptr);
+    HWND client = frame != nullptr ? GetDlgItem(frame, FrameMDIClientId) : nullptr;
     std::vector<HWND> edits;
     for (HWND child = client != nullptr ? GetWindow(client, GW_CHILD) : nullptr; child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT))
@@ -345,9 +326,7 @@ TEST_F(EditorTest, TextTypedIntoTheProgramIsBackAfterItIsKilledAndStartedAgain)
         })) << "the started Penmar did not show story.txt " << WithinLongestProgramWait();
         SendMessageW(edits[0], EM_SETSEL, 4, 4);
         TypeInto(edits[0], L" upon a time");
-        ProgramWindows windows = {first.Id(), nullptr};
-        EnumWindows(FindFrameOf, reinterpret_cast<LPARAM>(&windows));
-        PostMessageW(windows.frame, WM_COMMAND, IDM_FILE_NEW, 0);
+        PostMessageW(TopWindowOf(first.Id(), FRAME_CLASS_NAME, nullptr), WM_COMMAND, IDM_FILE_NEW, 0);
         ASSERT_TRUE(WaitUntil([&] {
             edits = DocumentEditsOf(first.Id());
             return edits.size() == 2;

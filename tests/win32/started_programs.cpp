@@ -51,3 +51,15 @@ void StartedProgram::Kill()
     CloseHandle(process_.hProcess);
     started_ = false;
 }
+
+HWND TopWindowOf(DWORD processId, const char* className, const char* title)
+{
+    for (HWND window = FindWindowExA(nullptr, nullptr, className, title); window != nullptr;
+         window = FindWindowExA(nullptr, window, className, title)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId)
+            return window;
+    }
+    return nullptr;
+}

@@ -15,6 +15,9 @@ const DWORD ProgramWaitInterval = 50;
 // "within 15 s", for the failure of a wait.
 std::string WithinLongestProgramWait();
 
+// A top-level window of the process with that class name or title (null for any), or null.
+HWND TopWindowOf(DWORD processId, const char* className, const char* title);
+
 // Asks done() until it says yes, at most LongestProgramWait long; true when it said yes.
 template <typename Done>
 bool WaitUntil(Done done)
